@@ -1,0 +1,69 @@
+#include "commands/lifecycle.h"
+
+#include <filesystem>
+
+#include "commands/program.h"
+#include "model/save_file.h"
+
+namespace kelpmark {
+
+const char* const kResumeQuestion = "Загрузить предыдущую игру?";
+const char* const kLoadFailedMessage = "Ошибка загрузки. Игра запущена заново.";
+
+bool savedGameExists(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::exists(path, ec);
+}
+
+void FormShow(Program& program, const std::string& path) {
+  program.mainForm.forbiddenCursor = true;
+  if (!savedGameExists(path)) return;
+  if (program.view.question(kResumeQuestion, QuestionKind::Confirmation, false) == Answer::No)
+    return;
+  resumeSavedGame(program, path);
+}
+
+void resumeSavedGame(Program& program, const std::string& path) {
+  if (!savedGameExists(path)) return;
+  Game& game = program.game;
+  TMainForm& main = program.mainForm;
+  main.NewGameMClick();
+  // The file is read into a fresh company and a copy of the engine values, which
+  // are taken over only when the whole file was read.
+  auto company = std::make_unique<TCorporation>();
+  SavedWorld world{game.values, {}};
+  if (LoadGame(path, *company, world, game.random)) {
+    world.values.clock.ChartTick = game.values.clock.ChartTick;
+    world.values.clock.HourStep = game.values.clock.HourStep;
+    world.values.clock.SpeedDivider = game.values.clock.SpeedDivider;
+    game.company = std::move(company);
+    game.values = world.values;
+    game.ticker.set(world.tickerLine);
+  } else {
+    main.NewGameMClick();
+    program.view.message(kLoadFailedMessage);
+  }
+  main.HourlyStep(false);
+  main.RefreshDisplay();
+}
+
+bool saveCurrentGame(Program& program, const std::string& path) {
+  const Game& game = program.game;
+  if (!game.hasCompany()) return false;
+  return SaveGame(path, SaveLines(game.corp(), game.values, game.ticker.firstLine()));
+}
+
+bool FormCloseQuery(Program& program, const std::string& path) {
+  if (!program.game.hasCompany()) return true;
+  const Answer a =
+      program.view.question("Сохранить текущую игру?", QuestionKind::Confirmation, true);
+  if (a == Answer::Cancel) return false;
+  if (a == Answer::No) return true;
+  if (!saveCurrentGame(program, path)) {
+    program.view.message("Ошибка сохранения!");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace kelpmark

@@ -1,0 +1,29 @@
+#pragma once
+// Start-up and exit of the main window: resuming the saved game and the save
+// question when the window closes.
+#include <string>
+
+namespace kelpmark {
+
+class Program;
+
+extern const char* const kResumeQuestion;
+extern const char* const kLoadFailedMessage;
+
+bool savedGameExists(const std::string& path);
+
+// When the main window is first shown: the ticker scrolls, the forbidden cursor
+// shows until a game starts, and the player is asked whether to resume.
+void FormShow(Program& program, const std::string& path);
+
+// Resumes the saved game (the question was answered Yes): a new game, then the
+// file loaded over it; a failed load starts a second new game with a message.
+void resumeSavedGame(Program& program, const std::string& path);
+
+// Writes the current game; false when the file could not be written.
+bool saveCurrentGame(Program& program, const std::string& path);
+
+// The close request of the main window: true when the window may close.
+bool FormCloseQuery(Program& program, const std::string& path);
+
+}  // namespace kelpmark

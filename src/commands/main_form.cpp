@@ -1,0 +1,155 @@
+#include "commands/main_form.h"
+
+#include "commands/program.h"
+#include "model/int128.h"
+
+namespace kelpmark {
+
+namespace {
+
+struct LabelDesign {
+  const char* name;
+  const char* format;
+};
+
+constexpr std::array<LabelDesign, kMainLabelCount> kLabels = {{
+    {"MoneyLbl", "Денег:  $%s"},
+    {"FishLbl", "Рыбы:  %s кг."},
+    {"StoreLbl", "Складов:  %s"},
+    {"LotsLbl", "Лотков:  %s"},
+    {"ShopsLbl", "Магазинов:  %s"},
+    {"StuffLbl", "Грузчиков:  %s"},
+    {"SalerLbl", "Продавцов:  %s"},
+    {"AccounterLbl", "Бухгалтеров:  %s"},
+    {"ManagerLbl", "Менеджеров:  %s"},
+    {"OfficeLbl", "Размер офиса:  %s"},
+    {"PrestigeLbl", "Ваша репутация:  %s"},
+    {"MarketLbl", "Доля рынка, не более  %s%%"},
+    {"UsedMarketLbl", "Использование доли:  %s%%"},
+    {"BasePrcLbl", "Базовая цена:  $%s за 100 кг"},
+    {"RealPrcLbl", "Ваша цена:  $%s за 100 кг"},
+    {"TotalLbl", "Итого:  $%s"},
+    {"SalePrcLbl", "< $%s"},
+    {"ByPrcLbl", "> $%s"},
+    {"TimeLbl", "%s"},
+}};
+
+constexpr std::array<const char*, kMainButtonCount> kButtons = {
+    "FishBtn",    "TorgBtn",    "MaxBtn",       "StopBtn",    "StorageBtn", "LotBtn",
+    "ShopBtn",    "OfficeBtn",  "StuffBtn",     "SalerBtn",   "AccounterBtn", "ManagerBtn",
+    "ActionsBtn", "StatsBtn",   "WokrersBtn",   "BuildingsBtn"};
+
+}  // namespace
+
+const char* mainButtonName(MainButton b) { return kButtons[static_cast<size_t>(b)]; }
+const char* mainLabelName(MainLabel l) { return kLabels[static_cast<size_t>(l)].name; }
+
+TMainForm::TMainForm(Program& program) : program_(program) {
+  buttonFlag.fill(true);
+  for (size_t i = 0; i < kMainLabelCount; ++i) labels[i].format = kLabels[i].format;
+  label(MainLabel::TimeLbl).caption = "Местное время";
+}
+
+Game& TMainForm::game() { return program_.game; }
+
+bool TMainForm::enabled(MainButton b) const {
+  switch (b) {
+    case MainButton::TorgBtn:
+    case MainButton::MaxBtn:
+      return flag(b) && FishPanelEnabled;
+    default:
+      return flag(b);
+  }
+}
+
+void TMainForm::SetSpeed(int level) {
+  if (!program_.game.hasCompany()) return;
+  SpeedLevel = level;
+  for (int k = 1; k <= 4; ++k) lampOn[static_cast<size_t>(k - 1)] = level >= k;
+  int& divider = program_.game.values.clock.SpeedDivider;
+  switch (level) {
+    case 0: TimerInterval = 0; break;
+    case 1: TimerInterval = 2000; divider = 60; break;
+    case 2: TimerInterval = 1000; divider = 60; break;
+    case 3: TimerInterval = 600; divider = 12; break;
+    case 4: TimerInterval = 300; divider = 4; break;
+    case 5: TimerInterval = 200; divider = 1; break;
+    default: break;
+  }
+}
+
+void TMainForm::Help1Click() {
+  SetSpeed(1);
+  program_.view.openHelp(10);
+}
+
+void TMainForm::About1Click() { program_.view.showModal(ModalWindow::WelcomeForm); }
+
+void TMainForm::RefreshDisplay() {
+  Game& g = game();
+  const TCorporation& c = g.corp();
+  auto set = [this](MainLabel l, std::string text) { label(l).caption = std::move(text); };
+  set(MainLabel::MoneyLbl, g.money(c.Money));
+  set(MainLabel::FishLbl,
+      std::to_string(c.FishStock) + " (" + std::to_string(c.StoreCapacity()) + ")");
+  set(MainLabel::StoreLbl, std::to_string(c.Stores.size()));
+  set(MainLabel::LotsLbl, std::to_string(c.Lots.size()));
+  set(MainLabel::ShopsLbl, std::to_string(c.Shops.size()));
+  set(MainLabel::StuffLbl, std::to_string(c.Loaders.size()));
+  set(MainLabel::SalerLbl, std::to_string(c.Salesmen.size()));
+  set(MainLabel::ManagerLbl, std::to_string(c.Managers.size()));
+  set(MainLabel::AccounterLbl, std::to_string(c.Accountants.size()));
+  set(MainLabel::OfficeLbl, std::to_string(c.Office->Level));
+  set(MainLabel::PrestigeLbl, std::to_string(c.Prestige));
+  const MarketValues& m = g.values.market;
+  set(MainLabel::BasePrcLbl, g.money(m.WholesalePrice * 100));
+  set(MainLabel::ByPrcLbl, g.moneyFixed(c.StockCost));
+  const Currency shopPrice =
+      Currency::fromCount(divRoundHalfEven(static_cast<int128>(m.RetailPrice.count()) * 8, 10));
+  set(MainLabel::SalePrcLbl, g.moneyFixed(m.RetailPrice) + " (" + g.moneyFixed(shopPrice) + ")");
+  set(MainLabel::MarketLbl, std::to_string(c.MarketShare));
+  set(MainLabel::UsedMarketLbl, std::to_string(c.MarketUse));
+  // The last two office upgrades need a prestige of 20.
+  const int32_t level = c.Office->Level;
+  if (level == 7 || (level > 4 && c.Prestige < 20)) flag(MainButton::OfficeBtn) = false;
+}
+
+void TMainForm::StopBtnClick() {
+  flag(MainButton::StopBtn) = false;
+  game().corp().RegisterPause(game().values.clock.GameDate);
+}
+
+void TMainForm::StatsBtnClick() {
+  const int previous = SpeedLevel;
+  SetSpeed(0);
+  program_.reportForm.showModal();
+  SetSpeed(previous);
+}
+
+void TMainForm::WokrersBtnClick() { program_.persForm.FormShow(); }
+void TMainForm::BuildingsBtnClick() { program_.buildForm.FormShow(); }
+void TMainForm::ActionsBtnClick() { program_.actionForm.FormShow(); }
+
+void TMainForm::click(MainButton b) {
+  switch (b) {
+    case MainButton::FishBtn: FishBtnClick(); break;
+    case MainButton::TorgBtn: TorgBtnClick(); break;
+    case MainButton::MaxBtn: MaxBtnClick(); break;
+    case MainButton::StopBtn: StopBtnClick(); break;
+    case MainButton::StorageBtn: SpeedButton5Click(); break;
+    case MainButton::LotBtn: SpeedButton6Click(); break;
+    case MainButton::ShopBtn: SpeedButton7Click(); break;
+    case MainButton::OfficeBtn: OfficeBtnClick(); break;
+    case MainButton::StuffBtn: SpeedButton4Click(); break;
+    case MainButton::SalerBtn: SpeedButton3Click(); break;
+    case MainButton::AccounterBtn: SpeedButton1Click(); break;
+    case MainButton::ManagerBtn: SpeedButton2Click(); break;
+    case MainButton::ActionsBtn: ActionsBtnClick(); break;
+    case MainButton::StatsBtn: StatsBtnClick(); break;
+    case MainButton::WokrersBtn: WokrersBtnClick(); break;
+    case MainButton::BuildingsBtn: BuildingsBtnClick(); break;
+    case MainButton::Count: break;
+  }
+}
+
+}  // namespace kelpmark

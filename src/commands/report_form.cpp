@@ -1,0 +1,65 @@
+#include "commands/report_form.h"
+
+#include "commands/program.h"
+#include "model/text_format.h"
+
+namespace kelpmark {
+
+namespace {
+
+struct LabelDesign {
+  const char* name;
+  const char* format;
+};
+
+constexpr std::array<LabelDesign, kReportLabelCount> kLabels = {{
+    {"BuildingsLbl", "Содержание построек: $%s в сутки"},
+    {"OfficeLbl", "Содержание офиса: $%s в сутки"},
+    {"SalaryLbl", "Заработная плата: $%s в неделю"},
+    {"DebitLbl", "Расход с начала месяца: $%s"},
+    {"IncomeLbl", "Оборот за вчера: $%s с НДС и НСП"},
+    {"CreditLbl", "Доход с начала месяца: $%s"},
+    {"FreeTaxLbl", "Эффективный уход от налогов: %s%%"},
+    {"MajorLbl", "Стоимость компании: $%s"},
+    {"DeltaLbl", "Динамика с начала месяца: %s%%"},
+}};
+
+}  // namespace
+
+const char* reportLabelName(ReportLabel l) { return kLabels[static_cast<size_t>(l)].name; }
+
+TReportForm::TReportForm(Program& program) : program_(program) {
+  for (size_t i = 0; i < kReportLabelCount; ++i) labels[i].format = kLabels[i].format;
+}
+
+void TReportForm::FormShow() {
+  const Game& g = program_.game;
+  if (!g.hasCompany()) return;
+  const TCorporation& c = g.corp();
+  const char sep = g.format.decimalSeparator;
+  auto set = [this](ReportLabel l, std::string text) { label(l).caption = std::move(text); };
+  set(ReportLabel::BuildingsLbl, g.money(c.ShopsUpkeep() + c.LotsUpkeep() + c.StoresUpkeep()));
+  set(ReportLabel::OfficeLbl, g.money(c.OfficeUpkeep()));
+  set(ReportLabel::SalaryLbl, g.money(c.TotalPayroll()));
+  set(ReportLabel::DebitLbl, g.money((-c.MonthExpense).roundedToUnits()));
+  set(ReportLabel::IncomeLbl, g.money(c.LastDayRevenue.roundedToUnits()));
+  set(ReportLabel::CreditLbl, g.money(c.MonthIncome.roundedToUnits()));
+  set(ReportLabel::FreeTaxLbl, formatFixedSignificant(c.TaxSavedShare * 100, 4, 2, sep));
+  const Currency value = c.CompanyValue();
+  set(ReportLabel::MajorLbl, g.money(value.roundedToUnits()));
+  if (c.LastMonthValue > Currency()) {
+    const double delta = value.countAsDouble() / c.LastMonthValue.countAsDouble() * 100 - 100;
+    set(ReportLabel::DeltaLbl, formatFixedSignificant(delta, 6, 2, sep));
+  } else {
+    set(ReportLabel::DeltaLbl, "0");
+  }
+}
+
+void TReportForm::showModal() {
+  FormShow();
+  program_.view.showModal(ModalWindow::ReportForm);
+}
+
+void TReportForm::GradBtn1Click() { program_.view.openHelp(40); }
+
+}  // namespace kelpmark

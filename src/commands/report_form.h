@@ -1,0 +1,42 @@
+#pragma once
+// The reports window: nine figures of running costs, income, tax saving and
+// company value, and the chart of the company value at each month end.
+#include <array>
+#include <string>
+
+#include "commands/controls.h"
+
+namespace kelpmark {
+
+class Program;
+
+enum class ReportLabel {
+  BuildingsLbl, OfficeLbl, SalaryLbl, DebitLbl, IncomeLbl, CreditLbl, FreeTaxLbl, MajorLbl,
+  DeltaLbl, Count
+};
+constexpr size_t kReportLabelCount = static_cast<size_t>(ReportLabel::Count);
+const char* reportLabelName(ReportLabel l);
+
+class TReportForm {
+ public:
+  explicit TReportForm(Program& program);
+
+  // Fills the nine figures from the current state.
+  void FormShow();
+  // Fills the figures and shows the window modally.
+  void showModal();
+  void GradBtn1Click();
+
+  std::array<FormattedLabel, kReportLabelCount> labels;
+  ChartLine line1;  // "Расходы": the company value at each month end
+  ChartLine line2;  // "Доходы": never receives points
+  unsigned chartVersion = 0;
+
+  FormattedLabel& label(ReportLabel l) { return labels[static_cast<size_t>(l)]; }
+  const FormattedLabel& label(ReportLabel l) const { return labels[static_cast<size_t>(l)]; }
+
+ private:
+  Program& program_;
+};
+
+}  // namespace kelpmark

@@ -1,0 +1,20 @@
+#pragma once
+// The company's daily and weekly rhythm: upkeep and wear, the payday, the morning
+// strike check, the overdraft charge, prestige and market share, the day's report.
+#include <string>
+
+#include "model/currency.h"
+
+namespace kelpmark {
+
+class Game;
+
+void PayUpkeep(Game& game);
+void PayWages(Game& game);
+// Returns the strike announcement, or "" when nobody strikes.
+std::string CheckStrikes(Game& game);
+void ChargeOverdraft(Game& game, Currency amount);
+void UpdatePrestige(Game& game);
+void DailyReport(Game& game);
+
+}  // namespace kelpmark

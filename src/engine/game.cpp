@@ -1,0 +1,30 @@
+#include "engine/game.h"
+
+#include "model/text_format.h"
+
+namespace kelpmark {
+
+void Ticker::set(std::string text) {
+  lines_.clear();
+  lines_.push_back(std::move(text));
+  ++version_;
+}
+
+void Ticker::setLines(std::vector<std::string> lines) {
+  lines_ = std::move(lines);
+  ++version_;
+}
+
+}  // namespace kelpmark
+
+namespace kelpmark {
+
+std::string Game::money(Currency amount) const {
+  return formatMoney(amount, format.decimalSeparator);
+}
+
+std::string Game::moneyFixed(Currency amount) const {
+  return formatMoneyFixed(amount, format.decimalSeparator);
+}
+
+}  // namespace kelpmark

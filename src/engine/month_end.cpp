@@ -1,0 +1,73 @@
+#include "engine/month_end.h"
+
+#include "engine/game.h"
+#include "model/calendar.h"
+#include "model/int128.h"
+
+namespace kelpmark {
+
+const char* const kYearOverText =
+    "За целый год вы так и не смогли захватить и удержать 100% рынка!\n"
+    "Вам надо было действовать активнее!\n"
+    "Попытаетесь еще раз?";
+const char* const kValueHalvedText =
+    "Меньше, чем за месяц вы умудрились уполовинить стоимость компании.\n"
+    "Ваши предпринимательские способности равны нулю!\n"
+    "Попытаетесь еще раз?";
+const char* const kPrestigeLostText =
+    "Вы коренным образом подорвали свой престиж.\n"
+    "Уже никто не верит, что вы сможете создать монополию.\n"
+    "Попытаетесь заново?";
+const char* const kVictoryText =
+    "Отлично! Вы не хуже Кварцмана справились с созданием монополии!";
+
+void CloseMonth(Game& game) {
+  TCorporation& c = game.corp();
+  c.LastMonthValue = c.CompanyValue();
+  Currency r = c.MonthIncome + c.MonthExpense;
+  std::string word;
+  if (r > Currency()) {
+    word = "прибылью";
+    c.ResultPoints = saturate32(static_cast<int64_t>(c.ResultPoints) + 2);
+  } else {
+    word = "убытками";
+    c.ResultPoints = saturate32(static_cast<int64_t>(c.ResultPoints) - 1);
+    r = -r;
+  }
+  std::string text = "Ваша фирма закончила месяц с " + word + " в $" + game.money(r);
+  if (c.MonthIncome + c.MonthExpense > Currency()) {
+    const Currency tax =
+        Currency::fromCount(divRoundHalfEven(static_cast<int128>(r.count()) * 3, 10));
+    text += "\n\rНалог на прибыль составит $" + game.money(tax);
+    c.pay(tax);
+  }
+  if (game.values.clock.CurrentMonth > 1) game.view.message(text);
+  c.MonthIncome = Currency();
+  c.MonthExpense = Currency();
+  if (game.values.clock.CurrentMonth == 2) {
+    c.TaxHolidayOver = true;
+    game.view.message("Период льготного налогооблажения закончился!");
+  }
+  game.values.bargain.MonthsElapsed =
+      saturate32(static_cast<int64_t>(game.values.bargain.MonthsElapsed) + 1);
+}
+
+bool yearOver(const Game& game) { return decodeDate(game.values.clock.GameDate).year > 2001; }
+
+bool valueHalved(const Game& game) {
+  const TCorporation& c = game.corp();
+  if (!(c.LastMonthValue > Currency())) return false;
+  return c.CompanyValue().countAsDouble() / c.LastMonthValue.countAsDouble() < 0.5;
+}
+
+bool prestigeCollapsed(const Game& game) {
+  const TCorporation& c = game.corp();
+  return c.LastMonthValue != Currency() && c.Prestige < -9;
+}
+
+bool marketWon(const Game& game) {
+  const TCorporation& c = game.corp();
+  return c.MarketUse >= 100 && c.MarketShare >= 100;
+}
+
+}  // namespace kelpmark

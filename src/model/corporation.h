@@ -1,0 +1,131 @@
+#pragma once
+// The player's company: cash, stock, prestige, market figures, the month's books,
+// the strike flags, the ordered campaign, the office and six ordered lists.
+#include <cstdint>
+#include <memory>
+
+#include "model/buildings.h"
+#include "model/currency.h"
+#include "model/ordered_list.h"
+#include "model/workers.h"
+
+namespace kelpmark {
+
+class Random;
+class ViewPort;
+struct EngineValues;
+
+using StaffList = OrderedList<TWorkerBee>;
+using BuildingList = OrderedList<TBuilding>;
+
+class TCorporation {
+ public:
+  // The new-game state: an office, empty lists, 10000 in cash, market share 2.
+  TCorporation();
+
+  // --- money and small aggregates -------------------------------------------
+  // The only way the game changes Money: increases are booked into MonthIncome,
+  // decreases into MonthExpense.
+  void SetMoney(Currency amount);
+  void pay(Currency amount) { SetMoney(Money - amount); }
+  void receive(Currency amount) { SetMoney(Money + amount); }
+  // Books one pause by the player.
+  void RegisterPause(double gameDate);
+
+  static int32_t AverageMood(const StaffList& list);
+  static int32_t AverageExperience(const StaffList& list);
+  static Currency TotalSalary(const StaffList& list);
+
+  // --- capacities, mood shift and building sale -------------------------------
+  int32_t StoreCapacity() const;
+  int32_t LoaderPlaces() const;
+  int32_t SalesmanPlaces() const;
+  static void ShiftMood(const StaffList& list, int64_t delta);
+  // Sells a store; with ask, a warning question guards against losing fish.
+  // Returns loader places minus loaders after the sale (0 when nothing was sold).
+  int32_t SellStore(const TBuilding* building, bool ask, ViewPort* view);
+  // Sells a stall or shop from the given list; returns salesman places minus salesmen.
+  int32_t SellSalePoint(BuildingList& list, const TBuilding* building);
+
+  // --- hiring and construction ------------------------------------------------
+  bool HireLoader(Random& random);
+  bool HireSalesman(Random& random);
+  bool HireManager(Random& random);
+  bool HireAccountant(Random& random);
+  void BuildStore();
+  void BuildLot();
+  void BuildShop();
+
+  // --- purchase and bargaining ------------------------------------------------
+  // The largest quantity the player may buy now at a price per kg.
+  int32_t MaxPurchase(Currency price) const;
+  // The bargaining result in whole dollars per 100 kg.
+  Currency BargainDiscount(int32_t quantity, Random& random, const EngineValues& values) const;
+  // The manager who leads the bargaining (largest Experience + Mood / 2, first on a tie).
+  static TWorkerBee* PickWorker(const StaffList& list, bool byExperience, bool byMood);
+
+  // --- valuation and averages ---------------------------------------------------
+  Currency CompanyValue() const;
+  int32_t AverageShopLevel() const;
+  Currency TotalPayroll() const;
+  // A category's present daily running cost: upkeep plus, below half condition, a
+  // surcharge in whole units.
+  static Currency CategoryUpkeep(const BuildingList& list);
+  Currency StoresUpkeep() const { return CategoryUpkeep(Stores); }
+  Currency LotsUpkeep() const { return CategoryUpkeep(Lots); }
+  Currency ShopsUpkeep() const { return CategoryUpkeep(Shops); }
+  // The office's daily cost: (level - 1) squared times its upkeep.
+  Currency OfficeUpkeep() const;
+  static int32_t AverageCondition(const BuildingList& list);
+
+  // --- fields, in declaration order ----------------------------------------
+  Currency Money = Currency::fromUnits(10000);
+  double OverdraftDate = 0.0;
+  int32_t OverdraftPenalty = 0;
+  double PauseDate = 0.0;
+  double PrestigeBonusUntil = 0.0;
+  int32_t SaleTicks = 0;
+  double StrikePenalty = 0.0;
+  int32_t ResultPoints = 0;
+  int32_t CampaignCounter = 0;
+  double CampaignEffectUntil = 0.0;
+  BuildingList Shops;
+  BuildingList Lots;
+  BuildingList Stores;
+  std::shared_ptr<TOffice> Office;
+  int32_t MarketShare = 2;
+  int32_t MarketUse = 0;
+  StaffList Accountants;
+  StaffList Loaders;
+  StaffList Managers;
+  StaffList Salesmen;
+  bool AccountantsWork = true;
+  bool LoadersWork = true;
+  bool ManagersWork = true;
+  bool SalesmenWork = true;
+  int32_t FishStock = 0;
+  Currency StockCost;
+  double PausePenalty = 0.0;
+  int32_t Prestige = 0;
+  int32_t StaffCount = 0;
+  int32_t BuildingCount = 0;
+  double TaxSavedShare = 0.0;
+  Currency TodayRevenue;
+  Currency LastDayRevenue;
+  Currency LastMonthValue;
+  Currency MonthIncome;
+  Currency MonthExpense;
+  double CampaignReadyDate = 0.0;
+  double CampaignDuration = 0.0;
+  int32_t PendingCampaign = 0;
+  bool TaxHolidayOver = false;
+
+ private:
+  template <class Worker>
+  bool hire(StaffList& list, int64_t places, int64_t occupied, int nameCode, Random& random);
+};
+
+// Display text of a new building: the prefix and (entries before adding) + 1.
+std::string buildingEntryText(const char* prefix, const BuildingList& list);
+
+}  // namespace kelpmark

@@ -1,0 +1,50 @@
+#pragma once
+// The saved game: a text file of one value per line, in Windows-1251 with CR LF
+// line ends, without header or checksum.
+#include <string>
+#include <vector>
+
+#include "model/corporation.h"
+#include "model/engine_values.h"
+
+namespace kelpmark {
+
+class Random;
+
+// What a save holds besides the company: the engine values and the ticker's first line.
+struct SavedWorld {
+  EngineValues values;
+  std::string tickerLine;
+};
+
+// The lines the file holds for this state (UTF-8, without line ends).
+std::vector<std::string> SaveLines(const TCorporation& company, const EngineValues& values,
+                                   const std::string& tickerLine);
+
+// Writes the lines to a temporary file beside `path`, flushes it and renames it
+// over `path`. On any failure the previous file stays as it was, the temporary
+// file is removed and the result is false.
+bool SaveGame(const std::string& path, const std::vector<std::string>& lines);
+
+// Where a sink of bytes fails, for tests of the failure path: the writer stops
+// after this many lines (a negative value never fails).
+void setSaveFailureAfterLinesForTesting(int lines);
+
+}  // namespace kelpmark
+
+namespace kelpmark {
+
+// Reads a saved game into a fresh new-game company and a copy of the engine
+// values (whose clock speed values and chart counter are kept). Returns false on
+// any failure: a file that cannot be opened, a line without a valid number where
+// one is expected, or a count or value that the game could never use. The company
+// and the values are then in an unspecified state and must be discarded.
+// Employees are built with their constructors, which draw from `random`.
+bool LoadGame(const std::string& path, TCorporation& company, SavedWorld& world, Random& random);
+bool LoadGameFromBytes(const std::string& bytes, TCorporation& company, SavedWorld& world,
+                       Random& random);
+
+// The largest file the reader accepts.
+constexpr size_t kMaxSaveFileBytes = 64u << 20;
+
+}  // namespace kelpmark

@@ -1,0 +1,46 @@
+#pragma once
+// How the rules reach the screen. Each front end implements it: the Qt windows
+// with real dialogs, the scenario runner with its log, tests with a fake.
+#include <string>
+
+namespace kelpmark {
+
+enum class Answer { Yes, No, Cancel };
+
+// The look of a question dialog.
+enum class QuestionKind { Confirmation, Warning };
+
+enum class ModalWindow { ReportForm, WelcomeForm };
+
+class ViewPort {
+ public:
+  virtual ~ViewPort() = default;
+  // A plain modal message with an OK button and the application's title.
+  virtual void message(const std::string& text) = 0;
+  // The application's error box, for a refused command.
+  virtual void error(const std::string& text) = 0;
+  // A modal question with Yes and No (and Cancel when withCancel).
+  virtual Answer question(const std::string& text, QuestionKind kind, bool withCancel) = 0;
+  // Shows a modal window of the game (its state is already filled in the core)
+  // and returns when it is closed.
+  virtual void showModal(ModalWindow window) = 0;
+  // Opens the help viewer at a topic number.
+  virtual void openHelp(int topic) = 0;
+  // Opens the maker's web address in the browser.
+  virtual void openWeb() = 0;
+  // Ends the program once the current event (a tick, a click) has finished.
+  virtual void endProgram() = 0;
+};
+
+// A refused command: the front end shows the message in its error box; the state
+// stays as it was at the point of the refusal.
+class CommandError {
+ public:
+  explicit CommandError(std::string message) : message_(std::move(message)) {}
+  const std::string& message() const { return message_; }
+
+ private:
+  std::string message_;
+};
+
+}  // namespace kelpmark

@@ -1,0 +1,58 @@
+#pragma once
+// The company's employees: accountants, loaders, managers and salesmen.
+#include <cstdint>
+#include <string>
+
+#include "model/currency.h"
+
+namespace kelpmark {
+
+class Random;
+
+enum class WorkerClass { Accounter, Stuff, Manager, Saler };
+
+class TWorkerBee {
+ public:
+  WorkerClass workerClass() const { return class_; }
+
+  // Stores the value clamped to 0..100.
+  void SetMood(int64_t value);
+  // Adds one point of experience below 100.
+  void GainExperience();
+
+  int32_t Mood = 0;
+  Currency Salary;
+  Currency NominalSalary;
+  Currency HireCost;
+  int32_t Experience = 0;
+  std::string Profession;
+
+ protected:
+  // Experience 50, then a starting mood of 85 - Random(21), then the class values.
+  TWorkerBee(WorkerClass c, Random& random);
+
+ private:
+  WorkerClass class_;
+};
+
+class TAccounter : public TWorkerBee {
+ public:
+  explicit TAccounter(Random& random);
+};
+
+class TStuff : public TWorkerBee {
+ public:
+  explicit TStuff(Random& random);
+};
+
+class TManager : public TWorkerBee {
+ public:
+  explicit TManager(Random& random);
+};
+
+class TSaler : public TWorkerBee {
+ public:
+  explicit TSaler(Random& random);
+};
+
+}  // namespace kelpmark

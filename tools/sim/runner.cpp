@@ -1,0 +1,170 @@
+#include "runner.h"
+
+#include "commands/lifecycle.h"
+#include "engine/game.h"
+#include "model/save_file.h"
+#include "model/text_format.h"
+
+namespace kelpmark::sim {
+
+std::string headlessWelcomeText() {
+  const std::string gap(20, ' ');
+  return gap + "WELCOME TO THE KELPMARK" + gap + "PRESS F2 TO START!" + gap;
+}
+
+void LogView::line(const std::string& text) { out_ << escapeLineBreaks(text) << '\n'; }
+
+void LogView::queueAnswer(const std::string& a) {
+  answers_.push_back(a == "yes" ? Answer::Yes : a == "no" ? Answer::No : Answer::Cancel);
+}
+
+void LogView::message(const std::string& text) { line("message: " + text); }
+
+void LogView::error(const std::string& text) { line("error: " + text); }
+
+Answer LogView::question(const std::string& text, QuestionKind, bool withCancel) {
+  Answer a = Answer::Yes;
+  if (!answers_.empty()) {
+    a = answers_.front();
+    answers_.pop_front();
+  }
+  const char* word = a == Answer::Yes ? "yes" : a == Answer::No ? "no" : "cancel";
+  line("question: " + text + " -> " + word);
+  if (a == Answer::Cancel && !withCancel) return Answer::No;
+  return a;
+}
+
+void LogView::showModal(ModalWindow window) {
+  if (window == ModalWindow::WelcomeForm) {
+    line("show: WelcomeForm");
+    return;
+  }
+  line("show: ReportForm");
+  for (size_t i = 0; i < kReportLabelCount; ++i) {
+    const auto l = static_cast<ReportLabel>(i);
+    line(std::string("label: ") + reportLabelName(l) + " " +
+         program_->reportForm.label(l).text());
+  }
+}
+
+void LogView::openHelp(int topic) { line("help: " + std::to_string(topic)); }
+
+void LogView::openWeb() { line("web"); }
+
+Runner::Runner(std::ostream& out) : out_(out), view_(out) {
+  ProgramOptions options;
+  options.welcomeText = headlessWelcomeText();
+  options.clockSeed = [this] { return clockSeed_++; };
+  program_ = std::make_unique<Program>(view_, std::move(options));
+  view_.attach(program_.get());
+}
+
+void Runner::run(const std::vector<Command>& commands) {
+  for (const Command& c : commands) {
+    execute(c);
+    if (program_->ended) {
+      view_.line("end");
+      return;
+    }
+  }
+}
+
+void Runner::ignored(const Command& c) { view_.line("ignored: " + c.joined()); }
+
+void Runner::tick(uint64_t count) {
+  TMainForm& main = program_->mainForm;
+  for (uint64_t i = 0; i < count; ++i) {
+    if (!program_->game.hasCompany() || !main.timerRuns()) return;
+    program_->run([&] { main.Timer1Timer(); });
+    if (program_->ended) return;
+  }
+}
+
+void Runner::execute(const Command& c) {
+  Program& p = *program_;
+  TMainForm& main = p.mainForm;
+  const bool hasGame = p.game.hasCompany();
+  switch (c.verb) {
+    case Verb::New:
+      if (!main.NewGameMEnabled) return ignored(c);
+      clockSeed_ = c.seed;
+      p.run([&] { main.NewGameMClick(); });
+      return;
+    case Verb::Resume:
+      clockSeed_ = c.seed;
+      if (!savedGameExists(c.path)) return;
+      view_.line(std::string("question: ") + kResumeQuestion + " -> yes");
+      p.run([&] { resumeSavedGame(p, c.path); });
+      return;
+    case Verb::Tick: return tick(c.count);
+    case Verb::Speed: return p.run([&] { main.SetSpeed(static_cast<int>(c.count)); });
+    case Verb::Minimize: return p.run([&] { main.ApplicationEvents1Minimize(); });
+    case Verb::Restore: return p.run([&] { main.ApplicationEvents1Restore(); });
+    case Verb::Help: return p.run([&] { main.Help1Click(); });
+    case Verb::About: return p.run([&] { main.About1Click(); });
+    case Verb::Click: return click(c);
+    case Verb::Close: {
+      if (c.target == "PersForm") {
+        if (!p.persForm.visible) return ignored(c);
+        return p.run([&] { p.persForm.FormClose(); });
+      }
+      if (c.target == "BuildForm") {
+        if (!p.buildForm.visible) return ignored(c);
+        return p.run([&] { p.buildForm.FormClose(); });
+      }
+      if (!p.actionForm.visible) return ignored(c);
+      return p.run([&] { p.actionForm.FormClose(); });
+    }
+    case Verb::Spin:
+      if (!hasGame || !main.spinEnabled()) return ignored(c);
+      for (uint64_t i = 0; i < c.count; ++i) p.run([&] { main.spinClick(c.direction); });
+      return;
+    case Verb::Choose:
+    case Verb::Select:
+      // The secondary windows' lists are not built yet.
+      return ignored(c);
+    case Verb::Answer:
+      for (const auto& a : c.answers) view_.queueAnswer(a);
+      return;
+    case Verb::Save:
+      if (!hasGame) return ignored(c);
+      view_.line(std::string("saved: ") + (saveCurrentGame(p, c.path) ? "true" : "false"));
+      return;
+    case Verb::Dump: return dump();
+  }
+}
+
+void Runner::click(const Command& c) {
+  Program& p = *program_;
+  TMainForm& main = p.mainForm;
+  const std::string& t = c.target;
+  const bool hasGame = p.game.hasCompany();
+  if (t.rfind("MainForm.", 0) == 0) {
+    const std::string name = t.substr(9);
+    if (name == "TimeLbl") {
+      if (hasGame) p.run([&] { main.TimeLblClick(); });
+      return;
+    }
+    if (name.rfind("Img", 0) == 0) {
+      if (hasGame) p.run([&] { main.LampClick(name[3] - '0'); });
+      return;
+    }
+    for (size_t i = 0; i < kMainButtonCount; ++i) {
+      const auto b = static_cast<MainButton>(i);
+      if (name != mainButtonName(b)) continue;
+      if (!hasGame || !main.enabled(b)) return ignored(c);
+      return p.run([&] { main.click(b); });
+    }
+    return ignored(c);
+  }
+  if (t == "PersForm.CloseBtn" && p.persForm.visible) return p.run([&] { p.persForm.FormClose(); });
+  if (t == "BuildForm.CloseBtn" && p.buildForm.visible && p.buildForm.enabled)
+    return p.run([&] { p.buildForm.FormClose(); });
+  if (t == "PersForm.GradBtn1" && p.persForm.visible) return view_.openHelp(30);
+  if (t == "BuildForm.GradBtn1" && p.buildForm.visible && p.buildForm.enabled)
+    return view_.openHelp(20);
+  // The other controls of the secondary windows are not built yet.
+  return ignored(c);
+}
+
+}  // namespace kelpmark::sim
