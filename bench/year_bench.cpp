@@ -1,0 +1,85 @@
+// Runs one game year headless at one game minute per tick (speed 2) and prints the
+// ticks per second: once for an idle company, once for one that trades every hour.
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "commands/program.h"
+
+using namespace kelpmark;
+
+namespace {
+
+// Answers every question with Yes and shows nothing.
+class QuietView : public ViewPort {
+ public:
+  void message(const std::string&) override { ++messages; }
+  void error(const std::string&) override { ++messages; }
+  Answer question(const std::string&, QuestionKind, bool) override { return Answer::Yes; }
+  void showModal(ModalWindow) override {}
+  void openHelp(int) override {}
+  void openWeb() override {}
+  void endProgram() override {}
+  long messages = 0;
+};
+
+// A simple sound strategy: a store, two stalls and a shop as money allows, staff
+// for them, and fish bought whenever the panel is open.
+void trade(TMainForm& f) {
+  auto tryClick = [&f](MainButton b) {
+    if (f.enabled(b)) {
+      try {
+        f.click(b);
+      } catch (const CommandError&) {
+      }
+    }
+  };
+  tryClick(MainButton::StorageBtn);
+  tryClick(MainButton::LotBtn);
+  tryClick(MainButton::StuffBtn);
+  tryClick(MainButton::SalerBtn);
+  tryClick(MainButton::MaxBtn);
+  tryClick(MainButton::FishBtn);
+}
+
+struct Result {
+  long ticks;
+  double seconds;
+  long messages;
+};
+
+Result runYear(bool trading) {
+  QuietView view;
+  ProgramOptions options;
+  options.welcomeText = "KELPMARK";
+  uint32_t seed = 1;
+  options.clockSeed = [&seed] { return seed++; };
+  Program program(view, options);
+  TMainForm& f = program.mainForm;
+  f.NewGameMClick();
+  const long ticks = 365L * 24 * 60;
+  const auto start = std::chrono::steady_clock::now();
+  int lastHour = -1;
+  for (long i = 0; i < ticks && !program.ended; ++i) {
+    f.Timer1Timer();
+    if (trading && program.game.values.clock.CurrentHour != lastHour) {
+      lastHour = program.game.values.clock.CurrentHour;
+      if (program.game.corp().Stores.count() < 2 || program.game.corp().Loaders.count() < 10 ||
+          f.enabled(MainButton::FishBtn))
+        trade(f);
+    }
+  }
+  const auto end = std::chrono::steady_clock::now();
+  return {ticks, std::chrono::duration<double>(end - start).count(), view.messages};
+}
+
+}  // namespace
+
+int main() {
+  for (bool trading : {false, true}) {
+    const Result r = runYear(trading);
+    std::printf("%-8s year at speed 2: %ld ticks in %.3f s = %.0f ticks/s (%ld messages)\n",
+                trading ? "trading" : "idle", r.ticks, r.seconds, static_cast<double>(r.ticks) / r.seconds, r.messages);
+  }
+  return 0;
+}
