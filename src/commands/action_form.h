@@ -1,8 +1,12 @@
 #pragma once
-// The actions window: measures for whole departments and advertising campaigns.
+// The actions window: measures for whole departments (left) and advertising
+// campaigns (right).
+#include <array>
 #include <string>
+#include <vector>
 
 #include "commands/controls.h"
+#include "model/corporation.h"
 
 namespace kelpmark {
 
@@ -12,8 +16,23 @@ class TActionForm {
  public:
   explicit TActionForm(Program& program);
 
+  static const std::array<const char*, 5> kDepartments;
+  static const std::array<const char*, 8> kCampaigns;
+  static const std::array<const char*, 8> kDescriptions;
+
   void FormShow();
   void FormClose();
+  void DivBoxChange();
+  void UpSalBtnClick();
+  void PayPremBtnClick();
+  void GradBtn1Click();  // dismiss the department
+  void AdBoxChange();
+  void AdBtnClick();
+
+  void chooseDepartment(int item);
+  void chooseCampaign(int item);
+  // The cost of a campaign kind (1..8) as the list shows it, in whole units.
+  int64_t campaignCost(int kind) const;
 
   bool visible = false;
   int DivBox = -1;
@@ -23,13 +42,15 @@ class TActionForm {
   FormattedLabel AdCostLbl{"Примерная стоимость: $%s", "0"};
   std::string AdDescLbl = "Описание:";
   FormattedLabel AdReady{"Будет готова к: %s", ""};
-  bool UpSalBtnEnabled = true;
-  bool PayPremBtnEnabled = true;
-  bool GradBtn1Enabled = true;
+  // The amounts the labels show: what the buttons check and charge.
+  Currency raiseAmount;
+  Currency premiumAmount;
+  Currency campaignAmount;
   bool AdBtnEnabled = true;
   unsigned version = 0;
 
  private:
+  std::vector<StaffList*> departments();
   Program& program_;
 };
 

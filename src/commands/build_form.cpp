@@ -1,10 +1,25 @@
 #include "commands/build_form.h"
 
 #include "commands/program.h"
+#include "model/int128.h"
 
 namespace kelpmark {
 
+const std::array<const char*, 3> TBuildForm::kCategories = {"Хранилища", "Торговые лотки",
+                                                            "Магазины"};
+
 TBuildForm::TBuildForm(Program& program) : program_(program) {}
+
+BuildingList* TBuildForm::category() {
+  if (!program_.game.hasCompany()) return nullptr;
+  TCorporation& c = program_.game.corp();
+  switch (BuildBox) {
+    case 0: return &c.Stores;
+    case 1: return &c.Lots;
+    case 2: return &c.Shops;
+    default: return nullptr;
+  }
+}
 
 void TBuildForm::FormShow() {
   if (visible) return;
@@ -20,16 +35,140 @@ void TBuildForm::FormClose() {
   ++version;
 }
 
-void TBuildForm::BuildBoxChange() {
-  if (SelIndex >= 0 && SelIndex < static_cast<int>(BuildList.size())) {
-    selected = SelIndex;
-    BuildListClick();
-  }
-  UpdateStatus();
+void TBuildForm::choose(int item) {
+  BuildBox = item;
+  BuildBoxChange();
 }
 
-void TBuildForm::BuildListClick() {}
+void TBuildForm::select(int entry) {
+  selected = entry;
+  BuildListClick();
+}
 
-void TBuildForm::UpdateStatus() {}
+void TBuildForm::BuildBoxChange() {
+  if (BuildingList* list = category()) {
+    BuildList.clear();
+    for (const auto& e : *list) BuildList.push_back({e.text, e.object});
+  }
+  selected = SelIndex >= 0 && SelIndex < static_cast<int>(BuildList.size()) ? SelIndex : -1;
+  BuildListClick();
+  UpdateStatus();
+  ++version;
+}
+
+std::shared_ptr<TBuilding> TBuildForm::selectedBuilding() {
+  if (selected < 0 || selected >= static_cast<int>(BuildList.size())) return nullptr;
+  auto building = BuildList[static_cast<size_t>(selected)].building.lock();
+  BuildingList* list = category();
+  if (!building || list == nullptr || list->indexOf(building.get()) < 0) return nullptr;
+  return building;
+}
+
+void TBuildForm::BuildListClick() {
+  if (selected < 0 || selected >= static_cast<int>(BuildList.size())) return;
+  SelIndex = selected;
+  auto b = selectedBuilding();
+  if (!b) {
+    // The building has gone since the list was filled: show what stands there now.
+    if (category() != nullptr) BuildBoxChange();
+    return;
+  }
+  const Game& g = program_.game;
+  TopPanel = b->TypeName;
+  OffGauge = 1000 - b->Condition;
+  SalaryLbl.caption = g.money(b->Upkeep);
+  StoredLbl.caption = "0";
+  SallLbl.caption = "0";
+  if (b->isStorage()) StoredLbl.caption = std::to_string(static_cast<TStorageBuilding&>(*b).Capacity);
+  if (b->isSale()) SallLbl.caption = std::to_string(static_cast<TSaleBuilding&>(*b).SalesCapacity);
+  picture = static_cast<int>(b->Picture);
+  repairCost = Currency::fromDoubleWholeUnits(b->Value.units() * (1000 - b->Condition) / 1000);
+  RemBtnEnabled = b->Condition < 900 && !b->isLot();
+  if (!RemBtnEnabled) repairCost = Currency();
+  RemLbl.caption = g.money(repairCost);
+  upgradeCost = b->UpgradeCost * b->Level;
+  UpgBtnEnabled = b->Level < b->MaxLevel && !b->isLot();
+  if (!UpgBtnEnabled) upgradeCost = Currency();
+  UpgLbl.caption = g.money(upgradeCost);
+  // No building may rise above the office.
+  if (b->Level >= g.corp().Office->Level) UpgBtnEnabled = false;
+  ++version;
+}
+
+void TBuildForm::UpdateStatus() {
+  const BuildingList* list = category();
+  if (list == nullptr) return;
+  const Game& g = program_.game;
+  Status[0] = "Всего: " + std::to_string(list->size());
+  Status[1] = "Расходы: $" + g.money(TCorporation::CategoryUpkeep(*list));
+  const double wear = (1000 - TCorporation::AverageCondition(*list)) / 10.0;
+  Status[2] = "Средний износ: ";
+  Status[2] += std::to_string(roundToInt32(wear));
+  Status[2] += "%";
+}
+
+template <class Action>
+void TBuildForm::act(Action action) {
+  if (selected < 0 || selected >= static_cast<int>(BuildList.size())) return;
+  auto b = selectedBuilding();
+  if (!b) {
+    BuildBoxChange();
+    return;
+  }
+  action(*b);
+}
+
+void TBuildForm::RemBtnClick() {
+  act([this](TBuilding& b) {
+    TCorporation& c = program_.game.corp();
+    if (repairCost > c.Money) throw CommandError("Недостаточно денег!");
+    c.pay(repairCost);
+    b.Condition = 1000;
+    BuildListClick();
+    program_.mainForm.RefreshDisplay();
+  });
+}
+
+void TBuildForm::UpgBtnClick() {
+  act([this](TBuilding& b) {
+    TCorporation& c = program_.game.corp();
+    if (RemBtnEnabled) throw CommandError("Сначала отремонтируйте здание!");
+    if (upgradeCost > c.Money) throw CommandError("Недостаточно денег!");
+    c.pay(upgradeCost);
+    if (b.isStorage())
+      static_cast<TStorageBuilding&>(b).UpgradeStore();
+    else
+      b.Upgrade();
+    BuildListClick();
+    program_.mainForm.RefreshDisplay();
+  });
+}
+
+void TBuildForm::FireBtnClick() {
+  act([this](TBuilding& b) {
+    ViewPort& view = program_.view;
+    if (view.question("Удалить выбранную постройку?", QuestionKind::Confirmation, false) !=
+        Answer::Yes)
+      return;
+    TCorporation& c = program_.game.corp();
+    int32_t idle = 0;
+    if (BuildBox == 0)
+      idle = c.SellStore(&b, true, &view);
+    else
+      idle = c.SellSalePoint(*category(), &b);
+    if (idle < 0) {
+      std::string text = "У вас ";
+      text += std::to_string(-static_cast<int64_t>(idle));
+      text += BuildBox == 0 ? " грузчиков" : " продавцов";
+      text += " не заняты!";
+      view.message(text);
+    }
+    if (SelIndex > 0) --SelIndex;
+    BuildBoxChange();
+    program_.mainForm.RefreshDisplay();
+  });
+}
+
+void TBuildForm::GradBtn1Click() { program_.view.openHelp(20); }
 
 }  // namespace kelpmark

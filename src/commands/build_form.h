@@ -1,26 +1,37 @@
 #pragma once
-// The buildings window: stores, stalls or shops, with the chosen building's card.
+// The buildings window: stores, stalls or shops, with the chosen building's card,
+// repair, upgrade and sale. It keeps its own copy of the category's list; an entry
+// whose building has since gone is refreshed, never acted on.
 #include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "commands/controls.h"
+#include "model/corporation.h"
 
 namespace kelpmark {
 
 class Program;
-class TBuilding;
 
 class TBuildForm {
  public:
   explicit TBuildForm(Program& program);
+
+  static const std::array<const char*, 3> kCategories;
 
   void FormShow();
   void FormClose();
   void BuildBoxChange();
   void BuildListClick();
   void UpdateStatus();
+  void RemBtnClick();
+  void UpgBtnClick();
+  void FireBtnClick();
+  void GradBtn1Click();
+
+  void choose(int item);
+  void select(int entry);
 
   struct Entry {
     std::string text;
@@ -40,6 +51,9 @@ class TBuildForm {
   FormattedLabel SallLbl{"Оборот, максимум: %s кг в день", ""};
   FormattedLabel RemLbl{"(стоит $%s)", ""};
   FormattedLabel UpgLbl{"(стоит $%s)", ""};
+  // The amounts the two cost labels show: what the buttons charge.
+  Currency repairCost;
+  Currency upgradeCost;
   int picture = -1;
   bool RemBtnEnabled = true;
   bool UpgBtnEnabled = true;
@@ -48,6 +62,11 @@ class TBuildForm {
   unsigned version = 0;
 
  private:
+  BuildingList* category();
+  std::shared_ptr<TBuilding> selectedBuilding();
+  template <class Action>
+  void act(Action action);
+
   Program& program_;
 };
 

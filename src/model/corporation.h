@@ -64,6 +64,17 @@ class TCorporation {
   // The manager who leads the bargaining (largest Experience + Mood / 2, first on a tie).
   static TWorkerBee* PickWorker(const StaffList& list, bool byExperience, bool byMood);
 
+  // --- staff measures -----------------------------------------------------
+  // Removes an employee (after a warning question when the department is
+  // discontented) and returns the mood penalty for the rest; 0 when nobody left.
+  int32_t FireEmployee(StaffList& list, const TWorkerBee* worker, ViewPort& view);
+  static Currency AverageSalary(const StaffList& list);
+  static int32_t RoundedAverageMood(const StaffList& list);
+  static void RaiseSalaries(const StaffList& list, Random& random);
+  void PayPremiums(const StaffList& list, Random& random);
+  // Preparation time of a campaign kind in days; stores its nominal days.
+  double CampaignLeadTime(int kind);
+
   // --- valuation and averages ---------------------------------------------------
   Currency CompanyValue() const;
   int32_t AverageShopLevel() const;

@@ -119,10 +119,29 @@ void Runner::execute(const Command& c) {
       if (!hasGame || !main.spinEnabled()) return ignored(c);
       for (uint64_t i = 0; i < c.count; ++i) p.run([&] { main.spinClick(c.direction); });
       return;
-    case Verb::Choose:
-    case Verb::Select:
-      // The secondary windows' lists are not built yet.
-      return ignored(c);
+    case Verb::Choose: {
+      const int item = static_cast<int>(c.count);
+      if (c.target == "PersForm.PersBox") {
+        if (!p.persForm.visible) return ignored(c);
+        return p.run([&] { p.persForm.choose(item); });
+      }
+      if (c.target == "BuildForm.BuildBox") {
+        if (!p.buildForm.visible || !p.buildForm.enabled) return ignored(c);
+        return p.run([&] { p.buildForm.choose(item); });
+      }
+      if (!p.actionForm.visible) return ignored(c);
+      if (c.target == "ActionForm.DivBox") return p.run([&] { p.actionForm.chooseDepartment(item); });
+      return p.run([&] { p.actionForm.chooseCampaign(item); });
+    }
+    case Verb::Select: {
+      if (c.target == "PersForm.PersList") {
+        if (!p.persForm.visible || c.count >= p.persForm.PersList.size()) return ignored(c);
+        return p.run([&] { p.persForm.select(static_cast<int>(c.count)); });
+      }
+      if (!p.buildForm.visible || !p.buildForm.enabled || c.count >= p.buildForm.BuildList.size())
+        return ignored(c);
+      return p.run([&] { p.buildForm.select(static_cast<int>(c.count)); });
+    }
     case Verb::Answer:
       for (const auto& a : c.answers) view_.queueAnswer(a);
       return;
@@ -157,14 +176,48 @@ void Runner::click(const Command& c) {
     }
     return ignored(c);
   }
-  if (t == "PersForm.CloseBtn" && p.persForm.visible) return p.run([&] { p.persForm.FormClose(); });
-  if (t == "BuildForm.CloseBtn" && p.buildForm.visible && p.buildForm.enabled)
-    return p.run([&] { p.buildForm.FormClose(); });
-  if (t == "PersForm.GradBtn1" && p.persForm.visible) return view_.openHelp(30);
-  if (t == "BuildForm.GradBtn1" && p.buildForm.visible && p.buildForm.enabled)
-    return view_.openHelp(20);
-  // The other controls of the secondary windows are not built yet.
-  return ignored(c);
+  if (t.rfind("PersForm.", 0) == 0) {
+    TPersForm& w = p.persForm;
+    const std::string name = t.substr(9);
+    if (!w.visible) return ignored(c);
+    if (name == "UpBtn") return p.run([&] { w.UpBtnClick(); });
+    if (name == "LoBtn") return p.run([&] { w.LoBtnClick(); });
+    if (name == "WokrersBtn") {
+      if (!w.WokrersBtnEnabled) return ignored(c);
+      return p.run([&] { w.WokrersBtnClick(); });
+    }
+    if (name == "BuildingsBtn") return p.run([&] { w.BuildingsBtnClick(); });
+    if (name == "FireBtn") {
+      if (!w.FireBtnEnabled) return ignored(c);
+      return p.run([&] { w.FireBtnClick(); });
+    }
+    if (name == "CloseBtn") return p.run([&] { w.FormClose(); });
+    return p.run([&] { w.GradBtn1Click(); });
+  }
+  if (t.rfind("BuildForm.", 0) == 0) {
+    TBuildForm& w = p.buildForm;
+    const std::string name = t.substr(10);
+    if (!w.visible || !w.enabled) return ignored(c);
+    if (name == "RemBtn") {
+      if (!w.RemBtnEnabled) return ignored(c);
+      return p.run([&] { w.RemBtnClick(); });
+    }
+    if (name == "UpgBtn") {
+      if (!w.UpgBtnEnabled) return ignored(c);
+      return p.run([&] { w.UpgBtnClick(); });
+    }
+    if (name == "FireBtn") return p.run([&] { w.FireBtnClick(); });
+    if (name == "CloseBtn") return p.run([&] { w.FormClose(); });
+    return p.run([&] { w.GradBtn1Click(); });
+  }
+  TActionForm& w = p.actionForm;
+  const std::string name = t.substr(11);
+  if (!w.visible) return ignored(c);
+  if (name == "UpSalBtn") return p.run([&] { w.UpSalBtnClick(); });
+  if (name == "PayPremBtn") return p.run([&] { w.PayPremBtnClick(); });
+  if (name == "GradBtn1") return p.run([&] { w.GradBtn1Click(); });
+  if (!w.AdBtnEnabled) return ignored(c);
+  return p.run([&] { w.AdBtnClick(); });
 }
 
 }  // namespace kelpmark::sim

@@ -1,0 +1,74 @@
+// Measures for single employees and whole departments, and the campaign lead time.
+#include <cmath>
+
+#include "model/corporation.h"
+#include "model/int128.h"
+#include "model/random.h"
+#include "model/view_port.h"
+
+namespace kelpmark {
+
+int32_t TCorporation::FireEmployee(StaffList& list, const TWorkerBee* worker, ViewPort& view) {
+  const int index = list.indexOf(worker);
+  if (index < 0) return 0;
+  const int32_t average = AverageMood(list);
+  const int n = list.count();
+  if (average < 30) {
+    const Answer a = view.question(
+        "Работники недовольны. Увольнения могут ухудшить ситуацию. Продолжить?",
+        QuestionKind::Warning, false);
+    if (a != Answer::Yes) return 0;
+  }
+  list.removeAt(static_cast<size_t>(index));
+  // Small and discontented departments take a firing worse.
+  return 1 + (average < 30) + (n < 5) + (n < 10) + (n < 50);
+}
+
+Currency TCorporation::AverageSalary(const StaffList& list) {
+  if (list.empty()) return Currency();
+  return Currency::fromCount(divRoundHalfEven(TotalSalary(list).count(), list.count()));
+}
+
+int32_t TCorporation::RoundedAverageMood(const StaffList& list) {
+  if (list.empty()) return 0;
+  int64_t sum = 0;
+  for (const auto& e : list) sum += e.object->Mood;
+  return roundToInt32(static_cast<double>(sum) / static_cast<double>(list.size()));
+}
+
+void TCorporation::RaiseSalaries(const StaffList& list, Random& random) {
+  for (const auto& e : list) {
+    TWorkerBee& w = *e.object;
+    w.Salary = Currency::fromDoubleWholeUnits(1.1 * w.Salary.units());
+    if (w.Mood < 99) w.SetMood(static_cast<int64_t>(w.Mood) + 1 + random.integer(3));
+  }
+}
+
+void TCorporation::PayPremiums(const StaffList& list, Random& random) {
+  for (const auto& e : list) {
+    TWorkerBee& w = *e.object;
+    pay(w.Salary);
+    if (w.Mood > 91) w.GainExperience();
+    w.SetMood(static_cast<int64_t>(w.Mood) + 11 - random.integer(4));
+  }
+}
+
+double TCorporation::CampaignLeadTime(int kind) {
+  const int m = Managers.count();
+  if (kind <= 0 || kind > 8 || m == 0) return 0;
+  const double root = std::sqrt(static_cast<double>(m));
+  static const double kNominalDays[] = {30, 14, 14, 5, 14, 7, 30, 7};
+  CampaignDuration = kNominalDays[kind - 1];
+  switch (kind) {
+    case 1: return 7 / root + 1;
+    case 2: return 14 / root + 3;
+    case 3: return 14 / root + 4;
+    case 4: return 7 / root + 2;
+    case 5: return 10 / root + 1;
+    case 6: return 14 / root + 3;
+    case 7: return 14 / root + 3;
+    default: return 1;
+  }
+}
+
+}  // namespace kelpmark
