@@ -109,7 +109,7 @@ void Runner::execute(const Command& c) {
         return p.run([&] { p.persForm.FormClose(); });
       }
       if (c.target == "BuildForm") {
-        if (!p.buildForm.visible) return ignored(c);
+        if (!p.buildForm.visible || !p.buildForm.enabled) return ignored(c);
         return p.run([&] { p.buildForm.FormClose(); });
       }
       if (!p.actionForm.visible) return ignored(c);

@@ -1,0 +1,32 @@
+#pragma once
+// The actions window («Ваши действия»): department measures and campaigns.
+#include "ui/secondary_window.h"
+
+namespace kelpmark {
+class Program;
+}
+
+namespace kelpmark::ui {
+
+class ActionWindow : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  ActionWindow(Program& program, MainWindow& main);
+  void syncFromGame() override;
+
+ protected:
+  void closeInGame() override;
+
+ private:
+  Program& program_;
+  QComboBox* departments_;
+  QComboBox* campaigns_;
+  widgets::ShadowLabel* raise_;
+  widgets::ShadowLabel* premium_;
+  widgets::ShadowLabel* cost_;
+  widgets::ShadowLabel* description_;
+  widgets::ShadowLabel* ready_;
+  widgets::GradientButton* order_;
+};
+
+}  // namespace kelpmark::ui

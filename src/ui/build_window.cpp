@@ -1,0 +1,112 @@
+#include "ui/build_window.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QSvgWidget>
+
+#include "commands/program.h"
+#include "ui/main_window.h"
+#include "widgets/gauge.h"
+#include "widgets/gradient_button.h"
+#include "widgets/shadow_label.h"
+
+namespace kelpmark::ui {
+
+using widgets::GradientButton;
+
+BuildWindow::BuildWindow(Program& program, MainWindow& main)
+    : SecondaryWindow(main, QStringLiteral("Ваши сооружения"), 465, 298, 20), program_(program) {
+  TBuildForm& form = program_.buildForm;
+  QStringList categories;
+  for (const char* c : TBuildForm::kCategories) categories << QString::fromUtf8(c);
+  box_ = comboBox(this, 8, 8, 225, categories);
+  connect(box_, &QComboBox::activated, this,
+          [this, &form](int i) { run([&form, i] { form.choose(i); }); });
+  list_ = listBox(this, 8, 40, 225, 201);
+  connect(list_, &QListWidget::itemClicked, this, [this, &form](QListWidgetItem* item) {
+    const int row = list_->row(item);
+    run([&form, row] {
+      if (row >= 0 && row < static_cast<int>(form.BuildList.size())) form.select(row);
+    });
+  });
+
+  QFrame* card = cardPanel(240, 8, 217, 233);
+  header_ = headerPanel(256, 3, 185, 16);
+  label(card, 8, 10, 203, 16, QStringLiteral("Износ:"));
+  wear_ = new widgets::Gauge(card);
+  wear_->setGeometry(8, 28, 200, 17);
+  wear_->setRange(0, 1000);
+  upkeep_ = label(card, 6, 52, 204, 16, QString::fromStdString(form.SalaryLbl.format));
+  stored_ = label(card, 6, 70, 204, 16, QString::fromStdString(form.StoredLbl.format));
+  sales_ = label(card, 6, 88, 204, 16, QString::fromStdString(form.SallLbl.format));
+  picture_ = new QSvgWidget(card);
+  picture_->setGeometry(7, 109, 100, 80);
+  repair_ = button(card, QStringLiteral("Капремонт"), 112, 109, 97);
+  repairCost_ = label(card, 112, 131, 97, 16, QString::fromStdString(form.RemLbl.format));
+  repairCost_->setAlignment(Qt::AlignCenter);
+  upgrade_ = button(card, QStringLiteral("Улучшить"), 112, 151, 97);
+  upgradeCost_ = label(card, 112, 173, 97, 16, QString::fromStdString(form.UpgLbl.format));
+  upgradeCost_->setAlignment(Qt::AlignCenter);
+  auto* line = new QFrame(card);
+  line->setGeometry(8, 197, 201, 2);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  auto* sell = button(card, QStringLiteral("Продать"), 56, 205, 105, true);
+  status_ = statusBar(274, 465, {90, 120, 100});
+  auto* ok = button(this, QStringLiteral("Ok"), 120, 250, 97);
+  auto* help = button(this, QStringLiteral("Help"), 240, 250, 97);
+
+  connect(repair_, &GradientButton::clicked, this, [this, &form] {
+    run([&form] {
+      if (form.enabled && form.RemBtnEnabled) form.RemBtnClick();
+    });
+  });
+  connect(upgrade_, &GradientButton::clicked, this, [this, &form] {
+    run([&form] {
+      if (form.enabled && form.UpgBtnEnabled) form.UpgBtnClick();
+    });
+  });
+  connect(sell, &GradientButton::clicked, this, [this, &form] {
+    run([&form] {
+      if (form.enabled) form.FireBtnClick();
+    });
+  });
+  connect(ok, &GradientButton::clicked, this, [this] { run([this] { closeInGame(); }); });
+  connect(help, &GradientButton::clicked, this, [this] { emit helpRequested(20); });
+}
+
+void BuildWindow::closeInGame() { program_.buildForm.FormClose(); }
+
+void BuildWindow::syncFromGame() {
+  const TBuildForm& f = program_.buildForm;
+  setComboIndex(box_, f.BuildBox);
+  std::vector<std::string> names;
+  for (const auto& e : f.BuildList) names.push_back(e.text);
+  setListEntries(list_, names, f.selected);
+  header_->setText(QString::fromStdString(f.TopPanel));
+  wear_->setValue(f.OffGauge);
+  upkeep_->setCaption(QString::fromStdString(f.SalaryLbl.caption));
+  stored_->setCaption(QString::fromStdString(f.StoredLbl.caption));
+  sales_->setCaption(QString::fromStdString(f.SallLbl.caption));
+  repairCost_->setCaption(QString::fromStdString(f.RemLbl.caption));
+  upgradeCost_->setCaption(QString::fromStdString(f.UpgLbl.caption));
+  if (f.picture != pictureShown_) {
+    pictureShown_ = f.picture;
+    static const char* const files[] = {":/art/store.svg", ":/art/stall.svg", ":/art/shop.svg"};
+    if (f.picture >= 0 && f.picture <= 2) {
+      picture_->load(QString::fromUtf8(files[f.picture]));
+      picture_->show();
+    } else {
+      picture_->hide();
+    }
+  }
+  repair_->setEnabled(f.RemBtnEnabled);
+  upgrade_->setEnabled(f.UpgBtnEnabled);
+  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromStdString(f.Status[i]));
+  setEnabled(f.enabled);
+  followVisibility(f.visible);
+}
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,45 @@
+#pragma once
+// The buildings window («Ваши сооружения»).
+#include <vector>
+
+#include "ui/secondary_window.h"
+
+class QSvgWidget;
+
+namespace kelpmark {
+class Program;
+namespace widgets {
+class Gauge;
+}
+}  // namespace kelpmark
+
+namespace kelpmark::ui {
+
+class BuildWindow : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  BuildWindow(Program& program, MainWindow& main);
+  void syncFromGame() override;
+
+ protected:
+  void closeInGame() override;
+
+ private:
+  Program& program_;
+  QComboBox* box_;
+  QListWidget* list_;
+  QLabel* header_;
+  widgets::Gauge* wear_;
+  widgets::ShadowLabel* upkeep_;
+  widgets::ShadowLabel* stored_;
+  widgets::ShadowLabel* sales_;
+  widgets::ShadowLabel* repairCost_;
+  widgets::ShadowLabel* upgradeCost_;
+  QSvgWidget* picture_;
+  int pictureShown_ = -2;
+  widgets::GradientButton* repair_;
+  widgets::GradientButton* upgrade_;
+  std::vector<QLabel*> status_;
+};
+
+}  // namespace kelpmark::ui

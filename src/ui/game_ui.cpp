@@ -1,0 +1,90 @@
+#include "ui/game_ui.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include "ui/action_window.h"
+#include "ui/build_window.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/pers_window.h"
+#include "ui/qt_view_port.h"
+#include "ui/report_window.h"
+#include "ui/welcome_window.h"
+
+// Resources compiled into the static ui library are registered by hand.
+static void initKelpmarkResources() {
+  Q_INIT_RESOURCE(art);
+  Q_INIT_RESOURCE(help);
+}
+
+namespace kelpmark::ui {
+
+namespace {
+
+FormatSettings systemFormat() {
+  FormatSettings f;
+  const QString point = QLocale::system().decimalPoint();
+  if (point == QStringLiteral(",")) f.decimalSeparator = ',';
+  return f;
+}
+
+}  // namespace
+
+std::string GameUi::welcomeText() {
+  const std::string gap(20, ' ');
+  return gap + "WELCOME TO THE KELPMARK" + gap + "PRESS F2 TO START!" + gap +
+         "(C) 2001 VORLENT GAMES  KELPMARK.EXAMPLE.ORG" + gap;
+}
+
+GameUi::GameUi(GameUiOptions options, QObject* parent)
+    : QObject(parent), view_(std::make_unique<QtViewPort>()) {
+  initKelpmarkResources();
+  ProgramOptions po;
+  po.format = systemFormat();
+  po.welcomeText = welcomeText();
+  const uint32_t fixed = options.fixedSeed;
+  po.clockSeed = [fixed] {
+    return fixed != 0 ? fixed : static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  };
+  program_ = std::make_unique<Program>(*view_, std::move(po));
+
+  main_ = std::make_unique<MainWindow>(*program_, *view_, options.savePath);
+  pers_ = new PersWindow(*program_, *main_);
+  build_ = new BuildWindow(*program_, *main_);
+  welcome_ = new WelcomeWindow(main_.get());
+  report_ = new ReportWindow(*program_, main_.get());
+  action_ = new ActionWindow(*program_, *main_);
+  help_ = new HelpWindow(main_.get());
+
+  view_->setParentWindow(main_.get());
+  view_->setModalHandlers(
+      [this] {
+        report_->syncFromGame();
+        report_->exec();
+      },
+      [this] { welcome_->exec(); });
+  view_->setHelpHandler([this](int topic) { showHelp(topic); });
+  connect(welcome_, &WelcomeWindow::webRequested, this, [this] { view_->openWeb(); });
+  connect(main_.get(), &MainWindow::helpRequested, this, &GameUi::showHelp);
+  connect(welcome_, &WelcomeWindow::helpRequested, this, &GameUi::showHelp);
+  connect(report_, &ReportWindow::helpRequested, this, &GameUi::showHelp);
+  connect(pers_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
+  connect(build_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
+  connect(action_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
+  connect(main_.get(), &MainWindow::gameChanged, this, &GameUi::syncAll);
+}
+
+GameUi::~GameUi() = default;
+
+void GameUi::show() { main_->show(); }
+
+void GameUi::syncAll() {
+  pers_->syncFromGame();
+  build_->syncFromGame();
+  action_->syncFromGame();
+}
+
+void GameUi::showHelp(int topic) { help_->showTopic(topic); }
+
+}  // namespace kelpmark::ui

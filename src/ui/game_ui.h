@@ -1,0 +1,64 @@
+#pragma once
+// The Qt game: the program's state and all its windows, created once in the
+// game's order (main, personnel, buildings, welcome, reports, actions).
+#include <QObject>
+#include <QString>
+#include <memory>
+
+#include "commands/program.h"
+
+namespace kelpmark::ui {
+
+class QtViewPort;
+class MainWindow;
+class PersWindow;
+class BuildWindow;
+class WelcomeWindow;
+class ReportWindow;
+class ActionWindow;
+class HelpWindow;
+
+struct GameUiOptions {
+  QString savePath;
+  // A fixed seed for every new game (tests); 0 takes the system clock.
+  uint32_t fixedSeed = 0;
+};
+
+class GameUi : public QObject {
+  Q_OBJECT
+ public:
+  explicit GameUi(GameUiOptions options, QObject* parent = nullptr);
+  ~GameUi() override;
+
+  Program& program() { return *program_; }
+  QtViewPort& view() { return *view_; }
+  MainWindow& mainWindow() { return *main_; }
+  PersWindow& persWindow() { return *pers_; }
+  BuildWindow& buildWindow() { return *build_; }
+  WelcomeWindow& welcomeWindow() { return *welcome_; }
+  ReportWindow& reportWindow() { return *report_; }
+  ActionWindow& actionWindow() { return *action_; }
+  HelpWindow& helpWindow() { return *help_; }
+
+  // Shows the main window; the rest is shown on demand.
+  void show();
+  void syncAll();
+
+  // The ticker's welcome text with the maker's credit line.
+  static std::string welcomeText();
+
+ private:
+  void showHelp(int topic);
+
+  std::unique_ptr<QtViewPort> view_;
+  std::unique_ptr<Program> program_;
+  std::unique_ptr<MainWindow> main_;
+  PersWindow* pers_ = nullptr;
+  BuildWindow* build_ = nullptr;
+  WelcomeWindow* welcome_ = nullptr;
+  ReportWindow* report_ = nullptr;
+  ActionWindow* action_ = nullptr;
+  HelpWindow* help_ = nullptr;
+};
+
+}  // namespace kelpmark::ui

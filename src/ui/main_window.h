@@ -1,0 +1,99 @@
+#pragma once
+// The main window: it shows the state the game keeps for it and forwards every
+// click, key and timer event to the game's handlers.
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "commands/main_form.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+
+namespace kelpmark {
+class Program;
+namespace widgets {
+class DotMatrixTicker;
+class GradientButton;
+class ShadowLabel;
+class XYPlot;
+}  // namespace widgets
+}  // namespace kelpmark
+
+namespace kelpmark::ui {
+
+class QtViewPort;
+class QuantitySpinBox;
+class LampWidget;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow(Program& program, QtViewPort& view, QString savePath, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Runs one event of the game (a click, a menu item, a tick) and shows its result.
+  void runCommand(const std::function<void()>& command);
+  // Brings every control up to the game's state.
+  void syncFromGame();
+  // One tick of the game timer, as the timer delivers it.
+  void timerTick();
+  // The game timer (for tests and measurements).
+  QTimer& gameTimer() { return timer_; }
+  widgets::GradientButton* button(MainButton b) const { return buttons_[static_cast<size_t>(b)]; }
+  widgets::ShadowLabel* label(MainLabel l) const { return labels_[static_cast<size_t>(l)]; }
+  QuantitySpinBox* quantity() const { return quantity_; }
+  widgets::DotMatrixTicker* ticker() const { return ticker_; }
+  widgets::XYPlot* chart() const { return chart_; }
+  LampWidget* lamp(int k) const { return lamps_[static_cast<size_t>(k - 1)]; }
+  QAction* newGameAction() const { return newGame_; }
+  // Time spent in the last tick's handler and repaint, in microseconds.
+  qint64 lastTickMicros() const { return lastTickMicros_; }
+
+ signals:
+  void helpRequested(int topic);
+  // After every event of the game: the other windows show its result too.
+  void gameChanged();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildLeftColumn(QWidget* central);
+  void buildCommandButtons(QWidget* central);
+  void buildPanels(QWidget* central);
+  void buildMenus();
+  widgets::GradientButton* makeButton(MainButton b, const QString& caption, QWidget* parent,
+                                      int x, int y, int width, bool olive);
+  widgets::ShadowLabel* makeLabel(MainLabel l, QWidget* parent, int x, int y, int w, int h);
+  void clickButton(MainButton b);
+  void syncTimer();
+  void syncChart();
+  void programEnded();
+
+  Program& program_;
+  QtViewPort& view_;
+  QString savePath_;
+  QTimer timer_;
+  bool firstShow_ = true;
+  bool cursorOverridden_ = false;
+  bool closing_ = false;
+  unsigned chartVersion_ = ~0u;
+  unsigned tickerVersion_ = ~0u;
+  qint64 lastTickMicros_ = 0;
+
+  std::array<widgets::GradientButton*, kMainButtonCount> buttons_{};
+  std::array<widgets::ShadowLabel*, kMainLabelCount> labels_{};
+  std::array<LampWidget*, 4> lamps_{};
+  QuantitySpinBox* quantity_ = nullptr;
+  QFrame* fishPanel_ = nullptr;
+  widgets::DotMatrixTicker* ticker_ = nullptr;
+  widgets::XYPlot* chart_ = nullptr;
+  QAction* newGame_ = nullptr;
+};
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,149 @@
+// The main window's events: clicks, the game timer, minimize and restore, the
+// first showing and closing; and bringing the controls up to the game's state.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QWindowStateChangeEvent>
+
+#include "commands/lifecycle.h"
+#include "commands/program.h"
+#include "ui/lamp_widget.h"
+#include "ui/main_window.h"
+#include "ui/quantity_spin_box.h"
+#include "ui/qt_view_port.h"
+#include "widgets/dot_matrix_ticker.h"
+#include "widgets/gradient_button.h"
+#include "widgets/shadow_label.h"
+#include "widgets/xy_plot.h"
+
+namespace kelpmark::ui {
+
+MainWindow::~MainWindow() {
+  if (cursorOverridden_) QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+  if (program_.ended) return;
+  program_.run(command);
+  syncFromGame();
+  emit gameChanged();
+}
+
+void MainWindow::clickButton(MainButton b) {
+  runCommand([this, b] {
+    TMainForm& f = program_.mainForm;
+    // Before the first game, and while a button is disabled, a press does nothing.
+    if (!program_.game.hasCompany() || !f.enabled(b)) return;
+    f.click(b);
+  });
+}
+
+void MainWindow::timerTick() {
+  // No tick runs while a message, question or modal window is open.
+  if (view_.modalOpen() || program_.ended || !program_.game.hasCompany()) return;
+  QElapsedTimer clock;
+  clock.start();
+  runCommand([this] { program_.mainForm.Timer1Timer(); });
+  repaint();
+  lastTickMicros_ = clock.nsecsElapsed() / 1000;
+}
+
+void MainWindow::syncTimer() {
+  const TMainForm& f = program_.mainForm;
+  const bool run = program_.game.hasCompany() && f.timerRuns() && !view_.modalOpen() &&
+                   !program_.ended;
+  if (!run) {
+    timer_.stop();
+  } else if (!timer_.isActive() || timer_.interval() != f.TimerInterval) {
+    timer_.start(f.TimerInterval);
+  }
+}
+
+void MainWindow::syncFromGame() {
+  const TMainForm& f = program_.mainForm;
+  for (size_t i = 0; i < kMainLabelCount; ++i)
+    labels_[i]->setCaption(QString::fromStdString(f.labels[i].caption));
+  for (size_t i = 0; i < kMainButtonCount; ++i)
+    buttons_[i]->setEnabled(f.enabled(static_cast<MainButton>(i)));
+  fishPanel_->setEnabled(f.FishPanelEnabled);
+  quantity_->setEnabled(f.spinEnabled());
+  quantity_->setState(f.PSpn.value, f.PSpn.minValue, f.PSpn.maxValue);
+  for (int k = 1; k <= 4; ++k) lamps_[static_cast<size_t>(k - 1)]->setLit(f.lampOn[static_cast<size_t>(k - 1)]);
+  newGame_->setEnabled(f.NewGameMEnabled);
+  const Ticker& t = program_.game.ticker;
+  if (t.version() != tickerVersion_) {
+    tickerVersion_ = t.version();
+    ticker_->setText(QString::fromStdString(t.firstLine()));
+  }
+  syncChart();
+  if (f.forbiddenCursor != cursorOverridden_) {
+    if (f.forbiddenCursor)
+      QApplication::setOverrideCursor(Qt::ForbiddenCursor);
+    else
+      QApplication::restoreOverrideCursor();
+    cursorOverridden_ = f.forbiddenCursor;
+  }
+  syncTimer();
+}
+
+void MainWindow::syncChart() {
+  const PriceChart& c = program_.mainForm.chart;
+  if (c.version == chartVersion_) return;
+  chartVersion_ = c.version;
+  chart_->setSeriesData(0, &c.line1.points);
+  chart_->setSeriesData(1, &c.line2.points);
+  chart_->setSeriesData(2, &c.line3.points);
+  chart_->setAxisRange(widgets::XYPlot::Axis::Bottom, c.bottomMin, c.bottomMax);
+  chart_->dataChanged();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!firstShow_) return;
+  firstShow_ = false;
+  ticker_->start();
+  // The resume question comes once the window is on the screen.
+  QTimer::singleShot(0, this, [this] { runCommand([this] { FormShow(program_, savePath_.toStdString()); }); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (program_.ended || closing_) {
+    event->accept();
+    return;
+  }
+  bool mayClose = true;
+  program_.run([&] { mayClose = FormCloseQuery(program_, savePath_.toStdString()); });
+  syncFromGame();
+  emit gameChanged();
+  if (mayClose) {
+    closing_ = true;
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange) return;
+  const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+  const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
+  const bool minimized = windowState() & Qt::WindowMinimized;
+  if (minimized && !wasMinimized)
+    runCommand([this] { program_.mainForm.ApplicationEvents1Minimize(); });
+  else if (!minimized && wasMinimized)
+    runCommand([this] { program_.mainForm.ApplicationEvents1Restore(); });
+}
+
+void MainWindow::programEnded() {
+  timer_.stop();
+  if (cursorOverridden_) {
+    QApplication::restoreOverrideCursor();
+    cursorOverridden_ = false;
+  }
+  close();
+  QApplication::quit();
+}
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,94 @@
+#include "ui/pers_window.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+
+#include "commands/program.h"
+#include "ui/main_window.h"
+#include "widgets/gauge.h"
+#include "widgets/gradient_button.h"
+#include "widgets/shadow_label.h"
+
+namespace kelpmark::ui {
+
+using widgets::GradientButton;
+
+PersWindow::PersWindow(Program& program, MainWindow& main)
+    : SecondaryWindow(main, QStringLiteral("Ваш персонал"), 464, 298, 30), program_(program) {
+  TPersForm& form = program_.persForm;
+  QStringList departments;
+  for (const char* d : TPersForm::kDepartments) departments << QString::fromUtf8(d);
+  box_ = comboBox(this, 8, 8, 225, departments);
+  connect(box_, &QComboBox::activated, this,
+          [this, &form](int i) { run([&form, i] { form.choose(i); }); });
+  list_ = listBox(this, 8, 40, 225, 201);
+  connect(list_, &QListWidget::itemClicked, this, [this, &form](QListWidgetItem* item) {
+    const int row = list_->row(item);
+    run([&form, row] {
+      if (row >= 0 && row < static_cast<int>(form.PersList.size())) form.select(row);
+    });
+  });
+
+  QFrame* card = cardPanel(240, 8, 217, 233);
+  header_ = headerPanel(256, 3, 185, 16);
+  label(card, 8, 14, 203, 16, QStringLiteral("Опыт:"));
+  experience_ = new widgets::Gauge(card);
+  experience_->setGeometry(8, 32, 200, 17);
+  experience_->setRange(0, 100);
+  salary_ = label(card, 6, 66, 203, 16, QString::fromStdString(form.SalaryLbl.format));
+  auto* up = button(card, QStringLiteral("Поднять"), 8, 85, 97);
+  auto* down = button(card, QStringLiteral("Снизить"), 112, 85, 97);
+  label(card, 6, 116, 203, 16, QStringLiteral("Настроение:"));
+  mood_ = new widgets::Gauge(card);
+  mood_->setGeometry(8, 136, 200, 17);
+  mood_->setRange(0, 100);
+  praise_ = button(card, QStringLiteral("Похвалить"), 8, 162, 97);
+  auto* premium = button(card, QStringLiteral("Дать премию"), 112, 162, 97);
+  auto* line = new QFrame(card);
+  line->setGeometry(8, 195, 201, 2);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  fire_ = button(card, QStringLiteral("Уволить"), 56, 205, 105, true);
+  status_ = statusBar(274, 464, {65, 115, 125, 50});
+  auto* ok = button(this, QStringLiteral("Ok"), 120, 250, 97);
+  auto* help = button(this, QStringLiteral("Help"), 240, 250, 97);
+
+  connect(up, &GradientButton::clicked, this, [this, &form] { run([&form] { form.UpBtnClick(); }); });
+  connect(down, &GradientButton::clicked, this, [this, &form] { run([&form] { form.LoBtnClick(); }); });
+  connect(praise_, &GradientButton::clicked, this, [this, &form] {
+    run([&form] {
+      if (form.WokrersBtnEnabled) form.WokrersBtnClick();
+    });
+  });
+  connect(premium, &GradientButton::clicked, this,
+          [this, &form] { run([&form] { form.BuildingsBtnClick(); }); });
+  connect(fire_, &GradientButton::clicked, this, [this, &form] {
+    run([&form] {
+      if (form.FireBtnEnabled) form.FireBtnClick();
+    });
+  });
+  connect(ok, &GradientButton::clicked, this, [this] { run([this] { closeInGame(); }); });
+  connect(help, &GradientButton::clicked, this, [this] { emit helpRequested(30); });
+}
+
+void PersWindow::closeInGame() { program_.persForm.FormClose(); }
+
+void PersWindow::syncFromGame() {
+  const TPersForm& f = program_.persForm;
+  setComboIndex(box_, f.PersBox);
+  std::vector<std::string> names;
+  for (const auto& e : f.PersList) names.push_back(e.text);
+  setListEntries(list_, names, f.selected);
+  header_->setText(QString::fromStdString(f.TopPanel));
+  experience_->setValue(f.ExpGauge);
+  mood_->setValue(f.FunGauge);
+  salary_->setCaption(QString::fromStdString(f.SalaryLbl.caption));
+  praise_->setEnabled(f.WokrersBtnEnabled);
+  fire_->setEnabled(f.FireBtnEnabled);
+  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromStdString(f.Status[i]));
+  followVisibility(f.visible);
+}
+
+}  // namespace kelpmark::ui

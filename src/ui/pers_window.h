@@ -1,0 +1,38 @@
+#pragma once
+// The personnel window («Ваш персонал»).
+#include <vector>
+
+#include "ui/secondary_window.h"
+
+namespace kelpmark {
+class Program;
+namespace widgets {
+class Gauge;
+}
+}  // namespace kelpmark
+
+namespace kelpmark::ui {
+
+class PersWindow : public SecondaryWindow {
+  Q_OBJECT
+ public:
+  PersWindow(Program& program, MainWindow& main);
+  void syncFromGame() override;
+
+ protected:
+  void closeInGame() override;
+
+ private:
+  Program& program_;
+  QComboBox* box_;
+  QListWidget* list_;
+  QLabel* header_;
+  widgets::Gauge* experience_;
+  widgets::Gauge* mood_;
+  widgets::ShadowLabel* salary_;
+  widgets::GradientButton* praise_;
+  widgets::GradientButton* fire_;
+  std::vector<QLabel*> status_;
+};
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,170 @@
+#include "ui/secondary_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include "ui/main_window.h"
+#include "ui/window_look.h"
+#include "widgets/gradient_button.h"
+#include "widgets/shadow_label.h"
+
+namespace kelpmark::ui {
+
+namespace {
+
+const char* const kListStyle =
+    "background: navy; color: #00FF00; selection-background-color: #00FF00;"
+    " selection-color: navy; border: 2px inset #404080;";
+
+}  // namespace
+
+SecondaryWindow::SecondaryWindow(MainWindow& main, const QString& title, int width, int height,
+                                 int helpTopic)
+    : QDialog(&main), main_(main), helpTopic_(helpTopic) {
+  setWindowTitle(title);
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(width, height);
+  setModal(false);
+  setDialogBackground(this);
+}
+
+void SecondaryWindow::run(const std::function<void()>& command) { main_.runCommand(command); }
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+  // Hidden, never destroyed: the game closes it and the next sync hides it.
+  event->ignore();
+  if (isEnabled()) run([this] { closeInGame(); });
+}
+
+void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    emit helpRequested(helpTopic_);
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void SecondaryWindow::followVisibility(bool visible) {
+  if (visible && !isVisible()) {
+    // Centred on the screen, as the game's dialogs are.
+    if (const QScreen* s = main_.screen()) move(s->availableGeometry().center() - rect().center());
+    show();
+    raise();
+  } else if (!visible && isVisible()) {
+    hide();
+  }
+}
+
+QComboBox* SecondaryWindow::comboBox(QWidget* parent, int x, int y, int w, const QStringList& items) {
+  auto* box = new QComboBox(parent);
+  box->setGeometry(x, y, w, 23);
+  box->addItems(items);
+  box->setCurrentIndex(-1);
+  box->setFont(arialPx(12, true));
+  box->setStyleSheet(QStringLiteral("QComboBox { %1 padding-left: 4px; }"
+                                    "QComboBox QAbstractItemView { %1 }")
+                         .arg(QString::fromUtf8(kListStyle)));
+  return box;
+}
+
+QListWidget* SecondaryWindow::listBox(QWidget* parent, int x, int y, int w, int h) {
+  auto* list = new QListWidget(parent);
+  list->setGeometry(x, y, w, h);
+  list->setFont(arialPx(12));
+  list->setStyleSheet(QStringLiteral("QListWidget { %1 }").arg(QString::fromUtf8(kListStyle)));
+  return list;
+}
+
+widgets::ShadowLabel* SecondaryWindow::label(QWidget* parent, int x, int y, int w, int h,
+                                             const QString& format, const QString& caption) {
+  auto* l = new widgets::ShadowLabel(parent);
+  l->setGeometry(x, y, w, h);
+  l->setFont(arialPx(12));
+  l->setFormat(format);
+  l->setCaption(caption);
+  return l;
+}
+
+widgets::GradientButton* SecondaryWindow::button(QWidget* parent, const QString& caption, int x,
+                                                 int y, int w, bool olive) {
+  auto* b = new widgets::GradientButton(caption, parent);
+  b->setGeometry(x, y, w, widgets::GradientButton::kDesignHeight);
+  b->setDisabledStyle(olive ? widgets::GradientButton::DisabledStyle::Olive
+                            : widgets::GradientButton::DisabledStyle::Red);
+  return b;
+}
+
+QFrame* SecondaryWindow::cardPanel(int x, int y, int w, int h) {
+  auto* panel = new QFrame(this);
+  panel->setGeometry(x, y, w, h);
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Raised);
+  panel->setLineWidth(2);
+  return panel;
+}
+
+QLabel* SecondaryWindow::headerPanel(int x, int y, int w, int h) {
+  auto* header = new QLabel(this);
+  header->setGeometry(x, y, w, h);
+  header->setAlignment(Qt::AlignCenter);
+  header->setFont(arialPx(12, true));
+  header->setFrameShape(QFrame::Panel);
+  header->setFrameShadow(QFrame::Raised);
+  header->setAutoFillBackground(true);
+  header->setStyleSheet(
+      QStringLiteral("QLabel { color: #00FF00; background: rgb(0,117,58); }"));
+  return header;
+}
+
+std::vector<QLabel*> SecondaryWindow::statusBar(int y, int width, std::initializer_list<int> panels) {
+  auto* bar = new QFrame(this);
+  bar->setGeometry(0, y, width, 24);
+  auto* layout = new QHBoxLayout(bar);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(2);
+  std::vector<QLabel*> labels;
+  for (int w : panels) {
+    auto* l = new QLabel(bar);
+    l->setFont(arialPx(12));
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; padding-left: 2px; }"));
+    l->setMinimumWidth(w - 4);
+    layout->addWidget(l, w);
+    labels.push_back(l);
+  }
+  return labels;
+}
+
+void SecondaryWindow::setComboIndex(QComboBox* box, int index) {
+  if (box->currentIndex() == index) return;
+  QSignalBlocker block(box);
+  box->setCurrentIndex(index);
+}
+
+void SecondaryWindow::setListEntries(QListWidget* list, const std::vector<std::string>& texts,
+                                     int selected) {
+  QSignalBlocker block(list);
+  bool same = list->count() == static_cast<int>(texts.size());
+  for (int i = 0; same && i < list->count(); ++i)
+    same = list->item(i)->text() == QString::fromStdString(texts[static_cast<size_t>(i)]);
+  if (!same) {
+    list->clear();
+    for (const std::string& t : texts) list->addItem(QString::fromStdString(t));
+  }
+  list->setCurrentRow(selected);
+}
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,57 @@
+#pragma once
+// The look and behaviour the personnel, buildings and actions windows share: a
+// fixed dialog with only a close box, modeless, hidden (never destroyed) on close,
+// F1 for its help topic; every action goes through the main window, so that all
+// windows show its result.
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+
+namespace kelpmark::widgets {
+class GradientButton;
+class ShadowLabel;
+}  // namespace kelpmark::widgets
+
+namespace kelpmark::ui {
+
+class MainWindow;
+
+class SecondaryWindow : public QDialog {
+  Q_OBJECT
+ public:
+  SecondaryWindow(MainWindow& main, const QString& title, int width, int height, int helpTopic);
+  // Brings the window up to the game's state (shown or hidden included).
+  virtual void syncFromGame() = 0;
+
+ signals:
+  void helpRequested(int topic);
+
+ protected:
+  void run(const std::function<void()>& command);
+  // The game's own close handler for this window.
+  virtual void closeInGame() = 0;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void followVisibility(bool visible);
+
+  QComboBox* comboBox(QWidget* parent, int x, int y, int w, const QStringList& items);
+  QListWidget* listBox(QWidget* parent, int x, int y, int w, int h);
+  widgets::ShadowLabel* label(QWidget* parent, int x, int y, int w, int h, const QString& format,
+                              const QString& caption = QString());
+  widgets::GradientButton* button(QWidget* parent, const QString& caption, int x, int y, int w,
+                                  bool olive = false);
+  QFrame* cardPanel(int x, int y, int w, int h);
+  QLabel* headerPanel(int x, int y, int w, int h);
+  std::vector<QLabel*> statusBar(int y, int width, std::initializer_list<int> panels);
+  static void setComboIndex(QComboBox* box, int index);
+  static void setListEntries(QListWidget* list, const std::vector<std::string>& texts, int selected);
+
+  MainWindow& main_;
+  int helpTopic_;
+};
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,25 @@
+#pragma once
+// The welcome window: the title picture and the maker's web address.
+#include <QDialog>
+
+namespace kelpmark::ui {
+
+class WelcomeWindow : public QDialog {
+  Q_OBJECT
+ public:
+  explicit WelcomeWindow(QWidget* parent = nullptr);
+
+ signals:
+  void webRequested();
+  void helpRequested(int topic);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* picture_;
+  QWidget* link_;
+};
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,224 @@
+// The real main window, driven as a player would: keys, menus, buttons, the game
+// timer and the modal boxes.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "commands/program.h"
+#include "model/save_file.h"
+#include "ui/game_ui.h"
+#include "ui/lamp_widget.h"
+#include "ui/main_window.h"
+#include "ui/qt_view_port.h"
+#include "ui/quantity_spin_box.h"
+#include "ui_test_support.h"
+#include "widgets/dot_matrix_ticker.h"
+#include "widgets/gradient_button.h"
+#include "widgets/shadow_label.h"
+
+using namespace kelpmark;
+using namespace kelpmark::ui;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GameUi> game_;
+  std::unique_ptr<QTemporaryDir> dir_;
+
+  QString text(MainLabel l) { return game_->mainWindow().label(l)->displayText(); }
+  TMainForm& form() { return game_->program().mainForm; }
+  void startGame() {
+    QTest::keyClick(&game_->mainWindow(), Qt::Key_F2);
+    QVERIFY(game_->program().game.hasCompany());
+  }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    GameUiOptions options;
+    options.savePath = dir_->filePath("game.dat");
+    options.fixedSeed = 7;
+    game_ = std::make_unique<GameUi>(options);
+    game_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&game_->mainWindow()));
+    game_->mainWindow().activateWindow();
+    QTest::qWait(20);
+  }
+
+  void cleanup() {
+    game_->program().ended = true;  // no save question when the test's window goes
+    game_.reset();
+  }
+
+  void startUpLooksOfTheDesign() {
+    MainWindow& w = game_->mainWindow();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Kelpmark"));
+    QCOMPARE(w.centralWidget()->size(), QSize(604, 401));
+    QCOMPARE(w.label(MainLabel::TimeLbl)->displayText(), QStringLiteral("Местное время"));
+    QVERIFY(!w.quantity()->isEnabled());
+    QVERIFY(w.ticker()->isRunning());
+    QVERIFY(w.ticker()->text().contains(QStringLiteral("PRESS F2 TO START!")));
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    QVERIFY(uitest::saveScreenshot(&w, "main-startup"));
+    // Before the first game the buttons do nothing.
+    w.button(MainButton::StorageBtn)->click();
+    QVERIFY(!game_->program().game.hasCompany());
+  }
+
+  void f2StartsAGame() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    QCOMPARE(text(MainLabel::MoneyLbl), QStringLiteral("Денег:  $10000"));
+    QCOMPARE(text(MainLabel::FishLbl), QStringLiteral("Рыбы:  0 (0) кг."));
+    QCOMPARE(text(MainLabel::OfficeLbl), QStringLiteral("Размер офиса:  1"));
+    QCOMPARE(text(MainLabel::MarketLbl), QStringLiteral("Доля рынка, не более  2%"));
+    QCOMPARE(text(MainLabel::UsedMarketLbl), QStringLiteral("Использование доли:  0%"));
+    QVERIFY(!w.newGameAction()->isEnabled());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QCOMPARE(w.gameTimer().interval(), 1000);
+    QVERIFY(w.gameTimer().isActive());
+    QVERIFY(w.lamp(1)->isLit() && w.lamp(2)->isLit() && !w.lamp(3)->isLit());
+    QVERIFY(w.quantity()->isEnabled() == form().spinEnabled());
+    QVERIFY(uitest::saveScreenshot(&w, "main-new-game"));
+    // A second F2 is ignored: the menu item stays disabled.
+    const TCorporation* company = &game_->program().game.corp();
+    QTest::keyClick(&w, Qt::Key_F2);
+    QCOMPARE(&game_->program().game.corp(), company);
+  }
+
+  void speedControls() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    QTest::keyClick(&w, Qt::Key_4, Qt::AltModifier);
+    QCOMPARE(form().SpeedLevel, 4);
+    QCOMPARE(w.gameTimer().interval(), 300);
+    QVERIFY(w.lamp(4)->isLit());
+    QTest::mouseClick(w.lamp(1), Qt::LeftButton);
+    QCOMPARE(form().SpeedLevel, 1);
+    QCOMPARE(w.gameTimer().interval(), 2000);
+    QVERIFY(w.lamp(1)->isLit() && !w.lamp(2)->isLit());
+    QTest::keyClick(&w, Qt::Key_5, Qt::AltModifier);
+    QCOMPARE(w.gameTimer().interval(), 200);
+    QTest::mouseClick(w.label(MainLabel::TimeLbl), Qt::LeftButton);
+    QCOMPARE(form().SpeedLevel, 0);
+    QVERIFY(!w.gameTimer().isActive());
+    QTest::keyClick(&w, Qt::Key_3, Qt::AltModifier);
+    QTest::keyClick(&w, Qt::Key_QuoteLeft, Qt::AltModifier);
+    QCOMPARE(form().SpeedLevel, 0);
+    // Minimizing pauses; restoring resumes at speed 1, whatever the speed before.
+    QTest::keyClick(&w, Qt::Key_4, Qt::AltModifier);
+    w.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    QCOMPARE(form().SpeedLevel, 0);
+    QVERIFY(!w.gameTimer().isActive());
+    w.setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    QCOMPARE(form().SpeedLevel, 1);
+    QVERIFY(w.gameTimer().isActive());
+  }
+
+  void timerTicksTheGame() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    QTest::keyClick(&w, Qt::Key_5, Qt::AltModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(w.label(MainLabel::TimeLbl)->displayText().startsWith("01.01.2001"), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(game_->program().game.values.clock.ChartTick >= 4, 3000);
+  }
+
+  void disabledButtonDoesNothing() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    // At the start no shop can be built (the clock opens construction at 7:00).
+    QVERIFY(!w.button(MainButton::ShopBtn)->isEnabled());
+    QTest::mouseClick(w.button(MainButton::ShopBtn), Qt::LeftButton);
+    QCOMPARE(game_->program().game.corp().Shops.count(), 0);
+    QCOMPARE(text(MainLabel::MoneyLbl), QStringLiteral("Денег:  $10000"));
+  }
+
+  void refusedCommandShowsItsMessageAndTicksWait() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    QTest::keyClick(&w, Qt::Key_5, Qt::AltModifier);
+    uitest::BoxAnswerer answerer;
+    answerer.setHoldMs(700);  // more than three ticks at the top speed
+    double dateWhileOpen = -1;
+    bool timerStoodStill = false;
+    answerer.onBox([&](QMessageBox* box) {
+      dateWhileOpen = game_->program().game.values.clock.GameDate;
+      timerStoodStill = !w.gameTimer().isActive();
+      uitest::saveScreenshot(box, "main-message-box");
+      uitest::saveScreenshot(&w, "main-behind-message-box");
+    });
+    QTimer::singleShot(0, [&] { w.button(MainButton::SalerBtn)->click(); });
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.texts.size(), 1, 3000);
+    QCOMPARE(answerer.texts.first(), QStringLiteral("Новому продавцу будет негде работать!"));
+    QVERIFY(timerStoodStill);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget() == nullptr, 3000);
+    QCOMPARE(game_->program().game.values.clock.GameDate, dateWhileOpen);
+    QTRY_VERIFY_WITH_TIMEOUT(game_->program().game.values.clock.GameDate > dateWhileOpen, 3000);
+  }
+
+  void exitQuestionCancelKeepsTheWindow() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    uitest::BoxAnswerer answerer;
+    answerer.queue(QMessageBox::Cancel);
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(answerer.texts.value(0), QStringLiteral("Сохранить текущую игру?"));
+    QVERIFY(!QFile::exists(dir_->filePath("game.dat")));
+    answerer.queue(QMessageBox::Yes);
+    QVERIFY(w.close());
+    QVERIFY(QFile::exists(dir_->filePath("game.dat")));
+  }
+
+  void resumeLoadsTheSavedGame() {
+    // A saved game with 4321 in cash.
+    {
+      startGame();
+      game_->program().game.corp().SetMoney(Currency::fromUnits(4321));
+      uitest::BoxAnswerer answerer;
+      QVERIFY(game_->mainWindow().close());
+    }
+    game_.reset();
+    GameUiOptions options;
+    options.savePath = dir_->filePath("game.dat");
+    options.fixedSeed = 9;
+    uitest::BoxAnswerer answerer;
+    game_ = std::make_unique<GameUi>(options);
+    game_->show();
+    QTRY_VERIFY_WITH_TIMEOUT(game_->program().game.hasCompany(), 3000);
+    QCOMPARE(answerer.texts.value(0), QStringLiteral("Загрузить предыдущую игру?"));
+    QCOMPARE(text(MainLabel::MoneyLbl), QStringLiteral("Денег:  $4321"));
+    QCOMPARE(form().SpeedLevel, 2);
+  }
+
+  void fewDaysOfTrading() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    uitest::BoxAnswerer answerer;
+    for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::StuffBtn,
+                         MainButton::StuffBtn, MainButton::SalerBtn})
+      w.button(b)->click();
+    TMainForm& f = form();
+    w.runCommand([&f] { f.SetSpeed(5); });
+    for (int hour = 0; hour < 24 * 4; ++hour) {
+      w.runCommand([&f] {
+        if (f.enabled(MainButton::MaxBtn)) f.MaxBtnClick();
+        if (f.enabled(MainButton::FishBtn) && f.PSpn.value > 0) f.FishBtnClick();
+      });
+      w.timerTick();
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(game_->program().game.corp().LastDayRevenue > Currency());
+    QVERIFY(uitest::saveScreenshot(&w, "main-after-trading"));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
