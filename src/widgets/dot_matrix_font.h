@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QChar>
-
 #include <array>
 #include <cstdint>
 
@@ -16,21 +15,21 @@ using DotGlyph = std::array<std::uint8_t, 7>;
 // dots wide and leave the fifth column dark, so that neighbouring characters
 // stay apart on the display; a few wide letters (М, Ш, Ж, W ...) use all five.
 class DotMatrixFont {
-public:
-    static constexpr int kWidth = 5;
-    static constexpr int kHeight = 7;
+ public:
+  static constexpr int kWidth = 5;
+  static constexpr int kHeight = 7;
 
-    // True when the font has a glyph of its own for c.
-    static bool hasGlyph(QChar c);
+  // True when the font has a glyph of its own for c.
+  static bool hasGlyph(QChar c);
 
-    // The glyph of c; characters the font lacks get unknownGlyph().
-    static const DotGlyph& glyph(QChar c);
+  // The glyph of c; characters the font lacks get unknownGlyph().
+  static const DotGlyph& glyph(QChar c);
 
-    // A small hollow box drawn for characters the font lacks.
-    static const DotGlyph& unknownGlyph();
+  // A small hollow box drawn for characters the font lacks.
+  static const DotGlyph& unknownGlyph();
 
-    // Dot column col (0 = left) of a glyph as a bit mask: bit r is row r (0 = top).
-    static std::uint8_t column(const DotGlyph& glyph, int col);
+  // Dot column col (0 = left) of a glyph as a bit mask: bit r is row r (0 = top).
+  static std::uint8_t column(const DotGlyph& glyph, int col);
 };
 
-} // namespace kelpmark::widgets
+}  // namespace kelpmark::widgets

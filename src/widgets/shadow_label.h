@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+namespace kelpmark::widgets {
+
+// A transparent label that shows its caption through a format string and draws
+// the text with a one-pixel black drop shadow (black at +1,+1, then the text
+// colour on top).
+//
+// In the format, "%s" stands for the caption and "%%" for a literal percent sign;
+// anything else is shown as written. An empty format shows the caption alone.
+//
+// A clickable label emits clicked() on a left click, shows the hand cursor and
+// brightens its text while the mouse is over it.
+class ShadowLabel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ShadowLabel(QWidget* parent = nullptr);
+
+  // "%s" in format replaced by caption, "%%" by "%".
+  static QString expand(const QString& format, const QString& caption);
+
+  void setFormat(const QString& format);
+  QString format() const { return format_; }
+  void setCaption(const QString& caption);
+  QString caption() const { return caption_; }
+  // The text as drawn: the caption put through the format.
+  QString displayText() const { return display_; }
+
+  void setTextColor(const QColor& color);  // default lime, #00FF00
+  QColor textColor() const { return textColor_; }
+  // Horizontal: left, centre or right; vertical: top (default) or centre.
+  void setAlignment(Qt::Alignment alignment);
+  Qt::Alignment alignment() const { return alignment_; }
+  void setWordWrap(bool on);
+  bool wordWrap() const { return wordWrap_; }
+  void setBold(bool on);
+  bool isBold() const { return bold_; }
+  void setClickable(bool on);
+  bool isClickable() const { return clickable_; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override { return wordWrap_; }
+  int heightForWidth(int width) const override;
+
+ signals:
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  QFont drawFont() const;
+  int textFlags() const;
+  void refresh();
+
+  QString format_;
+  QString caption_;
+  QString display_;
+  QColor textColor_{0, 255, 0};
+  Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+  bool wordWrap_ = false;
+  bool bold_ = false;
+  bool clickable_ = false;
+  bool hovered_ = false;
+  bool pressed_ = false;
+};
+
+}  // namespace kelpmark::widgets

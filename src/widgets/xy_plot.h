@@ -1,0 +1,168 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace kelpmark::widgets {
+
+// An XY line plot: a white plotting field in a navy frame with a raised border,
+// a left and a right Y axis, a bottom X axis and any number of line series
+// without point marks.
+//
+// The plot does not own its points. Each series points at a vector that belongs
+// to the caller, sorted by ascending X; the caller appends to it and calls
+// dataChanged() (or moves the visible X range with setAxisRange) to repaint.
+// Painting looks only at the points inside the visible X range, found by binary
+// search, plus one neighbour on each side so that the lines run to the edges;
+// when that is still far more points than pixel columns, each column is reduced
+// to its first, lowest, highest and last point.
+//
+// The bottom axis shows the X range set from outside. A Y axis either keeps its
+// set range or, with auto-scale on, fits the points of its series inside the
+// visible X range with a margin of 2.5 % of their spread above and below, and
+// goes back to its set range when there are none.
+//
+// Tick values are round numbers (steps of 1, 2, 2.5 or 5 times a power of ten;
+// 2.5 only on the Y axes) written with up to two decimals and no trailing zeros.
+// Labels never overlap: the step grows until they fit.
+class XYPlot : public QWidget {
+  Q_OBJECT
+
+ public:
+  using Point = std::pair<double, double>;
+  using Points = std::vector<Point>;
+
+  enum class Axis { Left, Right, Bottom };
+  enum class GridStyle { None, Solid, Dotted };
+
+  struct Range {
+    double min = 0.0;
+    double max = 1.0;
+    friend bool operator==(const Range&, const Range&) = default;
+  };
+
+  explicit XYPlot(QWidget* parent = nullptr);
+
+  // --- Series -----------------------------------------------------------
+  // Adds a line drawn against the Left or Right axis; returns its index.
+  // A series with a legend text appears in the legend above the field.
+  int addSeries(const QColor& color, Axis yAxis, const QString& legend = QString());
+  int seriesCount() const { return static_cast<int>(series_.size()); }
+  // Points the series at the caller's storage (nullptr: no points). The vector
+  // must stay alive, sorted by X, until it is replaced or the plot is destroyed.
+  void setSeriesData(int series, const Points* points);
+  const Points* seriesData(int series) const;
+  void setSeriesColor(int series, const QColor& color);
+  // The caller's points have changed: repaint.
+  void dataChanged();
+
+  // --- Axes -------------------------------------------------------------
+  void setAxisVisible(Axis axis, bool visible);
+  void setAxisLabelsVisible(Axis axis, bool visible);
+  void setAxisGrid(Axis axis, GridStyle style, const QColor& color = QColor(0, 0, 0));
+  void setAxisCaption(Axis axis, const QString& caption);
+  // Bottom: the visible X range. Left/Right: the range shown without
+  // auto-scale, and with auto-scale when there are no points to fit.
+  void setAxisRange(Axis axis, double min, double max);
+  // Y axes only: fit the range to the visible points.
+  void setAxisAutoScale(Axis axis, bool on);
+  // About this many ticks (fewer when the labels would not fit); 0 lets the
+  // plot choose from its size.
+  void setAxisTickCount(Axis axis, int count);
+  // The range the axis shows now (for a Y axis with auto-scale, the fitted one).
+  Range axisRange(Axis axis) const;
+  // The tick values the axis shows at the present size.
+  std::vector<double> axisTicks(Axis axis) const;
+
+  // --- Look -------------------------------------------------------------
+  void setFrameColor(const QColor& color);  // default navy
+  void setFieldColor(const QColor& color);  // default white
+  void setLabelColor(const QColor& color);  // default lime
+  void setLabelPixelSize(int pixels);       // default 11; family Arial
+  // The white plotting field, in widget coordinates.
+  QRect plotArea() const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+  // --- Helpers (public for the windows and tests) ---------------------------
+  // Indices [first, last) of the points with xMin <= x <= xMax.
+  static std::pair<std::size_t, std::size_t> visibleSlice(const Points& points, double xMin, double xMax);
+  // Lowest and highest Y of the points with xMin <= x <= xMax, over all given
+  // series; nothing when there are none.
+  static std::optional<Range> dataRange(const std::vector<const Points*>& series, double xMin, double xMax);
+  // The data range with a margin of 2.5 % of its spread each side; a flat range
+  // gets a margin of 5 % of its value, at least 0.5.
+  static Range fitRange(const Range& data);
+  // The tick step for a range: the smallest round step that gives at most
+  // maxTicks ticks and at least minPixels between ticks on an axis lengthPixels
+  // long (and never below 0.01, the finest the labels show).
+  static double tickStep(const Range& range, int maxTicks, int lengthPixels, int minPixels,
+                         bool allowQuarters);
+  // Multiples of step inside the range.
+  static std::vector<double> tickValues(const Range& range, double step);
+  // A tick label: up to two decimals, trailing zeros dropped, no thousands
+  // separator ("###0.##").
+  static QString formatTick(double value, QChar decimalPoint = QChar(u'.'));
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  struct AxisState {
+    bool visible = true;
+    bool labels = true;
+    GridStyle grid = GridStyle::None;
+    QColor gridColor{0, 0, 0};
+    QString caption;
+    Range range{0.0, 10.0};
+    bool autoScale = false;
+    int tickCount = 6;
+  };
+  struct SeriesState {
+    QColor color;
+    Axis yAxis = Axis::Left;
+    QString legend;
+    const Points* points = nullptr;
+  };
+  struct AxisLayout {
+    Range range;
+    std::vector<double> ticks;
+    std::vector<QString> labels;
+    int labelWidth = 0;  // widest label
+  };
+  struct Layout {
+    QRect field;
+    QRect legend;  // empty without legend texts
+    std::array<AxisLayout, 3> axes;
+  };
+
+  AxisState& axis(Axis a) { return axes_[static_cast<std::size_t>(a)]; }
+  const AxisState& axis(Axis a) const { return axes_[static_cast<std::size_t>(a)]; }
+  QChar decimalPoint() const;
+  bool hasLegend() const;
+  bool showsLabels(Axis a) const;
+  Range currentRange(Axis a) const;
+  Layout computeLayout() const;
+  AxisLayout layoutAxis(Axis a, int lengthPixels, const QFontMetrics& fm) const;
+  void drawSeries(QPainter& painter, const Layout& layout, const SeriesState& series) const;
+  void drawLegend(QPainter& painter, const QRect& area) const;
+
+  std::array<AxisState, 3> axes_;
+  std::vector<SeriesState> series_;
+  QColor frameColor_{0, 0, 128};
+  QColor fieldColor_{255, 255, 255};
+  QColor labelColor_{0, 255, 0};
+  QFont labelFont_;
+};
+
+}  // namespace kelpmark::widgets
