@@ -131,6 +131,8 @@ void TMainForm::BuildingsBtnClick() { program_.buildForm.FormShow(); }
 void TMainForm::ActionsBtnClick() { program_.actionForm.FormShow(); }
 
 void TMainForm::click(MainButton b) {
+  // Before the first game a press does nothing.
+  if (!program_.game.hasCompany()) return;
   switch (b) {
     case MainButton::FishBtn: FishBtnClick(); break;
     case MainButton::TorgBtn: TorgBtnClick(); break;

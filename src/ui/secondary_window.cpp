@@ -135,14 +135,18 @@ std::vector<QLabel*> SecondaryWindow::statusBar(int y, int width, std::initializ
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
   std::vector<QLabel*> labels;
+  size_t index = 0;
   for (int w : panels) {
     auto* l = new QLabel(bar);
     l->setFont(arialPx(12));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
     l->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; padding-left: 2px; }"));
-    l->setMinimumWidth(w - 4);
-    layout->addWidget(l, w);
+    // The panels keep their widths; the last one takes the rest of the bar.
+    const bool last = ++index == panels.size();
+    l->setMinimumWidth(w - 2);
+    if (!last) l->setMaximumWidth(w - 2);
+    layout->addWidget(l, last ? 1 : 0);
     labels.push_back(l);
   }
   return labels;

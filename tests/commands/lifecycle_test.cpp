@@ -1,0 +1,600 @@
+// Resuming the saved game at start-up and the save question at exit, and games
+// played for days and months that must come back from their file unchanged.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "commands/lifecycle.h"
+#include "commands/program.h"
+#include "engine/month_end.h"
+#include "lifecycle_fake_view.h"
+#include "model/codepage.h"
+#include "model/save_file.h"
+
+namespace kelpmark {
+namespace {
+
+namespace fs = std::filesystem;
+using lifecycle_test::TestProgram;
+
+// ---------------------------------------------------------------------------
+// helpers
+
+std::string readAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeAll(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string fileBytes(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
+  return out;
+}
+
+std::vector<std::string> linesOf(const Program& p) {
+  return SaveLines(p.game.corp(), p.game.values, p.game.ticker.firstLine());
+}
+
+// Positions of the lines that a resume does not take over, counted from the end.
+size_t hourStepLine(const std::vector<std::string>& lines) { return lines.size() - 43; }
+size_t speedDividerLine(const std::vector<std::string>& lines) { return lines.size() - 42; }
+size_t chartTickLine(const std::vector<std::string>& lines) { return lines.size() - 2; }
+
+class ScratchDir {
+ public:
+  ScratchDir() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() /
+            (std::string("kelpmark-lifecycle-") + info->test_suite_name() + "-" + info->name());
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~ScratchDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+class FailAfterLines {
+ public:
+  explicit FailAfterLines(int n) { setSaveFailureAfterLinesForTesting(n); }
+  ~FailAfterLines() { setSaveFailureAfterLinesForTesting(-1); }
+};
+
+void tick(Program& p, int n) {
+  for (int i = 0; i < n; ++i) {
+    if (!p.game.hasCompany() || !p.mainForm.timerRuns()) return;
+    p.run([&] { p.mainForm.Timer1Timer(); });
+  }
+}
+
+// Clicks a main window button the way a player can: only while it is enabled.
+bool press(Program& p, MainButton b) {
+  if (!p.mainForm.enabled(b)) return false;
+  p.run([&] { p.mainForm.click(b); });
+  return true;
+}
+
+void pressTimes(Program& p, MainButton b, int n) {
+  for (int i = 0; i < n; ++i) ASSERT_TRUE(press(p, b)) << mainButtonName(b);
+}
+
+// Ticks until the game clock shows the hour (at most two days).
+void tickToHour(Program& p, int hour) {
+  for (int i = 0; i < 48 * 60; ++i) {
+    const int before = p.game.values.clock.CurrentHour;
+    tick(p, 1);
+    if (p.game.values.clock.CurrentHour == hour && before != hour) return;
+  }
+  FAIL() << "hour " << hour << " never came";
+}
+
+void giveMoney(Program& p, int64_t units) {
+  TCorporation& c = p.game.corp();
+  c.SetMoney(c.Money + Currency::fromUnits(units));
+}
+
+bool outcomeAsked(const lifecycle_test::LifecycleFakeView& v) {
+  for (const auto& q : v.questions)
+    if (q.text == kValueHalvedText || q.text == kPrestigeLostText || q.text == kYearOverText)
+      return true;
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+// The round trip of a played game
+
+// Saves the game, loads it back in three ways and checks that nothing changes:
+// into a bare company with the program's own engine values (byte for byte), through
+// the start-up resume of a fresh program (all but the lines it does not take over),
+// and a resumed game saved and resumed again (byte for byte, and it plays on alike).
+void expectRoundTrip(Program& original, const std::string& stage) {
+  SCOPED_TRACE(stage);
+  ScratchDir dir;
+  const std::string first = dir / "first.dat";
+  const std::vector<std::string> lines = linesOf(original);
+  ASSERT_TRUE(saveCurrentGame(original, first));
+  const std::string bytes = readAll(first);
+  ASSERT_EQ(bytes, fileBytes(lines));
+
+  {  // The model's reader, with the engine values of the saving program.
+    TCorporation company;
+    SavedWorld world{original.game.values, {}};
+    Random random;
+    ASSERT_TRUE(LoadGame(first, company, world, random));
+    EXPECT_EQ(fileBytes(SaveLines(company, world.values, world.tickerLine)), bytes);
+    EXPECT_EQ(company.MarketUse, 0);
+    for (const auto& e : company.Stores)
+      EXPECT_EQ(static_cast<const TSmallStore&>(*e.object).Capacity, 5000);
+  }
+
+  // The start-up resume of a fresh program.
+  TestProgram resumed(500);
+  Program& p1 = *resumed;
+  resumeSavedGame(p1, first);
+  ASSERT_TRUE(p1.game.hasCompany());
+  EXPECT_TRUE(resumed.view.messages.empty()) << resumed.view.messages.front();
+  const std::vector<std::string> again = linesOf(p1);
+  ASSERT_EQ(again.size(), lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i == hourStepLine(lines) || i == speedDividerLine(lines) || i == chartTickLine(lines))
+      continue;
+    EXPECT_EQ(again[i], lines[i]) << "line " << i + 1;
+  }
+  EXPECT_EQ(again[hourStepLine(again)], std::to_string(p1.game.values.clock.HourStep));
+  EXPECT_EQ(again[speedDividerLine(again)], "60") << "a resumed game runs at speed 2";
+  EXPECT_EQ(p1.game.values.clock.ChartTick, 1) << "the chart counter is the program's own";
+  EXPECT_EQ(p1.game.ticker.lines(), std::vector<std::string>{original.game.ticker.firstLine()});
+  EXPECT_EQ(p1.game.corp().MarketUse, 0);
+  EXPECT_EQ(p1.mainForm.SpeedLevel, 2);
+
+  // Saved again and resumed again: the same file, and the same game from here on.
+  const std::string second = dir / "second.dat";
+  ASSERT_TRUE(saveCurrentGame(p1, second));
+  TestProgram resumedAgain(500);
+  Program& p2 = *resumedAgain;
+  resumeSavedGame(p2, second);
+  const std::string third = dir / "third.dat";
+  ASSERT_TRUE(saveCurrentGame(p2, third));
+  EXPECT_EQ(readAll(third), readAll(second));
+  ASSERT_EQ(p1.game.random.seed(), p2.game.random.seed());
+
+  p1.mainForm.SetSpeed(5);
+  p2.mainForm.SetSpeed(5);
+  for (int i = 0; i < 60; ++i) {
+    tick(p1, 1);
+    tick(p2, 1);
+    if (i % 7 == 3) {
+      press(p1, MainButton::MaxBtn);
+      press(p2, MainButton::MaxBtn);
+      press(p1, MainButton::FishBtn);
+      press(p2, MainButton::FishBtn);
+    }
+    ASSERT_EQ(p1.game.hasCompany(), p2.game.hasCompany());
+    if (!p1.game.hasCompany()) break;
+    ASSERT_EQ(linesOf(p1), linesOf(p2)) << "after " << i + 1 << " hours";
+  }
+  EXPECT_EQ(p1.game.random.seed(), p2.game.random.seed());
+  EXPECT_EQ(resumed.view.messages, resumedAgain.view.messages);
+  EXPECT_EQ(p1.game.ticker.lines(), p2.game.ticker.lines());
+  for (size_t i = 0; i < kMainLabelCount; ++i) {
+    const auto l = static_cast<MainLabel>(i);
+    EXPECT_EQ(p1.mainForm.label(l).text(), p2.mainForm.label(l).text()) << mainLabelName(l);
+  }
+}
+
+TEST(SaveRoundTrip, NewGameAtOnce) {
+  TestProgram tp(7);
+  Program& p = *tp;
+  p.mainForm.NewGameMClick();
+  expectRoundTrip(p, "new game");
+}
+
+TEST(SaveRoundTrip, GamePlayedForMonths) {
+  TestProgram tp(11);
+  Program& p = *tp;
+  p.mainForm.NewGameMClick();
+
+  // The first morning: a store, a stall and their staff.
+  pressTimes(p, MainButton::StorageBtn, 1);
+  pressTimes(p, MainButton::LotBtn, 1);
+  pressTimes(p, MainButton::StuffBtn, 3);
+  pressTimes(p, MainButton::SalerBtn, 1);
+  expectRoundTrip(p, "first morning");
+
+  p.mainForm.SetSpeed(3);
+  tick(p, 12);
+  ASSERT_TRUE(press(p, MainButton::MaxBtn));
+  ASSERT_TRUE(press(p, MainButton::FishBtn));
+  ASSERT_GT(p.game.corp().FishStock, 0);
+  expectRoundTrip(p, "fish bought");
+
+  // Money for the office and all four professions.
+  p.mainForm.SetSpeed(5);
+  tickToHour(p, 9);
+  giveMoney(p, 200000);
+  pressTimes(p, MainButton::ShopBtn, 1);
+  pressTimes(p, MainButton::StorageBtn, 1);
+  pressTimes(p, MainButton::OfficeBtn, 2);
+  ASSERT_EQ(p.game.corp().Office->Level, 3);
+  pressTimes(p, MainButton::AccounterBtn, 3);
+  pressTimes(p, MainButton::ManagerBtn, 2);
+  pressTimes(p, MainButton::SalerBtn, 5);
+  pressTimes(p, MainButton::StuffBtn, 4);
+  ASSERT_TRUE(press(p, MainButton::MaxBtn));
+  ASSERT_TRUE(press(p, MainButton::TorgBtn));
+  ASSERT_TRUE(press(p, MainButton::FishBtn));
+  expectRoundTrip(p, "all professions hired");
+
+  tick(p, 30);  // sales, a night, the daily report on the ticker
+  ASSERT_GT(p.game.corp().TodayRevenue + p.game.corp().LastDayRevenue, Currency());
+  expectRoundTrip(p, "after a day of sales");
+
+  // A strike: the loaders' and managers' mood falls below 30 before 7:00.
+  for (const auto& e : p.game.corp().Loaders) e.object->SetMood(5);
+  for (const auto& e : p.game.corp().Managers) e.object->SetMood(10);
+  tickToHour(p, 7);
+  ASSERT_FALSE(p.game.corp().LoadersWork);
+  ASSERT_FALSE(p.game.corp().ManagersWork);
+  expectRoundTrip(p, "strike");
+  for (const auto& e : p.game.corp().Loaders) e.object->SetMood(80);
+  for (const auto& e : p.game.corp().Managers) e.object->SetMood(80);
+
+  // Debt: a night in the red is charged.
+  giveMoney(p, -(p.game.corp().Money.count() / 10000) - 5000);
+  tickToHour(p, 1);
+  ASSERT_LT(p.game.corp().Money, Currency());
+  ASSERT_GT(p.game.corp().OverdraftPenalty, 0);
+  expectRoundTrip(p, "overdraft");
+  giveMoney(p, 100000);
+
+  // Upgraded store and shop, a pending campaign and a pause.
+  static_cast<TSmallStore&>(p.game.corp().Stores[1]).UpgradeStore();
+  p.game.corp().Shops[0].Upgrade();
+  p.game.corp().Shops[0].Upgrade();
+  TCorporation& c = p.game.corp();
+  c.PendingCampaign = 8;
+  c.CampaignReadyDate = p.game.values.clock.GameDate + 1.5;
+  c.CampaignDuration = 7;
+  tickToHour(p, 10);
+  ASSERT_TRUE(press(p, MainButton::StopBtn));
+  expectRoundTrip(p, "upgrades, campaign ordered, paused");
+
+  // On to the month end and beyond.
+  for (int day = 0; day < 40 && p.game.values.clock.CurrentMonth < 3; ++day) {
+    tickToHour(p, 10);
+    press(p, MainButton::MaxBtn);
+    press(p, MainButton::FishBtn);
+    if (p.game.corp().Money < Currency::fromUnits(20000)) giveMoney(p, 50000);
+  }
+  ASSERT_FALSE(outcomeAsked(tp.view));
+  ASSERT_GE(p.game.values.clock.CurrentMonth, 2);
+  ASSERT_NE(p.game.corp().LastMonthValue, Currency());
+  expectRoundTrip(p, "after the month end");
+
+  // Into April, then stop in the middle of a trading hour at the slow speed.
+  for (int day = 0; day < 80 && p.game.values.clock.CurrentMonth < 4; ++day) {
+    tickToHour(p, 11);
+    press(p, MainButton::MaxBtn);
+    press(p, MainButton::FishBtn);
+    if (p.game.corp().Money < Currency::fromUnits(20000)) giveMoney(p, 50000);
+  }
+  p.mainForm.SetSpeed(2);
+  tick(p, 37);
+  ASSERT_FALSE(outcomeAsked(tp.view));
+  ASSERT_EQ(p.game.values.clock.CurrentMonth, 4);
+  ASSERT_FALSE(p.game.corp().Shops.empty()) << "still the same game";
+  expectRoundTrip(p, "months later");
+}
+
+TEST(SaveRoundTrip, ResumeDrawsOneRandomNumberPerSavedEmployee) {
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  TestProgram tp(21);
+  Program& p = *tp;
+  p.mainForm.NewGameMClick();
+  pressTimes(p, MainButton::StorageBtn, 1);
+  pressTimes(p, MainButton::LotBtn, 1);
+  pressTimes(p, MainButton::StuffBtn, 4);
+  pressTimes(p, MainButton::SalerBtn, 1);
+  ASSERT_TRUE(saveCurrentGame(p, path));
+
+  TestProgram fresh(900);
+  fresh->mainForm.NewGameMClick();
+  fresh->mainForm.HourlyStep(false);
+  const uint64_t newGameDraws = fresh->game.random.draws();
+
+  TestProgram resumed(900);
+  resumeSavedGame(*resumed, path);
+  EXPECT_EQ(resumed->game.random.draws(), newGameDraws + 5) << "one draw per saved employee";
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+TEST(LifecycleFormShow, NoFileNoQuestionNoGame) {
+  ScratchDir dir;
+  TestProgram tp;
+  FormShow(*tp, dir / "game.dat");
+  EXPECT_TRUE(tp.view.questions.empty());
+  EXPECT_FALSE(tp->game.hasCompany());
+  EXPECT_TRUE(tp->mainForm.forbiddenCursor);
+  EXPECT_TRUE(tp->mainForm.NewGameMEnabled);
+}
+
+TEST(LifecycleFormShow, AnswerNoStartsNothing) {
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  writeAll(path, fileBytes(SaveLines(TCorporation{}, EngineValues{}, "x")));
+  TestProgram tp;
+  tp.view.answers.push_back(Answer::No);
+  FormShow(*tp, path);
+  ASSERT_EQ(tp.view.questions.size(), 1u);
+  EXPECT_EQ(tp.view.questions[0].text, "Загрузить предыдущую игру?");
+  EXPECT_EQ(tp.view.questions[0].kind, QuestionKind::Confirmation);
+  EXPECT_FALSE(tp.view.questions[0].withCancel);
+  EXPECT_FALSE(tp->game.hasCompany());
+  EXPECT_TRUE(tp->mainForm.forbiddenCursor);
+  EXPECT_EQ(tp->game.ticker.firstLine(), "WELCOME");
+}
+
+TEST(LifecycleFormShow, AnswerYesResumesTheSavedGame) {
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  TestProgram saver(3);
+  saver->mainForm.NewGameMClick();
+  pressTimes(*saver, MainButton::StorageBtn, 1);
+  pressTimes(*saver, MainButton::StuffBtn, 2);
+  saver->mainForm.SetSpeed(5);
+  tick(*saver, 30);
+  ASSERT_TRUE(saveCurrentGame(*saver, path));
+
+  TestProgram tp(40);
+  FormShow(*tp, path);
+  ASSERT_EQ(tp.view.questions.size(), 1u);
+  ASSERT_TRUE(tp->game.hasCompany());
+  EXPECT_TRUE(tp.view.messages.empty());
+  EXPECT_FALSE(tp->mainForm.forbiddenCursor);
+  EXPECT_FALSE(tp->mainForm.NewGameMEnabled);
+  const TCorporation& c = tp->game.corp();
+  EXPECT_EQ(c.Stores.size(), 1u);
+  EXPECT_EQ(c.Loaders.size(), 2u);
+  EXPECT_EQ(c.Money, saver->game.corp().Money);
+  EXPECT_EQ(tp->game.values.clock.GameDate, saver->game.values.clock.GameDate);
+  // The display shows the loaded game at the speed of a new game.
+  EXPECT_EQ(tp->mainForm.label(MainLabel::MoneyLbl).caption, tp->game.money(c.Money));
+  EXPECT_EQ(tp->mainForm.label(MainLabel::StuffLbl).caption, "2");
+  EXPECT_EQ(tp->mainForm.SpeedLevel, 2);
+  EXPECT_EQ(tp->mainForm.TimerInterval, 1000);
+  EXPECT_EQ(tp->game.values.clock.SpeedDivider, 60);
+  EXPECT_EQ(tp->game.ticker.lines(), std::vector<std::string>{saver->game.ticker.firstLine()});
+}
+
+TEST(LifecycleResume, MissingFileDoesNothing) {
+  ScratchDir dir;
+  TestProgram tp;
+  resumeSavedGame(*tp, dir / "game.dat");
+  EXPECT_FALSE(tp->game.hasCompany());
+  EXPECT_TRUE(tp.view.messages.empty());
+  EXPECT_EQ(tp.nextSeed(), 1u) << "no new game was started";
+}
+
+// The state a program is in after its failed resume should equal that of a twin
+// that started two new games in a row.
+void expectSameAsTwoNewGames(TestProgram& failed, TestProgram& twin) {
+  twin->mainForm.NewGameMClick();
+  twin->mainForm.NewGameMClick();
+  twin->mainForm.HourlyStep(false);
+  twin->mainForm.RefreshDisplay();
+  ASSERT_TRUE(failed->game.hasCompany());
+  EXPECT_EQ(linesOf(*failed), linesOf(*twin));
+  EXPECT_EQ(failed->game.ticker.lines(), twin->game.ticker.lines());
+  EXPECT_EQ(failed->game.random.seed(), twin->game.random.seed());
+  EXPECT_EQ(failed.nextSeed(), twin.nextSeed());
+  EXPECT_EQ(failed->mainForm.label(MainLabel::MoneyLbl).text(),
+            twin->mainForm.label(MainLabel::MoneyLbl).text());
+}
+
+TEST(LifecycleResume, LetterInANumberLineGivesTheMessageAndAFreshGame) {
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  TCorporation company;
+  company.Money = Currency::fromUnits(777);
+  std::vector<std::string> lines = SaveLines(company, EngineValues{}, "из файла");
+  lines[6] = "7a";  // the office's MaxLevel
+  writeAll(path, fileBytes(lines));
+
+  TestProgram tp(60);
+  FormShow(*tp, path);
+  ASSERT_EQ(tp.view.messages, std::vector<std::string>{"Ошибка загрузки. Игра запущена заново."});
+  ASSERT_TRUE(tp->game.hasCompany());
+  EXPECT_EQ(tp->game.corp().Money, Currency::fromUnits(10000));
+  EXPECT_EQ(tp->game.values.clock.GameDate, 36892.25);
+  TestProgram twin(60);
+  expectSameAsTwoNewGames(tp, twin);
+}
+
+// Plays a deterministic game so that two programs can be brought to one state.
+void playSomeDays(Program& p) {
+  p.mainForm.NewGameMClick();
+  pressTimes(p, MainButton::StorageBtn, 1);
+  pressTimes(p, MainButton::LotBtn, 1);
+  pressTimes(p, MainButton::StuffBtn, 2);
+  pressTimes(p, MainButton::SalerBtn, 1);
+  p.mainForm.SetSpeed(5);
+  tick(p, 3);
+  press(p, MainButton::MaxBtn);
+  press(p, MainButton::FishBtn);
+  tick(p, 80);
+}
+
+TEST(LifecycleResume, FailedLoadLeavesNothingOfTheFileBehind) {
+  // The file differs from the running game in every engine value, and fails only
+  // on one of its last lines, after the company and the engine values were read.
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  TCorporation fileCompany;
+  Random random;
+  fileCompany.BuildStore();
+  fileCompany.BuildShop();
+  for (int i = 0; i < 3; ++i) fileCompany.HireLoader(random);
+  fileCompany.Money = Currency::fromUnits(123456);
+  EngineValues fileValues;
+  fileValues.market.MarketBias = 0.123;
+  fileValues.market.DemandLevel = 0.456;
+  fileValues.market.WholesaleFactor = 1.789;
+  fileValues.sales.TaxRate = 33;
+  fileValues.sales.MarketScale = 999;
+  fileValues.bargain.BargainBulkStep = 777;
+  fileValues.bargain.MonthsElapsed = 9;
+  fileValues.reserved.ReservedFactorA = 5.5;
+  fileValues.clock.GameDate = 36950.5;
+  std::vector<std::string> lines = SaveLines(fileCompany, fileValues, "из файла");
+
+  for (const char* badLine : {"SaleTicks", "CampaignCounter", "first count"}) {
+    SCOPED_TRACE(badLine);
+    std::vector<std::string> bad = lines;
+    if (std::string(badLine) == "SaleTicks") bad[lines.size() - 6] = "-1";
+    if (std::string(badLine) == "CampaignCounter") bad[lines.size() - 3] = "x";
+    if (std::string(badLine) == "first count") bad[0] = "NAN";
+    writeAll(path, fileBytes(bad));
+
+    TestProgram tp(70);
+    TestProgram twin(70);
+    playSomeDays(*tp);
+    playSomeDays(*twin);
+    ASSERT_EQ(linesOf(*tp), linesOf(*twin));
+    const EngineValues before = tp->game.values;
+
+    resumeSavedGame(*tp, path);
+    EXPECT_EQ(tp.view.messages.back(), "Ошибка загрузки. Игра запущена заново.");
+    expectSameAsTwoNewGames(tp, twin);
+    const EngineValues& after = tp->game.values;
+    EXPECT_NE(after.sales.TaxRate, 33);
+    EXPECT_EQ(after.sales.TaxRate, before.sales.TaxRate);
+    EXPECT_EQ(after.sales.MarketScale, before.sales.MarketScale);
+    EXPECT_EQ(after.bargain.BargainBulkStep, before.bargain.BargainBulkStep);
+    EXPECT_EQ(after.bargain.MonthsElapsed, before.bargain.MonthsElapsed);
+    EXPECT_EQ(after.reserved.ReservedFactorA, before.reserved.ReservedFactorA);
+    EXPECT_NE(tp->game.ticker.firstLine(), "из файла");
+    EXPECT_TRUE(tp->game.corp().Stores.empty());
+  }
+}
+
+TEST(LifecycleResume, TruncatedFileIsResumedWithZerosAndAnEmptyTicker) {
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  TestProgram saver(5);
+  playSomeDays(*saver);
+  std::vector<std::string> lines = linesOf(*saver);
+  lines.resize(lines.size() - 44);  // the engine and closing values are gone
+  writeAll(path, fileBytes(lines));
+
+  TestProgram tp(80);
+  resumeSavedGame(*tp, path);
+  EXPECT_TRUE(tp.view.messages.empty());
+  ASSERT_TRUE(tp->game.hasCompany());
+  EXPECT_EQ(tp->game.corp().Money, saver->game.corp().Money);
+  EXPECT_EQ(tp->game.values.clock.GameDate, 0.0);
+  EXPECT_EQ(tp->game.values.market.RetailPrice, Currency());
+  EXPECT_EQ(tp->game.ticker.lines(), std::vector<std::string>{""});
+}
+
+// ---------------------------------------------------------------------------
+// Exit
+
+TEST(LifecycleClose, NoGameClosesWithoutAsking) {
+  ScratchDir dir;
+  TestProgram tp;
+  EXPECT_TRUE(FormCloseQuery(*tp, dir / "game.dat"));
+  EXPECT_TRUE(tp.view.questions.empty());
+  EXPECT_FALSE(fs::exists(dir / "game.dat"));
+  EXPECT_FALSE(saveCurrentGame(*tp, dir / "game.dat"));
+}
+
+class LifecycleCloseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = dir_ / "game.dat";
+    writeAll(path_, "old game\r\n");
+    tp_->mainForm.NewGameMClick();
+    pressTimes(*tp_, MainButton::StorageBtn, 1);
+  }
+  void expectOldFileKept() {
+    EXPECT_EQ(readAll(path_), "old game\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator{}), 1);
+  }
+  void expectOneSaveQuestion() {
+    ASSERT_EQ(tp_.view.questions.size(), 1u);
+    EXPECT_EQ(tp_.view.questions[0].text, "Сохранить текущую игру?");
+    EXPECT_EQ(tp_.view.questions[0].kind, QuestionKind::Confirmation);
+    EXPECT_TRUE(tp_.view.questions[0].withCancel);
+  }
+
+  ScratchDir dir_;
+  std::string path_;
+  TestProgram tp_{4};
+};
+
+TEST_F(LifecycleCloseTest, CancelKeepsTheWindowAndTheOldFile) {
+  tp_.view.answers.push_back(Answer::Cancel);
+  EXPECT_FALSE(FormCloseQuery(*tp_, path_));
+  expectOneSaveQuestion();
+  expectOldFileKept();
+  EXPECT_TRUE(tp_.view.messages.empty());
+  EXPECT_TRUE(tp_->game.hasCompany());
+}
+
+TEST_F(LifecycleCloseTest, NoClosesWithoutWriting) {
+  tp_.view.answers.push_back(Answer::No);
+  EXPECT_TRUE(FormCloseQuery(*tp_, path_));
+  expectOneSaveQuestion();
+  expectOldFileKept();
+  EXPECT_TRUE(tp_.view.messages.empty());
+}
+
+TEST_F(LifecycleCloseTest, YesWritesTheGameAndCloses) {
+  EXPECT_TRUE(FormCloseQuery(*tp_, path_));
+  expectOneSaveQuestion();
+  EXPECT_EQ(readAll(path_), fileBytes(linesOf(*tp_)));
+  EXPECT_TRUE(tp_.view.messages.empty());
+}
+
+TEST_F(LifecycleCloseTest, YesWithAFailingWriteShowsTheErrorAndStaysOpen) {
+  {
+    FailAfterLines failing(10);
+    EXPECT_FALSE(FormCloseQuery(*tp_, path_));
+  }
+  expectOneSaveQuestion();
+  EXPECT_EQ(tp_.view.messages, std::vector<std::string>{"Ошибка сохранения!"});
+  expectOldFileKept();
+  // The player may try again, and this time it works.
+  tp_.view.messages.clear();
+  EXPECT_TRUE(FormCloseQuery(*tp_, path_));
+  EXPECT_TRUE(tp_.view.messages.empty());
+  EXPECT_EQ(readAll(path_), fileBytes(linesOf(*tp_)));
+}
+
+TEST_F(LifecycleCloseTest, YesIntoAMissingDirectoryShowsTheErrorAndStaysOpen) {
+  EXPECT_FALSE(FormCloseQuery(*tp_, dir_ / "missing/game.dat"));
+  EXPECT_EQ(tp_.view.messages, std::vector<std::string>{"Ошибка сохранения!"});
+  expectOldFileKept();
+}
+
+}  // namespace
+}  // namespace kelpmark

@@ -1,0 +1,507 @@
+// Values a saved game may hold: what is taken, and what fails the load instead of
+// exhausting memory or overflowing the game's arithmetic.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/codepage.h"
+#include "model/corporation.h"
+#include "model/random.h"
+#include "model/save_file.h"
+
+namespace kelpmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string fileBytes(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
+  return out;
+}
+
+struct Loaded {
+  TCorporation company;
+  SavedWorld world;
+  Random random;
+  bool ok = false;
+};
+
+std::unique_ptr<Loaded> load(const std::string& bytes) {
+  auto l = std::make_unique<Loaded>();
+  l->ok = LoadGameFromBytes(bytes, l->company, l->world, l->random);
+  return l;
+}
+
+// A game with one shop, one store and one loader, and where its lines are.
+struct SmallGame {
+  static constexpr size_t kShopsCount = 0;
+  static constexpr size_t kShop = 1;  // the shop's record
+  static constexpr size_t kLotsCount = 16;
+  static constexpr size_t kStoresCount = 17;
+  static constexpr size_t kStore = 18;
+  static constexpr size_t kOffice = 30;
+  static constexpr size_t kAccountantsCount = 42;
+  static constexpr size_t kLoadersCount = 43;
+  static constexpr size_t kLoader = 44;
+  static constexpr size_t kManagersCount = 51;
+  static constexpr size_t kSalesmenCount = 52;
+  static constexpr size_t kCompany = 53;  // company value 1
+  static constexpr size_t kEngine = kCompany + 29;
+  static constexpr size_t kClosing = kEngine + 34;
+
+  SmallGame() {
+    TCorporation c;
+    c.BuildShop();
+    c.BuildStore();
+    c.HireLoader(random);
+    EngineValues v;
+    v.clock.GameDate = 36892.25;
+    lines = SaveLines(c, v, "тикер");
+  }
+  static size_t company(size_t k) { return kCompany + k - 1; }
+  static size_t engine(size_t k) { return kEngine + k - 1; }
+  static size_t closing(size_t k) { return kClosing + k - 1; }
+
+  std::string with(size_t line, const std::string& token) const {
+    std::vector<std::string> copy = lines;
+    copy.at(line) = token;
+    return fileBytes(copy);
+  }
+
+  Random random;
+  std::vector<std::string> lines;
+};
+
+TEST(SaveBoundsLayout, SmallGameLinesAreWhereTheTestsExpectThem) {
+  const SmallGame g;
+  EXPECT_EQ(g.lines[SmallGame::kShopsCount], "1");
+  EXPECT_EQ(g.lines[SmallGame::kShop], "Магазин N 1");
+  EXPECT_EQ(g.lines[SmallGame::kLotsCount], "0");
+  EXPECT_EQ(g.lines[SmallGame::kStoresCount], "1");
+  EXPECT_EQ(g.lines[SmallGame::kStore], "Склад N 1");
+  EXPECT_EQ(g.lines[SmallGame::kOffice], "Офис необходим вам для того, чтобы вести бизнес");
+  EXPECT_EQ(g.lines[SmallGame::kLoadersCount], "1");
+  EXPECT_EQ(g.lines[SmallGame::kLoader + 5], "Грузчик");
+  EXPECT_EQ(g.lines[SmallGame::kSalesmenCount], "0");
+  EXPECT_EQ(g.lines[SmallGame::company(1)], "TRUE");
+  EXPECT_EQ(g.lines[SmallGame::engine(1)], " 3.68922500000000E+0004");
+  EXPECT_EQ(g.lines[SmallGame::closing(10)], "тикер");
+  EXPECT_EQ(g.lines.size(), SmallGame::kClosing + 10);
+  EXPECT_TRUE(load(fileBytes(g.lines))->ok);
+}
+
+struct BoundCase {
+  const char* field;
+  size_t line;
+  const char* token;
+  bool loads;
+};
+
+void expectCases(const SmallGame& g, const std::vector<BoundCase>& cases) {
+  for (const BoundCase& c : cases) {
+    auto l = load(g.with(c.line, c.token));
+    EXPECT_EQ(l->ok, c.loads) << c.field << " = '" << c.token << "'";
+  }
+}
+
+TEST(SaveBounds, LevelsWithinPlusMinusHundred) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"office MaxLevel", G::kOffice + 2, "100", true},
+                     {"office MaxLevel", G::kOffice + 2, "101", false},
+                     {"office MaxLevel", G::kOffice + 2, "-100", true},
+                     {"office MaxLevel", G::kOffice + 2, "-101", false},
+                     {"office Level", G::kOffice + 3, "100", true},
+                     {"office Level", G::kOffice + 3, "101", false},
+                     {"office Level", G::kOffice + 3, "-101", false},
+                     {"shop MaxLevel", G::kShop + 3, "101", false},
+                     {"shop Level", G::kShop + 4, "-100", true},
+                     {"shop Level", G::kShop + 4, "-101", false},
+                     {"store MaxLevel", G::kStore + 3, "101", false},
+                     {"store Level", G::kStore + 4, "100", true},
+                     {"store Level", G::kStore + 4, "101", false},
+                     // Condition is not a level: any integer within 10^9.
+                     {"shop Condition", G::kShop + 5, "101", true},
+                 });
+}
+
+TEST(SaveBounds, IntegersWithinPlusMinusTenToTheNine) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"shop Condition", G::kShop + 5, "1000000000", true},
+                     {"shop Condition", G::kShop + 5, "1000000001", false},
+                     {"shop Condition", G::kShop + 5, "-1000000000", true},
+                     {"shop Condition", G::kShop + 5, "-1000000001", false},
+                     {"shop SalesCapacity", G::kShop + 13, "1000000001", false},
+                     {"store StaffPlaces", G::kStore + 10, "-1000000001", false},
+                     {"office OfficeSpare", G::kOffice + 11, "1000000001", false},
+                     {"loader Experience", G::kLoader + 4, "1000000001", false},
+                     {"loader Mood", G::kLoader + 6, "-1000000000", true},
+                     {"loader Mood", G::kLoader + 6, "2147483647", false},
+                     {"Prestige", G::company(5), "1000000001", false},
+                     {"Prestige again", G::company(9), "-1000000001", false},
+                     {"FishStock", G::company(6), "1000000000", true},
+                     {"FishStock", G::company(6), "1000000001", false},
+                     {"MarketShare", G::company(28), "1000000001", false},
+                     {"TaxRate", G::engine(25), "-1000000001", false},
+                     {"BargainBulkStep", G::engine(26), "1000000001", false},
+                     {"CurrentHour", G::engine(8), "1000000001", false},
+                     {"OverdraftPenalty again", G::closing(2), "1000000001", false},
+                     {"CampaignCounter again", G::closing(8), "-1000000001", false},
+                 });
+}
+
+TEST(SaveBounds, CountersWithinZeroAndTenToTheNine) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"StaffCount", G::company(10), "0", true},
+                     {"StaffCount", G::company(10), "-1", false},
+                     {"StaffCount", G::company(10), "1000000000", true},
+                     {"StaffCount", G::company(10), "1000000001", false},
+                     {"BuildingCount", G::company(11), "-1", false},
+                     {"BuildingCount", G::company(11), "1000000000", true},
+                     {"MonthsElapsed", G::engine(28), "-1", false},
+                     {"MonthsElapsed", G::engine(28), "1000000000", true},
+                     {"MonthsElapsed", G::engine(28), "1000000001", false},
+                     {"SaleTicks", G::closing(5), "-1", false},
+                     {"SaleTicks", G::closing(5), "1000000000", true},
+                     {"SaleTicks", G::closing(5), "1000000001", false},
+                 });
+}
+
+TEST(SaveBounds, SpeedLinesTakeAny32BitIntegerAndAreNotTakenOver) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"HourStep", G::engine(2), "2147483647", true},
+                     {"HourStep", G::engine(2), "-2147483648", true},
+                     {"HourStep", G::engine(2), "2147483648", false},
+                     {"HourStep", G::engine(2), "-2147483649", false},
+                     {"HourStep", G::engine(2), "99999999999999999999", false},
+                     {"HourStep", G::engine(2), "1.5", false},
+                     {"SpeedDivider", G::engine(3), "0", true},
+                     {"SpeedDivider", G::engine(3), "-2147483648", true},
+                     {"SpeedDivider", G::engine(3), "4294967296", false},
+                 });
+  std::vector<std::string> lines = g.lines;
+  lines[G::engine(2)] = "-2147483648";
+  lines[G::engine(3)] = "0";
+  Loaded l;
+  l.world.values.clock.HourStep = 1;
+  l.world.values.clock.SpeedDivider = 4;
+  ASSERT_TRUE(LoadGameFromBytes(fileBytes(lines), l.company, l.world, l.random));
+  EXPECT_EQ(l.world.values.clock.HourStep, 1);
+  EXPECT_EQ(l.world.values.clock.SpeedDivider, 4);
+}
+
+TEST(SaveBounds, MarketScaleWithinPlusMinusAMillion) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"MarketScale", G::engine(32), "1000000", true},
+                     {"MarketScale", G::engine(32), "1000001", false},
+                     {"MarketScale", G::engine(32), "-1000000", true},
+                     {"MarketScale", G::engine(32), "-1000001", false},
+                 });
+  auto l = load(g.with(G::engine(32), "-1000000"));
+  ASSERT_TRUE(l->ok);
+  EXPECT_EQ(l->world.values.sales.MarketScale, -1000000);
+}
+
+TEST(SaveBounds, MoneyWithinPlusMinusTenToTheEleven) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"Money", G::company(18), " 1.00000000000000E+0011", true},
+                     {"Money", G::company(18), " 1.00000000000001E+0011", false},
+                     {"Money", G::company(18), "-1.00000000000000E+0011", true},
+                     {"Money", G::company(18), "-1.00000000000001E+0011", false},
+                     {"Money", G::company(18), "1e12", false},
+                     {"StockCost", G::company(7), "100000000001", false},
+                     {"MonthExpense", G::company(20), "-100000000001", false},
+                     {"shop Value", G::kShop + 6, "1.5e11", false},
+                     {"store Upkeep", G::kStore + 8, "-99999999999.9999", true},
+                     {"office UpgradeCost", G::kOffice + 6, "2e11", false},
+                     {"loader Salary", G::kLoader + 1, "1e11", true},
+                     {"loader HireCost", G::kLoader + 3, "-1.1e11", false},
+                     {"RetailPrice", G::engine(11), "1e11", true},
+                     {"BargainLowPrice", G::engine(30), "1.0000000001e11", false},
+                     // A money amount is not held to the tighter bound of other reals.
+                     {"Money", G::company(18), "5e10", true},
+                 });
+  auto l = load(g.with(G::company(18), "-1.00000000000000E+0011"));
+  ASSERT_TRUE(l->ok);
+  EXPECT_EQ(l->company.Money.count(), -1000000000000000);
+}
+
+TEST(SaveBounds, DatesWithinPlusMinusAMillionDays) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"GameDate", G::engine(1), "1000000", true},
+                     {"GameDate", G::engine(1), "1000000.001", false},
+                     {"GameDate", G::engine(1), "-1000000", true},
+                     {"GameDate", G::engine(1), "-1000000.001", false},
+                     {"CampaignReadyDate", G::company(15), "1000001", false},
+                     {"OverdraftDate", G::company(21), "1000001", false},
+                     {"CampaignEffectUntil", G::company(27), "-1000001", false},
+                     {"OverdraftDate again", G::closing(1), "1000001", false},
+                     {"PauseDate", G::closing(3), "1e7", false},
+                     {"PrestigeBonusUntil", G::closing(4), "1000001", false},
+                     {"PrestigeBonusUntil", G::closing(4), "999999.5", true},
+                     // A duration is not a date: it is held to the bound of other reals.
+                     {"CampaignDuration", G::company(16), "1000001", true},
+                 });
+}
+
+TEST(SaveBounds, OtherRealsWithinPlusMinusTenToTheNine) {
+  const SmallGame g;
+  using G = SmallGame;
+  expectCases(g, {
+                     {"CampaignDuration", G::company(16), "1e9", true},
+                     {"CampaignDuration", G::company(16), "1.000000001e9", false},
+                     {"PausePenalty", G::company(8), "-1e9", true},
+                     {"PausePenalty", G::company(8), "-1.000000001e9", false},
+                     {"TaxSavedShare", G::company(12), "2e9", false},
+                     {"StrikePenalty", G::company(24), "2e9", false},
+                     {"MarketLevel", G::engine(13), "1000000001", false},
+                     {"ReservedFactorA", G::engine(14), "1e10", false},
+                     {"DemandLevel", G::engine(23), "-1e10", false},
+                     {"MarketCapacity", G::engine(33), "1e9", true},
+                     {"MarketCapacity", G::engine(33), "1.1e9", false},
+                     {"shop BuildingSpare", G::kShop + 9, "1e10", false},
+                     {"StrikePenalty again", G::closing(6), "-2e9", false},
+                 });
+}
+
+TEST(SaveBounds, NonFiniteAndMalformedRealsFail) {
+  const SmallGame g;
+  using G = SmallGame;
+  const size_t realLines[] = {G::company(8), G::company(18), G::engine(1), G::engine(13)};
+  for (size_t line : realLines) {
+    for (const char* token : {"INF", "inf", "-INF", "NAN", "nan", "Infinity", "1e999", "-1e999",
+                              "1e400", "0x10", "0x1p3", "1,5", ".", "-.", "1e", "1e+", "e5",
+                              "1.5.2", "1e5e5", "--1", "1d5"}) {
+      auto l = load(g.with(line, token));
+      EXPECT_FALSE(l->ok) << "line " << line << " = '" << token << "'";
+    }
+    for (const char* token : {"5.", ".5", "-.5", "+.5e-3", "5E+0", "1e-999", "007", "+0"}) {
+      auto l = load(g.with(line, token));
+      EXPECT_TRUE(l->ok) << "line " << line << " = '" << token << "'";
+    }
+  }
+}
+
+TEST(SaveBounds, IntegerTokensAreDecimalDigitsWithASign) {
+  const SmallGame g;
+  using G = SmallGame;
+  const size_t line = G::company(6);  // FishStock
+  for (const char* token : {"+5", "007", "-0", "0"}) {
+    auto l = load(g.with(line, token));
+    EXPECT_TRUE(l->ok) << token;
+  }
+  for (const char* token : {"5.0", "5e2", "0x10", "5-", "+-5", "- 5", "５", "INF", "NAN"}) {
+    auto l = load(g.with(line, token));
+    EXPECT_FALSE(l->ok) << token;
+  }
+  auto l = load(g.with(line, "+5"));
+  EXPECT_EQ(l->company.FishStock, 5);
+}
+
+TEST(SaveBounds, TokensOverTheirLengthFail) {
+  const SmallGame g;
+  using G = SmallGame;
+  const std::string int32Chars = std::string(31, '0') + "7";
+  const std::string int33Chars = std::string(32, '0') + "7";
+  auto l = load(g.with(G::company(6), int32Chars));
+  ASSERT_TRUE(l->ok);
+  EXPECT_EQ(l->company.FishStock, 7);
+  EXPECT_FALSE(load(g.with(G::company(6), int33Chars))->ok);
+
+  const std::string real64Chars = "1." + std::string(62, '0');
+  const std::string real65Chars = "1." + std::string(63, '0');
+  l = load(g.with(G::company(8), real64Chars));
+  ASSERT_TRUE(l->ok);
+  EXPECT_EQ(l->company.PausePenalty, 1.0);
+  EXPECT_FALSE(load(g.with(G::company(8), real65Chars))->ok);
+  // A money line is a real line.
+  EXPECT_TRUE(load(g.with(G::company(18), real64Chars))->ok);
+  EXPECT_FALSE(load(g.with(G::company(18), real65Chars))->ok);
+  // A text line has no length limit.
+  l = load(g.with(G::kShop, std::string(100000, 'x')));
+  ASSERT_TRUE(l->ok);
+  EXPECT_EQ(l->company.Shops.text(0).size(), 100000u);
+}
+
+// ---------------------------------------------------------------------------
+// List counts
+
+TEST(SaveCounts, NegativeCountReadsNoEntries) {
+  TCorporation company;
+  const EngineValues values;
+  std::vector<std::string> lines = SaveLines(company, values, "t");
+  lines[0] = "-5";          // shops
+  lines[1] = "-1000000000";  // stalls
+  lines[15] = "-1";         // accountants
+  auto l = load(fileBytes(lines));
+  ASSERT_TRUE(l->ok);
+  EXPECT_TRUE(l->company.Shops.empty());
+  EXPECT_TRUE(l->company.Lots.empty());
+  EXPECT_TRUE(l->company.Accountants.empty());
+  EXPECT_EQ(l->company.Money, Currency::fromUnits(10000));
+  EXPECT_EQ(l->world.tickerLine, "t");
+  lines[2] = "-1000000001";
+  EXPECT_FALSE(load(fileBytes(lines))->ok);
+}
+
+TEST(SaveCounts, HugeCountsFailAtOnce) {
+  const SmallGame g;
+  using G = SmallGame;
+  for (size_t line : {G::kShopsCount, G::kLotsCount, G::kStoresCount, G::kAccountantsCount,
+                      G::kLoadersCount, G::kManagersCount, G::kSalesmenCount}) {
+    for (const char* token : {"1000000000", "1000000001", "2147483647", "99999999999"}) {
+      const auto start = std::chrono::steady_clock::now();
+      auto l = load(g.with(line, token));
+      const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+          std::chrono::steady_clock::now() - start);
+      EXPECT_FALSE(l->ok) << "count line " << line << " = " << token;
+      EXPECT_LT(ms.count(), 1000) << "count line " << line << " = " << token;
+    }
+  }
+}
+
+// The first lines of a file up to (not including) a count line, from a new game.
+std::string headUpTo(size_t countLine) {
+  TCorporation company;
+  const EngineValues values;
+  const std::vector<std::string> lines = SaveLines(company, values, "");
+  return fileBytes(std::vector<std::string>(lines.begin(),
+                                            lines.begin() + static_cast<long>(countLine)));
+}
+
+// A count of 1 followed by exactly `rest` bytes: a text line of rest - 2 letters.
+std::string countThenBytes(size_t countLine, const char* count, size_t rest) {
+  return headUpTo(countLine) + count + "\r\n" + std::string(rest - 2, 'x') + "\r\n";
+}
+
+TEST(SaveCounts, RecordsMustFitTheBytesLeft) {
+  // Lines 0..2 are the building counts and line 15.. the staff counts of a new game's
+  // file; the bytes after the count's line must hold two bytes per record line.
+  const struct {
+    const char* list;
+    size_t countLine;
+    size_t bytesPerRecord;
+  } lists[] = {{"shops", 0, 30},       {"stalls", 1, 30},    {"stores", 2, 24},
+               {"accountants", 15, 14}, {"loaders", 16, 14}, {"managers", 17, 14},
+               {"salesmen", 18, 14}};
+  for (const auto& list : lists) {
+    auto fits = load(countThenBytes(list.countLine, "1", list.bytesPerRecord));
+    EXPECT_TRUE(fits->ok) << list.list << " with exactly " << list.bytesPerRecord << " bytes";
+    auto shortBy1 = load(countThenBytes(list.countLine, "1", list.bytesPerRecord - 1));
+    EXPECT_FALSE(shortBy1->ok) << list.list << " with " << list.bytesPerRecord - 1 << " bytes";
+    auto two = load(countThenBytes(list.countLine, "2", 2 * list.bytesPerRecord));
+    EXPECT_TRUE(two->ok) << list.list << " x2";
+    auto twoShort = load(countThenBytes(list.countLine, "2", 2 * list.bytesPerRecord - 1));
+    EXPECT_FALSE(twoShort->ok) << list.list << " x2 short";
+  }
+  // The entry read from such a short file: its name, the rest zeros.
+  auto l = load(countThenBytes(0, "1", 30));
+  ASSERT_TRUE(l->ok);
+  ASSERT_EQ(l->company.Shops.size(), 1u);
+  EXPECT_EQ(l->company.Shops.text(0), std::string(28, 'x'));
+  EXPECT_EQ(l->company.Shops[0].Level, 0);
+  EXPECT_EQ(l->company.Shops[0].Picture, BuildingPicture::Shop);
+}
+
+TEST(SaveCounts, EachLoadedEmployeeDrawsOneRandomNumber) {
+  Random random;
+  TCorporation company;
+  company.BuildStore();
+  company.BuildShop();
+  company.Office->Level = 3;
+  company.Office->StaffPlaces = 20;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(company.HireLoader(random));
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(company.HireSalesman(random));
+  ASSERT_TRUE(company.HireAccountant(random));
+  ASSERT_TRUE(company.HireManager(random));
+  const EngineValues values;
+  const std::string bytes = fileBytes(SaveLines(company, values, ""));
+  Loaded l;
+  l.random.setSeed(12345);
+  ASSERT_TRUE(LoadGameFromBytes(bytes, l.company, l.world, l.random));
+  EXPECT_EQ(l.random.draws(), 7u);
+  Random expected;
+  expected.setSeed(12345);
+  for (int i = 0; i < 7; ++i) expected.integer(21);
+  EXPECT_EQ(l.random.seed(), expected.seed());
+  // The saved moods replace the drawn ones.
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(l.company.Loaders[i].Mood, company.Loaders[i].Mood);
+}
+
+// ---------------------------------------------------------------------------
+// The size of the file
+
+class ScratchFile {
+ public:
+  ScratchFile() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() /
+            (std::string("kelpmark-save-bounds-") + info->name() + ".dat");
+  }
+  ~ScratchFile() {
+    std::error_code ec;
+    fs::remove(path_, ec);
+  }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+TEST(SaveFileSize, LargestAcceptedFileLoadsAndOneByteMoreFails) {
+  const SmallGame g;
+  std::string bytes = fileBytes(g.lines);
+  bytes.resize(kMaxSaveFileBytes, ' ');  // blanks after the last line are never read
+  auto l = load(bytes);
+  ASSERT_TRUE(l->ok);
+  EXPECT_EQ(l->world.tickerLine, "тикер");
+  bytes.push_back(' ');
+  EXPECT_FALSE(load(bytes)->ok);
+}
+
+TEST(SaveFileSize, OnDiskTheSameLimitHolds) {
+  const SmallGame g;
+  ScratchFile file;
+  {
+    std::ofstream out(file.path(), std::ios::binary);
+    out << fileBytes(g.lines);
+  }
+  fs::resize_file(file.path(), kMaxSaveFileBytes);  // zero bytes after the ticker line
+  Loaded ok;
+  EXPECT_TRUE(LoadGame(file.path().string(), ok.company, ok.world, ok.random));
+  EXPECT_EQ(ok.company.Shops.size(), 1u);
+  fs::resize_file(file.path(), kMaxSaveFileBytes + 1);
+  Loaded big;
+  EXPECT_FALSE(LoadGame(file.path().string(), big.company, big.world, big.random));
+}
+
+TEST(SaveFileSize, MissingOrUnreadableFileFails) {
+  Loaded l;
+  EXPECT_FALSE(LoadGame((fs::temp_directory_path() / "kelpmark-no-such-dir" / "game.dat").string(),
+                        l.company, l.world, l.random));
+  // A directory is not a file that can be read.
+  Loaded d;
+  EXPECT_FALSE(LoadGame(fs::temp_directory_path().string(), d.company, d.world, d.random));
+}
+
+}  // namespace
+}  // namespace kelpmark

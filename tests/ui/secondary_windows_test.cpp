@@ -1,0 +1,178 @@
+// The personnel, buildings, actions, reports, welcome and help windows, opened from
+// the main window of a running game: they show the game's state, act on it, hide
+// on close, and are written as screenshots.
+#include <QComboBox>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "commands/program.h"
+#include "ui/action_window.h"
+#include "ui/build_window.h"
+#include "ui/game_ui.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/pers_window.h"
+#include "ui/report_window.h"
+#include "ui/welcome_window.h"
+#include "ui_test_support.h"
+#include "widgets/gradient_button.h"
+#include "widgets/shadow_label.h"
+
+using namespace kelpmark;
+using namespace kelpmark::ui;
+
+class SecondaryWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<GameUi> game_;
+  std::unique_ptr<QTemporaryDir> dir_;
+
+  // A company with a store, a stall, a shop and staff, at 10:00 on the first day.
+  void setUpCompany() {
+    Program& p = game_->program();
+    MainWindow& w = game_->mainWindow();
+    w.runCommand([&p] { p.mainForm.NewGameMClick(); });
+    w.runCommand([&p] {
+      p.game.corp().SetMoney(Currency::fromUnits(60000));
+      TMainForm& f = p.mainForm;
+      f.SetSpeed(5);
+      for (int i = 0; i < 4; ++i) f.Timer1Timer();  // to 10:00
+      for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
+                           MainButton::OfficeBtn, MainButton::StuffBtn, MainButton::StuffBtn,
+                           MainButton::SalerBtn, MainButton::SalerBtn, MainButton::SalerBtn,
+                           MainButton::AccounterBtn})
+        f.click(b);
+      f.SetSpeed(0);
+    });
+  }
+
+  // Grabs and closes the next modal dialog that is not a message box.
+  static void grabModalOnce(const QString& name, bool* seen) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, name, seen] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (w == nullptr || qobject_cast<QMessageBox*>(w) != nullptr) return;
+      QTest::qWait(50);
+      uitest::saveScreenshot(w, name);
+      *seen = true;
+      w->close();
+      poll->deleteLater();
+    });
+    poll->start();
+  }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    GameUiOptions options;
+    options.savePath = dir_->filePath("game.dat");
+    options.fixedSeed = 11;
+    game_ = std::make_unique<GameUi>(options);
+    game_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&game_->mainWindow()));
+    setUpCompany();
+  }
+
+  void cleanup() {
+    game_->program().ended = true;
+    game_.reset();
+  }
+
+  void personnelWindowShowsAndActs() {
+    MainWindow& w = game_->mainWindow();
+    PersWindow& pers = game_->persWindow();
+    QVERIFY(!pers.isVisible());
+    w.button(MainButton::WokrersBtn)->click();
+    QVERIFY(pers.isVisible());
+    QCOMPARE(pers.windowTitle(), QStringLiteral("Ваш персонал"));
+    QCOMPARE(pers.size(), QSize(464, 298));
+    auto* box = pers.findChild<QComboBox*>();
+    box->setCurrentIndex(2);
+    emit box->activated(2);  // salesmen
+    auto* list = pers.findChild<QListWidget*>();
+    QCOMPARE(list->count(), 3);
+    list->setCurrentRow(1);
+    emit list->itemClicked(list->item(1));
+    QCOMPARE(game_->program().persForm.SelIndex, 1);
+    const TWorkerBee& salesman = game_->program().game.corp().Salesmen[1];
+    const Currency before = salesman.Salary;
+    for (auto* b : pers.findChildren<widgets::GradientButton*>())
+      if (b->text() == QStringLiteral("Поднять")) b->click();
+    QVERIFY(salesman.Salary > before);
+    QVERIFY(uitest::saveScreenshot(&pers, "personnel-window"));
+    pers.close();
+    QVERIFY(!pers.isVisible());
+    QVERIFY(!game_->program().persForm.visible);
+  }
+
+  void buildingsWindowShowsTheCard() {
+    MainWindow& w = game_->mainWindow();
+    BuildWindow& build = game_->buildWindow();
+    w.button(MainButton::BuildingsBtn)->click();
+    QVERIFY(build.isVisible());
+    QCOMPARE(build.size(), QSize(465, 298));
+    auto* box = build.findChild<QComboBox*>();
+    emit box->activated(2);  // shops
+    auto* list = build.findChild<QListWidget*>();
+    QCOMPARE(list->count(), 1);
+    emit list->itemClicked(list->item(0));
+    QCOMPARE(QString::fromStdString(game_->program().buildForm.TopPanel), QStringLiteral("Магазин"));
+    QVERIFY(uitest::saveScreenshot(&build, "buildings-window"));
+    emit box->activated(0);
+    QVERIFY(uitest::saveScreenshot(&build, "buildings-window-store"));
+  }
+
+  void actionsWindowShowsACampaign() {
+    MainWindow& w = game_->mainWindow();
+    ActionWindow& actions = game_->actionWindow();
+    w.button(MainButton::ActionsBtn)->click();
+    QVERIFY(actions.isVisible());
+    QCOMPARE(actions.size(), QSize(458, 257));
+    const auto boxes = actions.findChildren<QComboBox*>();
+    QCOMPARE(boxes.size(), 2);
+    emit boxes[0]->activated(4);  // everybody
+    emit boxes[1]->activated(0);  // the prestige campaign
+    const TActionForm& form = game_->program().actionForm;
+    QCOMPARE(QString::fromStdString(form.AdDescLbl).left(20),
+             QStringLiteral("Недорогая рекламная "));
+    QVERIFY(uitest::saveScreenshot(&actions, "actions-window"));
+  }
+
+  void reportsWindowPausesAndShowsTheFigures() {
+    MainWindow& w = game_->mainWindow();
+    w.runCommand([this] { game_->program().mainForm.SetSpeed(3); });
+    bool seen = false;
+    grabModalOnce("reports-window", &seen);
+    w.button(MainButton::StatsBtn)->click();
+    QVERIFY(seen);
+    QCOMPARE(game_->program().mainForm.SpeedLevel, 3);
+    const QString building =
+        game_->reportWindow().label(ReportLabel::BuildingsLbl)->displayText();
+    QCOMPARE(building, QStringLiteral("Содержание построек: $145 в сутки"));
+  }
+
+  void welcomeAndHelpWindows() {
+    bool seen = false;
+    grabModalOnce("welcome-window", &seen);
+    game_->mainWindow().runCommand([this] { game_->program().mainForm.About1Click(); });
+    QVERIFY(seen);
+    QCOMPARE(game_->welcomeWindow().size(), QSize(323, 160));
+    for (int topic : {10, 20, 30, 40, 50, 100}) {
+      game_->helpWindow().showTopic(topic);
+      QCOMPARE(game_->helpWindow().currentPage(), QStringLiteral("topic_%1.html").arg(topic));
+      auto* browser = game_->helpWindow().findChild<QTextBrowser*>();
+      QVERIFY2(browser->toPlainText().size() > 500, qPrintable(QString::number(topic)));
+    }
+    game_->helpWindow().showTopic(10);
+    QTest::qWait(50);
+    QVERIFY(uitest::saveScreenshot(&game_->helpWindow(), "help-window"));
+    game_->helpWindow().close();
+  }
+};
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "secondary_windows_test.moc"
