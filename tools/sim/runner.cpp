@@ -60,6 +60,7 @@ Runner::Runner(std::ostream& out) : out_(out), view_(out) {
 }
 
 void Runner::run(const std::vector<Command>& commands) {
+  if (program_->ended) return;
   for (const Command& c : commands) {
     execute(c);
     if (program_->ended) {

@@ -39,6 +39,9 @@ class Runner {
   explicit Runner(std::ostream& out);
   // Runs the commands; stops when the game ends the program.
   void run(const std::vector<Command>& commands);
+  // True once the game has ended the program (the rest of a script is ignored).
+  bool finished() const { return program_->ended; }
+  const Program& program() const { return *program_; }
 
  private:
   void execute(const Command& c);

@@ -1,0 +1,111 @@
+// Random scripts, thousands of commands long: the runner never fails, every log
+// line has one of the known forms, and the company's invariants hold after every
+// command.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+#include "runner.h"
+#include "script.h"
+
+namespace kelpmark::sim {
+namespace {
+
+const char* const kClicks[] = {
+    "MainForm.FishBtn",     "MainForm.TorgBtn",     "MainForm.MaxBtn",      "MainForm.StopBtn",
+    "MainForm.StorageBtn",  "MainForm.LotBtn",      "MainForm.ShopBtn",     "MainForm.OfficeBtn",
+    "MainForm.StuffBtn",    "MainForm.SalerBtn",    "MainForm.AccounterBtn", "MainForm.ManagerBtn",
+    "MainForm.ActionsBtn",  "MainForm.StatsBtn",    "MainForm.WokrersBtn",  "MainForm.BuildingsBtn",
+    "MainForm.TimeLbl",     "MainForm.Img1on",      "MainForm.Img4on",      "PersForm.UpBtn",
+    "PersForm.LoBtn",       "PersForm.WokrersBtn",  "PersForm.BuildingsBtn", "PersForm.FireBtn",
+    "PersForm.CloseBtn",    "PersForm.GradBtn1",    "BuildForm.RemBtn",     "BuildForm.UpgBtn",
+    "BuildForm.FireBtn",    "BuildForm.CloseBtn",   "ActionForm.UpSalBtn",  "ActionForm.PayPremBtn",
+    "ActionForm.GradBtn1",  "ActionForm.AdBtn"};
+
+std::string randomScript(std::mt19937& rng, int commands) {
+  std::ostringstream s;
+  s << "new " << rng() << "\n";
+  auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+  for (int i = 0; i < commands; ++i) {
+    switch (pick(12)) {
+      case 0: s << "tick " << pick(200) << "\n"; break;
+      case 1: s << "speed " << pick(6) << "\n"; break;
+      case 2:
+      case 3:
+      case 4: s << "click " << kClicks[pick(std::size(kClicks))] << "\n"; break;
+      case 5: s << "spin MainForm.PSpn " << (pick(2) ? "up" : "down") << " " << pick(5) << "\n"; break;
+      case 6: {
+        const char* boxes[] = {"ActionForm.AdBox 8", "ActionForm.DivBox 5", "PersForm.PersBox 4",
+                               "BuildForm.BuildBox 3"};
+        std::string b = boxes[pick(4)];
+        const int items = b.back() - '0';
+        b.pop_back();
+        s << "choose " << b << pick(items) << "\n";
+        break;
+      }
+      case 7: s << "select " << (pick(2) ? "PersForm.PersList " : "BuildForm.BuildList ") << pick(6) << "\n"; break;
+      case 8: {
+        const char* words[] = {"yes", "no", "cancel"};
+        s << "answer " << words[pick(3)] << " " << words[pick(3)] << "\n";
+        break;
+      }
+      case 9: s << "close " << (pick(3) == 0 ? "PersForm" : pick(2) ? "BuildForm" : "ActionForm") << "\n"; break;
+      case 10: s << (pick(4) ? "tick 60" : pick(2) ? "minimize" : "restore") << "\n"; break;
+      default: s << (pick(2) ? "help" : "about") << "\n"; break;
+    }
+  }
+  return s.str();
+}
+
+void expectInvariants(const Program& p) {
+  if (!p.game.hasCompany()) return;
+  const TCorporation& c = p.game.corp();
+  for (const StaffList* list : {&c.Accountants, &c.Loaders, &c.Managers, &c.Salesmen}) {
+    for (const auto& e : *list) {
+      ASSERT_GE(e.object->Mood, 0);
+      ASSERT_LE(e.object->Mood, 100);
+      ASSERT_GE(e.object->Experience, 0);
+      ASSERT_LE(e.object->Experience, 100);
+    }
+  }
+  for (const BuildingList* list : {&c.Shops, &c.Lots, &c.Stores})
+    for (const auto& e : *list) ASSERT_LE(e.object->Level, e.object->MaxLevel);
+  ASSERT_LE(c.Office->Level, c.Office->MaxLevel);
+  const SpinEdit& s = p.mainForm.PSpn;
+  ASSERT_GE(s.value, s.minValue);
+  ASSERT_LE(s.value, s.maxValue);
+}
+
+bool knownLine(const std::string& line) {
+  static const char* const prefixes[] = {"message: ", "error: ",  "question: ", "show: ",
+                                         "label: ",   "help: ",   "ignored: ",  "saved: "};
+  for (const char* p : prefixes)
+    if (line.rfind(p, 0) == 0) return true;
+  return line == "web" || line == "end";
+}
+
+TEST(RandomScripts, RunWithoutFailureAndKeepTheInvariants) {
+  std::mt19937 rng(20011231);
+  for (int round = 0; round < 200; ++round) {
+    std::istringstream in(randomScript(rng, 400));
+    const std::vector<Command> commands = parseScript(in);
+    std::ostringstream log;
+    Runner runner(log);
+    for (const Command& c : commands) {
+      runner.run({c});
+      expectInvariants(runner.program());
+      if (testing::Test::HasFatalFailure()) {
+        ADD_FAILURE() << "round " << round << ", line " << c.line << ": " << c.joined();
+        return;
+      }
+      if (runner.finished()) break;
+    }
+    std::istringstream lines(log.str());
+    std::string line;
+    while (std::getline(lines, line)) ASSERT_TRUE(knownLine(line)) << line;
+  }
+}
+
+}  // namespace
+}  // namespace kelpmark::sim

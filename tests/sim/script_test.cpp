@@ -1,0 +1,84 @@
+// Scripts the runner must refuse, with the line it names, and the fine points of
+// the words it accepts.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "script.h"
+
+namespace kelpmark::sim {
+namespace {
+
+int rejectedLine(const std::string& text) {
+  std::istringstream in(text);
+  try {
+    parseScript(in);
+  } catch (const ScriptError& e) {
+    return e.line;
+  }
+  return 0;
+}
+
+std::vector<Command> parse(const std::string& text) {
+  std::istringstream in(text);
+  return parseScript(in);
+}
+
+TEST(ScriptParsing, RejectsUnknownCommandsAndBadArgumentsNamingTheLine) {
+  EXPECT_EQ(rejectedLine("new 1\n\n# note\nfly\n"), 4);
+  EXPECT_EQ(rejectedLine("new\n"), 1);
+  EXPECT_EQ(rejectedLine("new x\n"), 1);
+  EXPECT_EQ(rejectedLine("new 1 2\n"), 1);
+  EXPECT_EQ(rejectedLine("tick -1\n"), 1);
+  EXPECT_EQ(rejectedLine("tick 1.5\n"), 1);
+  EXPECT_EQ(rejectedLine("tick 99999999999999999999999\n"), 1);
+  EXPECT_EQ(rejectedLine("speed 6\n"), 1);
+  EXPECT_EQ(rejectedLine("speed\n"), 1);
+  EXPECT_EQ(rejectedLine("click MainForm.NoSuchBtn\n"), 1);
+  EXPECT_EQ(rejectedLine("click FishBtn\n"), 1);
+  EXPECT_EQ(rejectedLine("close MainForm\n"), 1);
+  EXPECT_EQ(rejectedLine("spin MainForm.PSpn sideways\n"), 1);
+  EXPECT_EQ(rejectedLine("spin MainForm.Other up\n"), 1);
+  EXPECT_EQ(rejectedLine("choose ActionForm.AdBox 8\n"), 1);
+  EXPECT_EQ(rejectedLine("choose ActionForm.DivBox 5\n"), 1);
+  EXPECT_EQ(rejectedLine("choose PersForm.PersBox 4\n"), 1);
+  EXPECT_EQ(rejectedLine("choose BuildForm.BuildBox 3\n"), 1);
+  EXPECT_EQ(rejectedLine("select PersForm.PersBox 0\n"), 1);
+  EXPECT_EQ(rejectedLine("answer maybe\n"), 1);
+  EXPECT_EQ(rejectedLine("answer\n"), 1);
+  EXPECT_EQ(rejectedLine("save\n"), 1);
+  EXPECT_EQ(rejectedLine("dump now\n"), 1);
+  // resume only as the first command
+  EXPECT_EQ(rejectedLine("resume game.dat 1\n"), 0);
+  EXPECT_EQ(rejectedLine("# first\nresume game.dat 1\n"), 0);
+  EXPECT_EQ(rejectedLine("new 1\nresume game.dat 1\n"), 2);
+}
+
+TEST(ScriptParsing, AcceptsTheFinePoints) {
+  const auto c = parse(
+      "  new\t-1  \r\n"
+      "#comment\n"
+      "tick\n"
+      "tick 0\n"
+      "new 4294967297\n"
+      "spin MainForm.PSpn down 3\n"
+      "choose ActionForm.AdBox 7\n"
+      "answer yes no cancel\n"
+      "click   MainForm.Img4on\n");
+  ASSERT_EQ(c.size(), 8u);
+  EXPECT_EQ(c[0].seed, 4294967295u);  // any integer, modulo 2^32
+  EXPECT_EQ(c[0].line, 1);
+  EXPECT_EQ(c[1].count, 1u);  // tick without a count is one tick
+  EXPECT_EQ(c[2].count, 0u);
+  EXPECT_EQ(c[3].seed, 1u);
+  EXPECT_EQ(c[4].direction, -1);
+  EXPECT_EQ(c[4].count, 3u);
+  EXPECT_EQ(c[5].count, 7u);
+  EXPECT_EQ(c[6].answers, (std::vector<std::string>{"yes", "no", "cancel"}));
+  // The words joined by single blanks, for the ignored: line.
+  EXPECT_EQ(c[7].joined(), "click MainForm.Img4on");
+  EXPECT_EQ(c[7].line, 9);
+}
+
+}  // namespace
+}  // namespace kelpmark::sim
