@@ -103,7 +103,7 @@ void TMainForm::HourlyStep(bool advance) {
   flag(MainButton::StopBtn) = between(h, 8, 19) && !sunday;
   BargainedQuantity = 0;
   setOpeningHours(h, clock.CurrentWeekDay);
-  if (advance) ++clock.ChartTick;
+  if (advance && clock.ChartTick < INT32_MAX) ++clock.ChartTick;
   if (advance && between(h, 6, 19) && !sunday) UpdateMarket(g);
   if (between(h, 6, 20) && !sunday) addChartPoints();
   if (clock.ChartTick > 72) {
