@@ -41,33 +41,22 @@ void TBuildForm::choose(int item) {
 }
 
 void TBuildForm::select(int entry) {
-  selected = entry;
+  BuildList.selectPosition(entry);
   BuildListClick();
 }
 
 void TBuildForm::BuildBoxChange() {
-  if (BuildingList* list = category()) {
-    BuildList.clear();
-    for (const auto& e : *list) BuildList.push_back({e.text, e.object});
-  }
-  selected = SelIndex >= 0 && SelIndex < static_cast<int>(BuildList.size()) ? SelIndex : -1;
+  if (BuildingList* list = category()) BuildList.fill(*list);
+  BuildList.selectPosition(SelIndex);
   BuildListClick();
   UpdateStatus();
   ++version;
 }
 
-std::shared_ptr<TBuilding> TBuildForm::selectedBuilding() {
-  if (selected < 0 || selected >= static_cast<int>(BuildList.size())) return nullptr;
-  auto building = BuildList[static_cast<size_t>(selected)].building.lock();
-  BuildingList* list = category();
-  if (!building || list == nullptr || list->indexOf(building.get()) < 0) return nullptr;
-  return building;
-}
-
 void TBuildForm::BuildListClick() {
-  if (selected < 0 || selected >= static_cast<int>(BuildList.size())) return;
-  SelIndex = selected;
-  auto b = selectedBuilding();
+  if (!BuildList.hasSelection()) return;
+  SelIndex = BuildList.selected();
+  auto b = BuildList.selectedObject(category());
   if (!b) {
     // The building has gone since the list was filled: show what stands there now.
     if (category() != nullptr) BuildBoxChange();
@@ -109,8 +98,8 @@ void TBuildForm::UpdateStatus() {
 
 template <class Action>
 void TBuildForm::act(Action action) {
-  if (selected < 0 || selected >= static_cast<int>(BuildList.size())) return;
-  auto b = selectedBuilding();
+  if (!BuildList.hasSelection()) return;
+  auto b = BuildList.selectedObject(category());
   if (!b) {
     BuildBoxChange();
     return;

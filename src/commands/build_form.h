@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/bound_list.h"
 #include "commands/controls.h"
 #include "model/corporation.h"
 
@@ -33,17 +34,11 @@ class TBuildForm {
   void choose(int item);
   void select(int entry);
 
-  struct Entry {
-    std::string text;
-    std::weak_ptr<TBuilding> building;
-  };
-
   bool visible = false;
   bool enabled = true;  // the whole window, opened and closed by the clock
   int SelIndex = 0;
   int BuildBox = -1;
-  std::vector<Entry> BuildList;
-  int selected = -1;
+  BoundList<TBuilding> BuildList;
   std::string TopPanel = "Постройка";
   int OffGauge = 1000;
   FormattedLabel SalaryLbl{"Содержание: $%s в сутки", ""};
@@ -63,7 +58,6 @@ class TBuildForm {
 
  private:
   BuildingList* category();
-  std::shared_ptr<TBuilding> selectedBuilding();
   template <class Action>
   void act(Action action);
 

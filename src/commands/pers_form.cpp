@@ -41,39 +41,28 @@ void TPersForm::choose(int item) {
 }
 
 void TPersForm::select(int entry) {
-  selected = entry;
+  PersList.selectPosition(entry);
   PersListClick();
 }
 
 void TPersForm::PersBoxChange() {
-  if (StaffList* list = department()) {
-    PersList.clear();
-    for (const auto& e : *list) PersList.push_back({e.text, e.object});
-  }
-  selected = SelIndex >= 0 && SelIndex < static_cast<int>(PersList.size()) ? SelIndex : -1;
+  if (StaffList* list = department()) PersList.fill(*list);
+  PersList.selectPosition(SelIndex);
   PersListClick();
   UpdateStatus();
   ++version;
 }
 
-std::shared_ptr<TWorkerBee> TPersForm::selectedWorker() {
-  if (selected < 0 || selected >= static_cast<int>(PersList.size())) return nullptr;
-  auto worker = PersList[static_cast<size_t>(selected)].worker.lock();
-  StaffList* list = department();
-  if (!worker || list == nullptr || list->indexOf(worker.get()) < 0) return nullptr;
-  return worker;
-}
-
 void TPersForm::PersListClick() {
-  if (selected < 0 || selected >= static_cast<int>(PersList.size())) return;
-  SelIndex = selected;
-  auto worker = selectedWorker();
+  if (!PersList.hasSelection()) return;
+  SelIndex = PersList.selected();
+  auto worker = PersList.selectedObject(department());
   if (!worker) {
     // The employee has left since the list was filled: show whoever stands there now.
     if (department() != nullptr) PersBoxChange();
     return;
   }
-  const std::string& name = PersList[static_cast<size_t>(selected)].text;
+  const std::string& name = PersList[static_cast<size_t>(SelIndex)].text;
   const size_t blank = name.find(' ');
   TopPanel = worker->Profession + " " + (blank == std::string::npos ? "" : name.substr(0, blank + 1));
   ExpGauge = worker->Experience;
@@ -95,19 +84,16 @@ void TPersForm::UpdateStatus() {
 
 void TPersForm::reselect(const TWorkerBee* worker) {
   PersBoxChange();
-  for (size_t i = 0; i < PersList.size(); ++i) {
-    if (PersList[i].worker.lock().get() == worker) {
-      selected = static_cast<int>(i);
-      PersListClick();
-      return;
-    }
-  }
+  const int position = PersList.indexOf(worker);
+  if (position < 0) return;
+  PersList.selectPosition(position);
+  PersListClick();
 }
 
 template <class Action>
 void TPersForm::act(Action action) {
-  if (selected < 0 || selected >= static_cast<int>(PersList.size())) return;
-  auto worker = selectedWorker();
+  if (!PersList.hasSelection()) return;
+  auto worker = PersList.selectedObject(department());
   if (!worker) {
     PersBoxChange();
     return;
@@ -167,8 +153,8 @@ void TPersForm::FireBtnClick() {
     // The rest of the department as shown loses mood; entries that have left the
     // company meanwhile are not touched.
     if (penalty != 0) {
-      for (const Entry& e : PersList) {
-        auto other = e.worker.lock();
+      for (const auto& e : PersList.entries()) {
+        auto other = e.object.lock();
         if (other && list.indexOf(other.get()) >= 0)
           other->SetMood(static_cast<int64_t>(other->Mood) - penalty);
       }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/bound_list.h"
 #include "commands/controls.h"
 #include "model/corporation.h"
 
@@ -37,16 +38,10 @@ class TPersForm {
   // A click on an entry of the list.
   void select(int entry);
 
-  struct Entry {
-    std::string text;
-    std::weak_ptr<TWorkerBee> worker;
-  };
-
   bool visible = false;
   int SelIndex = 0;
   int PersBox = -1;
-  std::vector<Entry> PersList;
-  int selected = -1;
+  BoundList<TWorkerBee> PersList;
   std::string TopPanel = "Личное дело";
   FormattedLabel SalaryLbl{"Оклад: $%s в неделю", ""};
   int ExpGauge = 0;
@@ -58,8 +53,6 @@ class TPersForm {
 
  private:
   StaffList* department();
-  // The employee of the selected entry while still the company's; null otherwise.
-  std::shared_ptr<TWorkerBee> selectedWorker();
   // Runs a personal action on the selected employee. An entry whose employee has
   // left changes nothing and only refreshes the list.
   template <class Action>

@@ -28,7 +28,7 @@ BuildWindow::BuildWindow(Program& program, MainWindow& main)
   connect(list_, &QListWidget::itemClicked, this, [this, &form](QListWidgetItem* item) {
     const int row = list_->row(item);
     run([&form, row] {
-      if (row >= 0 && row < static_cast<int>(form.BuildList.size())) form.select(row);
+      if (row >= 0 && row < form.BuildList.size()) form.select(row);
     });
   });
 
@@ -83,8 +83,8 @@ void BuildWindow::syncFromGame() {
   const TBuildForm& f = program_.buildForm;
   setComboIndex(box_, f.BuildBox);
   std::vector<std::string> names;
-  for (const auto& e : f.BuildList) names.push_back(e.text);
-  setListEntries(list_, names, f.selected);
+  for (const auto& e : f.BuildList.entries()) names.push_back(e.text);
+  setListEntries(list_, names, f.BuildList.selected());
   header_->setText(QString::fromStdString(f.TopPanel));
   wear_->setValue(f.OffGauge);
   upkeep_->setCaption(QString::fromStdString(f.SalaryLbl.caption));

@@ -27,7 +27,7 @@ PersWindow::PersWindow(Program& program, MainWindow& main)
   connect(list_, &QListWidget::itemClicked, this, [this, &form](QListWidgetItem* item) {
     const int row = list_->row(item);
     run([&form, row] {
-      if (row >= 0 && row < static_cast<int>(form.PersList.size())) form.select(row);
+      if (row >= 0 && row < form.PersList.size()) form.select(row);
     });
   });
 
@@ -79,8 +79,8 @@ void PersWindow::syncFromGame() {
   const TPersForm& f = program_.persForm;
   setComboIndex(box_, f.PersBox);
   std::vector<std::string> names;
-  for (const auto& e : f.PersList) names.push_back(e.text);
-  setListEntries(list_, names, f.selected);
+  for (const auto& e : f.PersList.entries()) names.push_back(e.text);
+  setListEntries(list_, names, f.PersList.selected());
   header_->setText(QString::fromStdString(f.TopPanel));
   experience_->setValue(f.ExpGauge);
   mood_->setValue(f.FunGauge);

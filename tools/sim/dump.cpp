@@ -72,9 +72,9 @@ void Runner::dump() {
   auto value = [&out](const std::string& name, const std::string& v) { out(name + " = " + v); };
   value("PersForm.SelIndex", std::to_string(pers.SelIndex));
   value("PersForm.PersBox", std::to_string(pers.PersBox));
-  for (size_t i = 0; i < pers.PersList.size(); ++i)
+  for (size_t i = 0; i < pers.PersList.entries().size(); ++i)
     value("PersForm.PersList[" + std::to_string(i) + "]", pers.PersList[i].text);
-  value("PersForm.Selected", std::to_string(pers.selected));
+  value("PersForm.Selected", std::to_string(pers.PersList.selected()));
   value("PersForm.TopPanel", pers.TopPanel);
   value("PersForm.SalaryLbl", pers.SalaryLbl.text());
   value("PersForm.ExpGauge", std::to_string(pers.ExpGauge));
@@ -84,9 +84,9 @@ void Runner::dump() {
 
   value("BuildForm.SelIndex", std::to_string(build.SelIndex));
   value("BuildForm.BuildBox", std::to_string(build.BuildBox));
-  for (size_t i = 0; i < build.BuildList.size(); ++i)
+  for (size_t i = 0; i < build.BuildList.entries().size(); ++i)
     value("BuildForm.BuildList[" + std::to_string(i) + "]", build.BuildList[i].text);
-  value("BuildForm.Selected", std::to_string(build.selected));
+  value("BuildForm.Selected", std::to_string(build.BuildList.selected()));
   value("BuildForm.TopPanel", build.TopPanel);
   value("BuildForm.OffGauge", std::to_string(build.OffGauge));
   value("BuildForm.SalaryLbl", build.SalaryLbl.text());

@@ -136,10 +136,10 @@ void Runner::execute(const Command& c) {
     }
     case Verb::Select: {
       if (c.target == "PersForm.PersList") {
-        if (!p.persForm.visible || c.count >= p.persForm.PersList.size()) return ignored(c);
+        if (!p.persForm.visible || c.count >= static_cast<uint64_t>(p.persForm.PersList.size())) return ignored(c);
         return p.run([&] { p.persForm.select(static_cast<int>(c.count)); });
       }
-      if (!p.buildForm.visible || !p.buildForm.enabled || c.count >= p.buildForm.BuildList.size())
+      if (!p.buildForm.visible || !p.buildForm.enabled || c.count >= static_cast<uint64_t>(p.buildForm.BuildList.size()))
         return ignored(c);
       return p.run([&] { p.buildForm.select(static_cast<int>(c.count)); });
     }
