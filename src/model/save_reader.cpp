@@ -2,6 +2,7 @@
 // produces; numbers are single tokens, texts the rest of their line. Counts and
 // values the game could never use fail the load, so that nothing in a file can
 // exhaust memory or overflow the game's arithmetic.
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -67,7 +68,22 @@ class Reader {
     const std::string tok = token(64);
     if (tok.empty()) return 0.0;
     if (!isRealToken(tok)) throw LoadFailed{};
-    const double v = std::strtod(tok.c_str(), nullptr);
+    // Read independently of the C locale's decimal separator.
+    const char* first = tok.data();
+    const char* last = tok.data() + tok.size();
+    if (*first == '+') ++first;
+    double v = 0;
+    const auto r = std::from_chars(first, last, v, std::chars_format::general);
+    if (r.ptr != last) throw LoadFailed{};
+    if (r.ec == std::errc::result_out_of_range) {
+      // A token of at most 64 characters is out of range only through its exponent:
+      // a negative one means a value too small to tell from 0.
+      const size_t e = tok.find_first_of("eE");
+      if (e == std::string::npos || tok[e + 1] != '-') throw LoadFailed{};
+      v = 0;
+    } else if (r.ec != std::errc()) {
+      throw LoadFailed{};
+    }
     if (!std::isfinite(v) || v > limit || v < -limit) throw LoadFailed{};
     return v;
   }

@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -48,24 +49,48 @@ std::string formatMoneyFixed(Currency amount, char decimalSeparator) {
   return out;
 }
 
+namespace {
+
+// Scientific notation with `digits` decimals, independent of the C locale:
+// mantissa digits, and the decimal exponent.
+struct Scientific {
+  bool negative;
+  std::string mantissa;  // "d.ddd"
+  int exponent;
+};
+
+Scientific scientific(double value, int digits) {
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits);
+  std::string s(buf, r.ptr);
+  Scientific out{false, {}, 0};
+  if (!s.empty() && s[0] == '-') {
+    out.negative = true;
+    s.erase(0, 1);
+  }
+  const size_t e = s.find('e');
+  out.mantissa = s.substr(0, e);
+  out.exponent = std::atoi(s.c_str() + e + 1);
+  return out;
+}
+
+// Fixed notation with `decimals` decimals, independent of the C locale.
+std::string fixed(double value, int decimals) {
+  char buf[400];
+  const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+  return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
 std::string formatSaveReal(double value) {
   if (!std::isfinite(value)) value = 0.0;
   if (value == 0.0) value = 0.0;  // no negative zero
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14E", value);
-  // buf is like "-1.23456000000000E+01" or "1.00000000000000E-300".
-  std::string s(buf);
-  std::string sign = " ";
-  if (s[0] == '-') {
-    sign = "-";
-    s.erase(0, 1);
-  }
-  const size_t e = s.find('E');
-  std::string mantissa = s.substr(0, e);
-  char expSign = s[e + 1];
-  std::string digits = s.substr(e + 2);
+  const Scientific sci = scientific(value, 14);
+  std::string digits = std::to_string(sci.exponent < 0 ? -sci.exponent : sci.exponent);
   while (digits.size() < 4) digits.insert(digits.begin(), '0');
-  return sign + mantissa + "E" + expSign + digits;
+  return std::string(sci.negative ? "-" : " ") + sci.mantissa + "E" +
+         (sci.exponent < 0 ? "-" : "+") + digits;
 }
 
 std::string formatFixedSignificant(double value, int precision, int decimals,
@@ -75,32 +100,27 @@ std::string formatFixedSignificant(double value, int precision, int decimals,
   if (precision > 17) precision = 17;
   if (decimals < 0) decimals = 0;
   if (decimals > 17) decimals = 17;
-  char buf[400];
   // Decimal exponent of the value rounded to `precision` significant digits.
-  std::snprintf(buf, sizeof buf, "%.*E", precision - 1, value);
-  const char* ePos = std::strchr(buf, 'E');
-  const int exponent = ePos ? std::atoi(ePos + 1) : 0;
-  if (value != 0.0 && exponent >= precision) {
+  const Scientific sci = scientific(value, precision - 1);
+  if (value != 0.0 && sci.exponent >= precision) {
     // Too many integer digits for the precision: scientific form.
-    std::string s(buf);
-    if (decimalSeparator != '.') {
-      size_t dot = s.find('.');
-      if (dot != std::string::npos) s[dot] = decimalSeparator;
-    }
+    std::string s = (sci.negative ? "-" : "") + sci.mantissa + "E" +
+                    (sci.exponent < 0 ? "-" : "+") + std::to_string(std::abs(sci.exponent));
+    const size_t dot = s.find('.');
+    if (dot != std::string::npos) s[dot] = decimalSeparator;
     return s;
   }
   int shown = decimals;
-  if (value != 0.0 && precision - 1 - exponent < shown) shown = precision - 1 - exponent;
+  if (value != 0.0 && precision - 1 - sci.exponent < shown) shown = precision - 1 - sci.exponent;
   if (shown < 0) shown = 0;
-  std::snprintf(buf, sizeof buf, "%.*f", shown, value);
-  std::string s(buf);
+  std::string s = fixed(value, shown);
   // Drop the sign of a value that rounds to zero.
   if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);
   if (decimals > 0) {
     if (shown == 0) s += '.';
     for (int i = shown; i < decimals; ++i) s += '0';
   }
-  size_t dot = s.find('.');
+  const size_t dot = s.find('.');
   if (dot != std::string::npos) s[dot] = decimalSeparator;
   return s;
 }
