@@ -216,6 +216,9 @@ class MainWindowTest : public QObject {
     }
     QCoreApplication::processEvents();
     QVERIFY(game_->program().game.corp().LastDayRevenue > Currency());
+    // The day's report scrolls into view on the ticker.
+    QVERIFY(w.ticker()->text().contains(QStringLiteral("Day close: $")));
+    for (int i = 0; i < 100; ++i) w.ticker()->scrollStep();
     QVERIFY(uitest::saveScreenshot(&w, "main-after-trading"));
   }
 };
