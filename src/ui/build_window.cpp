@@ -21,16 +21,9 @@ BuildWindow::BuildWindow(Program& program, MainWindow& main)
   TBuildForm& form = program_.buildForm;
   QStringList categories;
   for (const char* c : TBuildForm::kCategories) categories << QString::fromUtf8(c);
-  box_ = comboBox(this, 8, 8, 225, categories);
-  connect(box_, &QComboBox::activated, this,
-          [this, &form](int i) { run([&form, i] { form.choose(i); }); });
-  list_ = listBox(this, 8, 40, 225, 201);
-  connect(list_, &QListWidget::itemClicked, this, [this, &form](QListWidgetItem* item) {
-    const int row = list_->row(item);
-    run([&form, row] {
-      if (row >= 0 && row < form.BuildList.size()) form.select(row);
-    });
-  });
+  buildListPicker(
+      categories, [&form](int i) { form.choose(i); }, [&form](int i) { form.select(i); },
+      [&form] { return form.BuildList.size(); });
 
   QFrame* card = cardPanel(240, 8, 217, 233);
   header_ = headerPanel(256, 3, 185, 16);
@@ -81,10 +74,7 @@ void BuildWindow::closeInGame() { program_.buildForm.FormClose(); }
 
 void BuildWindow::syncFromGame() {
   const TBuildForm& f = program_.buildForm;
-  setComboIndex(box_, f.BuildBox);
-  std::vector<std::string> names;
-  for (const auto& e : f.BuildList.entries()) names.push_back(e.text);
-  setListEntries(list_, names, f.BuildList.selected());
+  syncListPicker(f.BuildBox, f.BuildList);
   header_->setText(QString::fromStdString(f.TopPanel));
   wear_->setValue(f.OffGauge);
   upkeep_->setCaption(QString::fromStdString(f.SalaryLbl.caption));

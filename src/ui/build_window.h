@@ -26,8 +26,6 @@ class BuildWindow : public SecondaryWindow {
 
  private:
   Program& program_;
-  QComboBox* box_;
-  QListWidget* list_;
   QLabel* header_;
   widgets::Gauge* wear_;
   widgets::ShadowLabel* upkeep_;

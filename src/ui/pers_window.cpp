@@ -20,16 +20,9 @@ PersWindow::PersWindow(Program& program, MainWindow& main)
   TPersForm& form = program_.persForm;
   QStringList departments;
   for (const char* d : TPersForm::kDepartments) departments << QString::fromUtf8(d);
-  box_ = comboBox(this, 8, 8, 225, departments);
-  connect(box_, &QComboBox::activated, this,
-          [this, &form](int i) { run([&form, i] { form.choose(i); }); });
-  list_ = listBox(this, 8, 40, 225, 201);
-  connect(list_, &QListWidget::itemClicked, this, [this, &form](QListWidgetItem* item) {
-    const int row = list_->row(item);
-    run([&form, row] {
-      if (row >= 0 && row < form.PersList.size()) form.select(row);
-    });
-  });
+  buildListPicker(
+      departments, [&form](int i) { form.choose(i); }, [&form](int i) { form.select(i); },
+      [&form] { return form.PersList.size(); });
 
   QFrame* card = cardPanel(240, 8, 217, 233);
   header_ = headerPanel(256, 3, 185, 16);
@@ -77,10 +70,7 @@ void PersWindow::closeInGame() { program_.persForm.FormClose(); }
 
 void PersWindow::syncFromGame() {
   const TPersForm& f = program_.persForm;
-  setComboIndex(box_, f.PersBox);
-  std::vector<std::string> names;
-  for (const auto& e : f.PersList.entries()) names.push_back(e.text);
-  setListEntries(list_, names, f.PersList.selected());
+  syncListPicker(f.PersBox, f.PersList);
   header_->setText(QString::fromStdString(f.TopPanel));
   experience_->setValue(f.ExpGauge);
   mood_->setValue(f.FunGauge);

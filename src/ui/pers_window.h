@@ -24,8 +24,6 @@ class PersWindow : public SecondaryWindow {
 
  private:
   Program& program_;
-  QComboBox* box_;
-  QListWidget* list_;
   QLabel* header_;
   widgets::Gauge* experience_;
   widgets::Gauge* mood_;

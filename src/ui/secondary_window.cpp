@@ -67,6 +67,20 @@ void SecondaryWindow::followVisibility(bool visible) {
   }
 }
 
+void SecondaryWindow::buildListPicker(const QStringList& items, std::function<void(int)> choose,
+                                      std::function<void(int)> select, std::function<int()> count) {
+  box_ = comboBox(this, 8, 8, 225, items);
+  connect(box_, &QComboBox::activated, this,
+          [this, choose](int i) { run([choose, i] { choose(i); }); });
+  list_ = listBox(this, 8, 40, 225, 201);
+  connect(list_, &QListWidget::itemClicked, this, [this, select, count](QListWidgetItem* item) {
+    const int row = list_->row(item);
+    run([select, count, row] {
+      if (row >= 0 && row < count()) select(row);
+    });
+  });
+}
+
 QComboBox* SecondaryWindow::comboBox(QWidget* parent, int x, int y, int w, const QStringList& items) {
   auto* box = new QComboBox(parent);
   box->setGeometry(x, y, w, 23);

@@ -5,6 +5,8 @@
 // windows show its result.
 #include <QDialog>
 #include <functional>
+#include <string>
+#include <vector>
 
 class QComboBox;
 class QFrame;
@@ -38,6 +40,20 @@ class SecondaryWindow : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void followVisibility(bool visible);
 
+  // The drop-down and the list below it of the personnel and buildings windows,
+  // wired to the game's handlers: choose(item), and select(entry) for a click on
+  // an entry that the game's list holds (count() of them).
+  void buildListPicker(const QStringList& items, std::function<void(int)> choose,
+                       std::function<void(int)> select, std::function<int()> count);
+  // Shows the game's choice, its list's texts and the selected entry.
+  template <class List>
+  void syncListPicker(int item, const List& list) {
+    std::vector<std::string> texts;
+    for (const auto& e : list.entries()) texts.push_back(e.text);
+    setComboIndex(box_, item);
+    setListEntries(list_, texts, list.selected());
+  }
+
   QComboBox* comboBox(QWidget* parent, int x, int y, int w, const QStringList& items);
   QListWidget* listBox(QWidget* parent, int x, int y, int w, int h);
   widgets::ShadowLabel* label(QWidget* parent, int x, int y, int w, int h, const QString& format,
@@ -52,6 +68,8 @@ class SecondaryWindow : public QDialog {
 
   MainWindow& main_;
   int helpTopic_;
+  QComboBox* box_ = nullptr;
+  QListWidget* list_ = nullptr;
 };
 
 }  // namespace kelpmark::ui
