@@ -37,9 +37,4 @@ struct ChartLine {
   void clear() { points.clear(); }
 };
 
-// A list box or drop-down entry bound to nothing but its text.
-struct StatusBar {
-  std::vector<std::string> panels;
-};
-
 }  // namespace kelpmark

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "save_test_support.h"
 #include "commands/lifecycle.h"
 #include "commands/program.h"
 #include "engine/month_end.h"
@@ -20,26 +21,13 @@ namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
+using savetest::readAll;
+using savetest::writeAll;
+using savetest::fileBytes;
 using lifecycle_test::TestProgram;
 
 // ---------------------------------------------------------------------------
 // helpers
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeAll(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-std::string fileBytes(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
-  return out;
-}
 
 std::vector<std::string> linesOf(const Program& p) {
   return SaveLines(p.game.corp(), p.game.values, p.game.ticker.firstLine());

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "save_test_support.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
@@ -18,25 +19,9 @@ namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string fileBytes(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
-  return out;
-}
-
-struct Loaded {
-  TCorporation company;
-  SavedWorld world;
-  Random random;
-  bool ok = false;
-};
-
-std::unique_ptr<Loaded> load(const std::string& bytes) {
-  auto l = std::make_unique<Loaded>();
-  l->ok = LoadGameFromBytes(bytes, l->company, l->world, l->random);
-  return l;
-}
+using savetest::fileBytes;
+using savetest::Loaded;
+using savetest::load;
 
 // A game with one shop, one store and one loader, and where its lines are.
 struct SmallGame {

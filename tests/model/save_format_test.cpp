@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "save_test_support.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
@@ -19,33 +20,13 @@ namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
+using savetest::readAll;
+using savetest::fileBytes;
+using savetest::Loaded;
+using savetest::load;
 
 // ---------------------------------------------------------------------------
 // helpers
-
-std::string fileBytes(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
-  return out;
-}
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-struct Loaded {
-  TCorporation company;
-  SavedWorld world;
-  Random random;
-  bool ok = false;
-};
-
-std::unique_ptr<Loaded> load(const std::string& bytes) {
-  auto l = std::make_unique<Loaded>();
-  l->ok = LoadGameFromBytes(bytes, l->company, l->world, l->random);
-  return l;
-}
 
 std::vector<std::string> resave(const Loaded& l) {
   return SaveLines(l.company, l.world.values, l.world.tickerLine);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "save_test_support.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
@@ -22,22 +23,9 @@ namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeAll(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
-std::string fileBytes(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
-  return out;
-}
+using savetest::readAll;
+using savetest::writeAll;
+using savetest::fileBytes;
 
 std::vector<std::string> namesIn(const fs::path& dir) {
   std::vector<std::string> names;

@@ -2,7 +2,6 @@
 // and clock ticks, and prints what a player would have seen.
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "runner.h"
 #include "script.h"
@@ -30,7 +29,6 @@ int main(int argc, char** argv) {
     std::cerr << "kelpmark-sim: line " << e.line << ": " << e.message << "\n";
     return 2;
   }
-  std::ostringstream log;
   Runner runner(std::cout);
   std::ios::sync_with_stdio(false);
   runner.run(commands);
