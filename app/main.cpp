@@ -1,24 +1,22 @@
 // Kelpmark: the game's start-up.
 #include <QApplication>
-#include <QIcon>
 #include <clocale>
 
-#include "ui/game_ui.h"
+#include "ui/command_line.h"
+#include "ui/game_start.h"
 #include "ui/qt_view_port.h"
-#include "ui/save_location.h"
 
 int main(int argc, char** argv) {
+  kelpmark::ui::identifyApplication();
+  // Help and version need no display: they are answered before Qt connects to one.
+  const auto early = kelpmark::ui::readCommandLine(kelpmark::ui::argumentList(argc, argv), false);
+  if (early.exitStatus) return *early.exitStatus;
+
   QApplication app(argc, argv);
   // Qt takes the numeric locale from the desktop; the game's texts never depend on it.
   std::setlocale(LC_NUMERIC, "C");
-  QApplication::setApplicationName(QStringLiteral("kelpmark"));
   QApplication::setApplicationDisplayName(QString::fromUtf8(kelpmark::ui::kApplicationTitle));
-  QApplication::setOrganizationName(QStringLiteral("Vorlent"));
-  QApplication::setDesktopFileName(QStringLiteral("kelpmark"));
-  kelpmark::ui::GameUiOptions options;
-  options.savePath = kelpmark::ui::saveFilePath();
-  kelpmark::ui::GameUi game(options);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
-  game.show();
-  return QApplication::exec();
+  const auto line = kelpmark::ui::readCommandLine(QApplication::arguments(), true);
+  if (line.exitStatus) return *line.exitStatus;
+  return kelpmark::ui::runGame();
 }

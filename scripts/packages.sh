@@ -1,4 +1,5 @@
 # The Debian 12 packages the game and its tests need.
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation fonts-dejavu-core)
-TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth locales)
+# appstream and desktop-file-utils validate what the installation puts on a desktop.
+TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth locales appstream desktop-file-utils)

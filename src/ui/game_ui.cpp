@@ -49,7 +49,9 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   };
   program_ = std::make_unique<Program>(*view_, std::move(po));
 
-  main_ = std::make_unique<MainWindow>(*program_, *view_, options.savePath);
+  main_ = std::make_unique<MainWindow>(
+      *program_, *view_, options.savePath,
+      options.resumePath.isEmpty() ? options.savePath : options.resumePath);
   pers_ = new PersWindow(*program_, *main_);
   build_ = new BuildWindow(*program_, *main_);
   welcome_ = new WelcomeWindow(main_.get());

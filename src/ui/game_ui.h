@@ -19,7 +19,9 @@ class ActionWindow;
 class HelpWindow;
 
 struct GameUiOptions {
+  // Every save goes to savePath; a resume reads resumePath (empty: savePath).
   QString savePath;
+  QString resumePath;
   // A fixed seed for every new game (tests); 0 takes the system clock.
   uint32_t fixedSeed = 0;
 };

@@ -52,8 +52,13 @@ QGroupBox* groupBox(QWidget* parent, const QString& title, int x, int y) {
 
 }  // namespace
 
-MainWindow::MainWindow(Program& program, QtViewPort& view, QString savePath, QWidget* parent)
-    : QMainWindow(parent), program_(program), view_(view), savePath_(std::move(savePath)) {
+MainWindow::MainWindow(Program& program, QtViewPort& view, QString savePath, QString resumePath,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      program_(program),
+      view_(view),
+      savePath_(std::move(savePath)),
+      resumePath_(std::move(resumePath)) {
   setWindowTitle(QStringLiteral("Kelpmark"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |

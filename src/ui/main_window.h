@@ -31,7 +31,8 @@ class LampWidget;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow(Program& program, QtViewPort& view, QString savePath, QWidget* parent = nullptr);
+  MainWindow(Program& program, QtViewPort& view, QString savePath, QString resumePath,
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Runs one event of the game (a click, a menu item, a tick) and shows its result.
@@ -78,6 +79,7 @@ class MainWindow : public QMainWindow {
   Program& program_;
   QtViewPort& view_;
   QString savePath_;
+  QString resumePath_;
   QTimer timer_;
   bool firstShow_ = true;
   bool cursorOverridden_ = false;

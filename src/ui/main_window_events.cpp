@@ -12,6 +12,7 @@
 #include "ui/main_window.h"
 #include "ui/quantity_spin_box.h"
 #include "ui/qt_view_port.h"
+#include "ui/save_location.h"
 #include "widgets/dot_matrix_ticker.h"
 #include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
@@ -104,7 +105,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   firstShow_ = false;
   ticker_->start();
   // The resume question comes once the window is on the screen.
-  QTimer::singleShot(0, this, [this] { runCommand([this] { FormShow(program_, savePath_.toStdString()); }); });
+  QTimer::singleShot(0, this, [this] { runCommand([this] { FormShow(program_, nativePath(resumePath_)); }); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -113,7 +114,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   bool mayClose = true;
-  program_.run([&] { mayClose = FormCloseQuery(program_, savePath_.toStdString()); });
+  program_.run([&] { mayClose = FormCloseQuery(program_, nativePath(savePath_)); });
   syncFromGame();
   emit gameChanged();
   if (mayClose) {

@@ -1,30 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/save_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace kelpmark::ui {
 
 namespace {
 
-bool directoryWritable(const QString& dir) {
-  // A real attempt: permission bits do not tell about read-only mounts.
-  QTemporaryFile probe(dir + QStringLiteral("/.kelpmark-write-test-XXXXXX"));
-  return probe.open();
-}
+const QString kSaveName = QStringLiteral("game.dat");
 
 }  // namespace
 
-QString saveFilePath() {
-  const QString exeDir = QCoreApplication::applicationDirPath();
-  if (!exeDir.isEmpty() && directoryWritable(exeDir)) return QDir(exeDir).filePath("game.dat");
+QString saveDirectory() {
   QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
   if (data.isEmpty()) data = QDir::homePath() + QStringLiteral("/.kelpmark");
   QDir().mkpath(data);
-  return QDir(data).filePath("game.dat");
+  return data;
 }
+
+QString saveFilePath() { return QDir(saveDirectory()).filePath(kSaveName); }
+
+QString legacySaveFilePath() {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(kSaveName);
+}
+
+QString resumeFilePath(const QString& savePath, const QString& legacyPath) {
+  const QFileInfo save(savePath);
+  if (save.exists() || save.isSymLink()) return savePath;
+  if (!legacyPath.isEmpty() && QFileInfo(legacyPath).isFile()) return legacyPath;
+  return savePath;
+}
+
+std::string nativePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace kelpmark::ui

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The game's command line: --help and --version answer and end the program; the
+// game itself takes no options yet.
+#include <QStringList>
+#include <optional>
+
+namespace kelpmark::ui {
+
+// The program's names, version and desktop identity; set before anything else.
+void identifyApplication();
+
+// The arguments of main() as text (argv[0] included).
+QStringList argumentList(int argc, char** argv);
+
+struct CommandLine {
+  // Set when the program ends at once (help, version, a bad argument) with this status.
+  std::optional<int> exitStatus;
+};
+
+// Reads the arguments; help and version go to standard output, errors to standard
+// error. Before the application object exists Qt's own options (-platform …) are
+// still among them, so an unknown option is left for the second reading, made
+// with what Qt left (qtOptionsRemoved), which refuses it.
+CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved);
+
+}  // namespace kelpmark::ui

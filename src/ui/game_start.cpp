@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/game_start.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "ui/qt_view_port.h"
+#include "ui/save_location.h"
+#include "ui/save_lock.h"
+
+namespace kelpmark::ui {
+
+GameUiOptions savedGameOptions() {
+  GameUiOptions options;
+  options.savePath = saveFilePath();
+  options.resumePath = resumeFilePath(options.savePath, legacySaveFilePath());
+  return options;
+}
+
+int runGame() {
+  const GameUiOptions options = savedGameOptions();
+  SaveLock lock(options.savePath);
+  if (!lock.acquire()) {
+    std::fprintf(stderr, "%s\n", kSaveInUseMessage);
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
+                    QString::fromUtf8(kSaveInUseMessage), QMessageBox::Ok);
+    box.exec();
+    return 1;
+  }
+  GameUi game(options);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+  game.show();
+  return QApplication::exec();
+}
+
+}  // namespace kelpmark::ui

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The game's start once the application object exists: the save's place and
+// lock, the windows, the event loop.
+#include "ui/game_ui.h"
+
+namespace kelpmark::ui {
+
+// The save and resume files of this user.
+GameUiOptions savedGameOptions();
+
+// Runs the game to its end and gives the program's exit status. When another
+// copy of the game holds the save, says so and ends at once (status 1) without
+// reading or writing the save.
+int runGame();
+
+}  // namespace kelpmark::ui
