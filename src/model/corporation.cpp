@@ -59,9 +59,11 @@ Currency TCorporation::CompanyValue() const {
   // The stock counts at 90% of its cost price.
   const int128 stock = static_cast<int128>(FishStock) * StockCost.count() * 9;
   v += Currency::fromCount(divRoundHalfEven(stock, 10));
-  // Each point of prestige adds 1% of the absolute value.
-  const int128 share = static_cast<int128>(v.abs().count()) * Prestige;
-  return v + Currency::fromCount(divRoundHalfEven(share, 100));
+  // Each point of prestige adds 1% of the absolute value. The sum is rounded as a
+  // whole: a share of 0.5 on an odd count goes to the even neighbour of the sum.
+  const int128 hundredfold =
+      static_cast<int128>(v.count()) * 100 + static_cast<int128>(v.abs().count()) * Prestige;
+  return Currency::fromCount(divRoundHalfEven(hundredfold, 100));
 }
 
 Currency TCorporation::CategoryUpkeep(const BuildingList& list) {

@@ -105,10 +105,16 @@ TEST(CompanyValue, BuildingsStockAtNinetyPercentAndPrestigeShare) {
   EXPECT_EQ(ties.c().CompanyValue(), count(3));
   ties.c().FishStock = 0;
   ties.c().Money = count(150);
-  ties.c().Prestige = 1;  // 150 / 100 = 1.5 -> 2
+  ties.c().Prestige = 1;  // 150 + 1.5 -> 152
   EXPECT_EQ(ties.c().CompanyValue(), count(152));
-  ties.c().Money = count(50);  // 0.5 -> 0
+  ties.c().Money = count(50);  // 50 + 0.5 -> 50
   EXPECT_EQ(ties.c().CompanyValue(), count(50));
+  // The sum is rounded, not the share: 25 + 0.5 = 25.5 -> 26, -25 + 0.5 = -24.5 -> -24.
+  ties.c().Money = count(25);
+  ties.c().Prestige = 2;
+  EXPECT_EQ(ties.c().CompanyValue(), count(26));
+  ties.c().Money = count(-25);
+  EXPECT_EQ(ties.c().CompanyValue(), count(-24));
 
   // The prestige share is a share of the absolute value.
   ties.c().Money = units(-1000);
