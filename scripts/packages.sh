@@ -3,3 +3,6 @@ BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation fonts-dejavu-core)
 # appstream and desktop-file-utils validate what the installation puts on a desktop.
 TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth locales appstream desktop-file-utils)
+# A second compiler for the warnings check, and the runtime of its sanitizers and
+# of libFuzzer.
+CLANG_PACKAGES=(clang libclang-rt-14-dev)

@@ -81,7 +81,7 @@ void PayWages(Game& game) {
       c.pay(w.Salary);
       w.GainExperience();
       const bool paidEnough = (w.Salary.countAsDouble() - base) / base >=
-                              (static_cast<int64_t>(w.Experience) - 50) / 100.0 + 0.05;
+                              static_cast<double>(static_cast<int64_t>(w.Experience) - 50) / 100.0 + 0.05;
       int64_t mood = static_cast<int64_t>(w.Mood) - 1 + drift;
       if (!paidEnough) mood -= 2;
       if (mood > 100) mood = 100;
