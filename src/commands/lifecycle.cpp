@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "commands/program.h"
+#include "model/save_disk.h"
 #include "model/save_file.h"
 
 namespace kelpmark {
@@ -17,6 +18,7 @@ bool savedGameExists(const std::string& path) {
 
 void FormShow(Program& program, const std::string& path) {
   program.mainForm.forbiddenCursor = true;
+  removeStaleSaveTemporary(path);
   if (!savedGameExists(path)) return;
   if (program.view.question(kResumeQuestion, QuestionKind::Confirmation, false) == Answer::No)
     return;
@@ -40,6 +42,9 @@ void resumeSavedGame(Program& program, const std::string& path) {
     game.values = world.values;
     game.ticker.set(world.tickerLine);
   } else {
+    // The refused file is kept beside itself, so that a later save cannot destroy
+    // the only copy; a file that is no regular file is left alone.
+    copyRefusedSave(path);
     main.NewGameMClick();
     program.view.message(kLoadFailedMessage);
   }

@@ -13,11 +13,13 @@ extern const char* const kLoadFailedMessage;
 bool savedGameExists(const std::string& path);
 
 // When the main window is first shown: the ticker scrolls, the forbidden cursor
-// shows until a game starts, and the player is asked whether to resume.
+// shows until a game starts, a temporary file left by an interrupted save is
+// removed, and the player is asked whether to resume.
 void FormShow(Program& program, const std::string& path);
 
 // Resumes the saved game (the question was answered Yes): a new game, then the
-// file loaded over it; a failed load starts a second new game with a message.
+// file loaded over it. A file that fails to load is copied to "<path>.bad", then a
+// second new game starts with a message.
 void resumeSavedGame(Program& program, const std::string& path);
 
 // Writes the current game; false when the file could not be written.

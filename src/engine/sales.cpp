@@ -45,8 +45,11 @@ bool SellHour(Game& game) {
   EngineValues& v = game.values;
   if (!c.SalesmenWork) return false;
   const SalesModel model{v.market.MarketLevel, v.market.CampaignBoost, v.market.DemandLevel};
-  const double capacity =
+  double capacity =
       static_cast<double>(static_cast<int64_t>(v.sales.MarketScale) * c.MarketShare) * model.L;
+  // A market sunk below zero buys nothing; a negative capacity would turn the clamps
+  // below into fish and money from nothing. A product of -0 stays as it is.
+  if (capacity < 0) capacity = 0;
   v.sales.MarketCapacity = capacity;
   const double stock = c.FishStock;
 

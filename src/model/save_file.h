@@ -1,6 +1,7 @@
 #pragma once
-// The saved game: a text file of one value per line, in Windows-1251 with CR LF
-// line ends, without header or checksum.
+// The saved game: a text file of one value per line, in Windows-1251, without
+// header or checksum. It is written with CR LF line ends; a line read ends at
+// CR LF, at a lone LF or at a lone CR.
 #include <string>
 #include <vector>
 
@@ -21,9 +22,10 @@ struct SavedWorld {
 std::vector<std::string> SaveLines(const TCorporation& company, const EngineValues& values,
                                    const std::string& tickerLine);
 
-// Writes the lines to a temporary file beside `path`, flushes it and renames it
-// over `path`. On any failure the previous file stays as it was, the temporary
-// file is removed and the result is false.
+// Writes the lines to a temporary file beside `path` (or beside the target of the
+// link `path` names), flushes it and renames it over that file. On any failure the
+// previous file stays as it was, the temporary file is removed and the result is
+// false.
 bool SaveGame(const std::string& path, const std::vector<std::string>& lines);
 
 // Where a sink of bytes fails, for tests of the failure path: the writer stops
@@ -36,8 +38,9 @@ namespace kelpmark {
 
 // Reads a saved game into a fresh new-game company and a copy of the engine
 // values (whose clock speed values and chart counter are kept). Returns false on
-// any failure: a file that cannot be opened, a line without a valid number where
-// one is expected, or a count or value that the game could never use. The company
+// any failure: a missing file or one that is not a regular file, a file that ends
+// before a line it should hold, a line without a valid number where one is
+// expected, or a count or value that the game could never use. The company
 // and the values are then in an unspecified state and must be discarded.
 // Employees are built with their constructors, which draw from `random`.
 bool LoadGame(const std::string& path, TCorporation& company, SavedWorld& world, Random& random);

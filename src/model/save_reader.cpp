@@ -5,11 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 #include "model/codepage.h"
 #include "model/random.h"
+#include "model/save_disk.h"
 #include "model/save_file.h"
 
 namespace kelpmark {
@@ -29,10 +28,12 @@ class Reader {
 
   size_t bytesLeft() const { return data_.size() - pos_; }
 
-  // The rest of the line up to a CR; then the CR and one LF after it are skipped.
+  // A whole line without its line end. The end of the file before the line fails.
   std::string text() {
-    std::string out;
-    while (pos_ < data_.size() && data_[pos_] != '\r') out += data_[pos_++];
+    if (pos_ >= data_.size()) throw LoadFailed{};
+    const size_t start = pos_;
+    while (pos_ < data_.size() && !isLineEnd(data_[pos_])) ++pos_;
+    std::string out = data_.substr(start, pos_ - start);
     endLine();
     return cp1251ToUtf8(out);
   }
@@ -41,7 +42,6 @@ class Reader {
 
   int64_t integer(int64_t lo, int64_t hi) {
     const std::string tok = token(32);
-    if (tok.empty()) return 0;  // the end of the file reads as 0
     size_t i = 0;
     bool negative = false;
     if (tok[0] == '+' || tok[0] == '-') {
@@ -66,7 +66,6 @@ class Reader {
 
   double real(double limit) {
     const std::string tok = token(64);
-    if (tok.empty()) return 0.0;
     if (!isRealToken(tok)) throw LoadFailed{};
     // Read independently of the C locale's decimal separator.
     const char* first = tok.data();
@@ -105,23 +104,29 @@ class Reader {
   }
 
  private:
+  static bool isLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
+
+  // A line ends at CR LF, at a lone LF or at a lone CR.
   void endLine() {
     if (pos_ < data_.size() && data_[pos_] == '\r') {
       ++pos_;
       if (pos_ < data_.size() && data_[pos_] == '\n') ++pos_;
+    } else if (pos_ < data_.size() && data_[pos_] == '\n') {
+      ++pos_;
     }
   }
 
   // Skips blanks, control characters and line ends, takes one token, then skips the
-  // rest of its line. An empty token means the end of the file.
+  // rest of its line. The end of the file before the token fails.
   std::string token(size_t maxLength) {
     while (pos_ < data_.size() && static_cast<unsigned char>(data_[pos_]) <= 0x20) ++pos_;
+    if (pos_ >= data_.size()) throw LoadFailed{};
     std::string tok;
     while (pos_ < data_.size() && static_cast<unsigned char>(data_[pos_]) > 0x20) {
       tok += data_[pos_++];
       if (tok.size() > maxLength) throw LoadFailed{};
     }
-    while (pos_ < data_.size() && data_[pos_] != '\r') ++pos_;
+    while (pos_ < data_.size() && !isLineEnd(data_[pos_])) ++pos_;
     endLine();
     return tok;
   }
@@ -316,14 +321,8 @@ bool LoadGameFromBytes(const std::string& bytes, TCorporation& company, SavedWor
 }
 
 bool LoadGame(const std::string& path, TCorporation& company, SavedWorld& world, Random& random) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0 || static_cast<uint64_t>(size) > kMaxSaveFileBytes) return false;
-  in.seekg(0, std::ios::beg);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  if (size > 0 && !in.read(bytes.data(), size)) return false;
+  std::string bytes;
+  if (!readRegularFile(path, kMaxSaveFileBytes, bytes)) return false;
   return LoadGameFromBytes(bytes, company, world, random);
 }
 

@@ -1,20 +1,8 @@
 // Writing the saved game.
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-
 #include "model/codepage.h"
+#include "model/save_disk.h"
 #include "model/save_file.h"
 #include "model/text_format.h"
-
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace kelpmark {
 
@@ -178,61 +166,20 @@ std::vector<std::string> SaveLines(const TCorporation& c, const EngineValues& v,
 
 void setSaveFailureAfterLinesForTesting(int lines) { gFailAfterLines = lines; }
 
-namespace {
-
-bool flushToDisk(const std::string& path) {
-#if defined(_WIN32)
-  (void)path;
-  return true;
-#else
-  const int fd = ::open(path.c_str(), O_RDONLY);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-#endif
-}
-
-std::string temporaryPathBeside(const std::string& path) {
-  std::random_device rd;
-  return path + ".tmp" + std::to_string(rd() % 1000000u);
-}
-
-}  // namespace
-
 bool SaveGame(const std::string& path, const std::vector<std::string>& lines) {
-  namespace fs = std::filesystem;
-  const std::string tmp = temporaryPathBeside(path);
-  bool ok = true;
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    int written = 0;
-    for (const std::string& line : lines) {
-      if (gFailAfterLines >= 0 && written >= gFailAfterLines) {
-        ok = false;
-        break;
-      }
-      const std::string bytes = utf8ToCp1251(line);
-      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-      out.write("\r\n", 2);
-      if (!out) {
-        ok = false;
-        break;
-      }
-      ++written;
+  std::string bytes;
+  bool complete = true;
+  int written = 0;
+  for (const std::string& line : lines) {
+    if (gFailAfterLines >= 0 && written >= gFailAfterLines) {
+      complete = false;
+      break;
     }
-    out.flush();
-    if (!out) ok = false;
+    bytes += utf8ToCp1251(line);
+    bytes += "\r\n";
+    ++written;
   }
-  if (ok) ok = flushToDisk(tmp);
-  std::error_code ec;
-  if (ok) {
-    fs::rename(tmp, path, ec);
-    if (ec) ok = false;
-  }
-  if (!ok) fs::remove(tmp, ec);
-  return ok;
+  return replaceFile(path, bytes, !complete);
 }
 
 }  // namespace kelpmark

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 #include "save_test_support.h"
 #include "commands/lifecycle.h"
 #include "commands/program.h"
@@ -484,24 +488,65 @@ TEST(LifecycleResume, FailedLoadLeavesNothingOfTheFileBehind) {
   }
 }
 
-TEST(LifecycleResume, TruncatedFileIsResumedWithZerosAndAnEmptyTicker) {
+TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
+  // A file that lost its last lines is refused; the player's copy survives as
+  // game.dat.bad (replacing an older one, and replacing a link there rather than
+  // writing through it), whatever is saved over game.dat afterwards.
   ScratchDir dir;
   const std::string path = dir / "game.dat";
   TestProgram saver(5);
   playSomeDays(*saver);
   std::vector<std::string> lines = linesOf(*saver);
-  lines.resize(lines.size() - 44);  // the engine and closing values are gone
-  writeAll(path, fileBytes(lines));
+  lines.resize(lines.size() - 44);
+  const std::string cut = fileBytes(lines);
+  for (const char* before : {"none", "older copy", "link"}) {
+    SCOPED_TRACE(before);
+    writeAll(path, cut);
+    const std::string bad = path + ".bad";
+    const std::string victim = dir / "victim";
+    fs::remove(bad);
+    writeAll(victim, "not to be touched");
+    if (std::string(before) == "older copy") writeAll(bad, "older");
+    if (std::string(before) == "link") fs::create_symlink(victim, bad);
 
-  TestProgram tp(80);
-  resumeSavedGame(*tp, path);
-  EXPECT_TRUE(tp.view.messages.empty());
-  ASSERT_TRUE(tp->game.hasCompany());
-  EXPECT_EQ(tp->game.corp().Money, saver->game.corp().Money);
-  EXPECT_EQ(tp->game.values.clock.GameDate, 0.0);
-  EXPECT_EQ(tp->game.values.market.RetailPrice, Currency());
-  EXPECT_EQ(tp->game.ticker.lines(), std::vector<std::string>{""});
+    TestProgram tp(80);
+    resumeSavedGame(*tp, path);
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    TestProgram twin(80);
+    expectSameAsTwoNewGames(tp, twin);
+    EXPECT_FALSE(fs::is_symlink(bad));
+    EXPECT_EQ(readAll(bad), cut);
+    EXPECT_EQ(readAll(path), cut) << "the refused file itself stays";
+    EXPECT_EQ(readAll(victim), "not to be touched");
+    ASSERT_TRUE(saveCurrentGame(*tp, path));
+    EXPECT_EQ(readAll(bad), cut);
+  }
 }
+
+#if !defined(_WIN32)
+TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) {
+  // Opening a FIFO would wait for a writer for ever; it is not even opened.
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  for (const char* kind : {"fifo", "directory", "link to a device"}) {
+    SCOPED_TRACE(kind);
+    fs::remove_all(path);
+    if (std::string(kind) == "fifo") {
+      ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    }
+    if (std::string(kind) == "directory") fs::create_directory(path);
+    if (std::string(kind) == "link to a device") fs::create_symlink("/dev/zero", path);
+    TestProgram tp(90);
+    FormShow(*tp, path);
+    ASSERT_EQ(tp.view.questions.size(), 1u);
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    TestProgram twin(90);
+    expectSameAsTwoNewGames(tp, twin);
+    EXPECT_FALSE(fs::exists(path + ".bad"));
+    EXPECT_TRUE(fs::exists(fs::symlink_status(path)));
+  }
+}
+#endif
 
 // ---------------------------------------------------------------------------
 // Exit

@@ -364,47 +364,49 @@ TEST(SaveCounts, HugeCountsFailAtOnce) {
   }
 }
 
-// The first lines of a file up to (not including) a count line, from a new game.
-std::string headUpTo(size_t countLine) {
+// A new game's file with `n` records of the smallest size in the list whose count
+// is at `countLine` (empty texts, numbers "0", LF line ends), its last line padded
+// so that exactly `rest` bytes follow the count's line.
+std::string smallRecordsThenBytes(size_t countLine, const std::string& record, int n,
+                                  size_t rest) {
   TCorporation company;
   const EngineValues values;
   const std::vector<std::string> lines = SaveLines(company, values, "");
-  return fileBytes(std::vector<std::string>(lines.begin(),
-                                            lines.begin() + static_cast<long>(countLine)));
-}
-
-// A count of 1 followed by exactly `rest` bytes: a text line of rest - 2 letters.
-std::string countThenBytes(size_t countLine, const char* count, size_t rest) {
-  return headUpTo(countLine) + count + "\r\n" + std::string(rest - 2, 'x') + "\r\n";
+  std::string head, after;
+  for (size_t i = 0; i < countLine; ++i) head += utf8ToCp1251(lines[i]) + "\n";
+  head += std::to_string(n) + "\n";
+  for (int i = 0; i < n; ++i) after += record;
+  for (size_t i = countLine + 1; i + 1 < lines.size(); ++i)
+    after += utf8ToCp1251(lines[i]) + "\n";
+  if (after.size() + 1 > rest) return "";  // no room for the padding
+  after += std::string(rest - after.size() - 1, 'x') + "\n";
+  return head + after;
 }
 
 TEST(SaveCounts, RecordsMustFitTheBytesLeft) {
   // Lines 0..2 are the building counts and line 15.. the staff counts of a new game's
-  // file; the bytes after the count's line must hold two bytes per record line.
+  // file; the bytes after the count's line must hold two bytes per record line. The
+  // smallest records are a little shorter than that, so enough of them reach the
+  // limit. In a record's shape "t" is a text line and "0" a number line.
   const struct {
     const char* list;
     size_t countLine;
-    size_t bytesPerRecord;
-  } lists[] = {{"shops", 0, 30},       {"stalls", 1, 30},    {"stores", 2, 24},
-               {"accountants", 15, 14}, {"loaders", 16, 14}, {"managers", 17, 14},
-               {"salesmen", 18, 14}};
+    std::string shape;
+  } lists[] = {{"shops", 0, "ttt000000000000"},  {"stalls", 1, "ttt000000000000"},
+               {"stores", 2, "ttt000000000"},     {"accountants", 15, "t0000t0"},
+               {"loaders", 16, "t0000t0"},        {"managers", 17, "t0000t0"},
+               {"salesmen", 18, "t0000t0"}};
+  constexpr int n = 1000;
   for (const auto& list : lists) {
-    auto fits = load(countThenBytes(list.countLine, "1", list.bytesPerRecord));
-    EXPECT_TRUE(fits->ok) << list.list << " with exactly " << list.bytesPerRecord << " bytes";
-    auto shortBy1 = load(countThenBytes(list.countLine, "1", list.bytesPerRecord - 1));
-    EXPECT_FALSE(shortBy1->ok) << list.list << " with " << list.bytesPerRecord - 1 << " bytes";
-    auto two = load(countThenBytes(list.countLine, "2", 2 * list.bytesPerRecord));
-    EXPECT_TRUE(two->ok) << list.list << " x2";
-    auto twoShort = load(countThenBytes(list.countLine, "2", 2 * list.bytesPerRecord - 1));
-    EXPECT_FALSE(twoShort->ok) << list.list << " x2 short";
+    std::string record;
+    for (char ch : list.shape) record += ch == 't' ? "\n" : "0\n";
+    const size_t limit = n * list.shape.size() * 2;
+    const std::string fits = smallRecordsThenBytes(list.countLine, record, n, limit);
+    ASSERT_FALSE(fits.empty()) << list.list;
+    EXPECT_TRUE(load(fits)->ok) << list.list << " with exactly " << limit << " bytes left";
+    EXPECT_FALSE(load(smallRecordsThenBytes(list.countLine, record, n, limit - 1))->ok)
+        << list.list << " with " << limit - 1 << " bytes left";
   }
-  // The entry read from such a short file: its name, the rest zeros.
-  auto l = load(countThenBytes(0, "1", 30));
-  ASSERT_TRUE(l->ok);
-  ASSERT_EQ(l->company.Shops.size(), 1u);
-  EXPECT_EQ(l->company.Shops.text(0), std::string(28, 'x'));
-  EXPECT_EQ(l->company.Shops[0].Level, 0);
-  EXPECT_EQ(l->company.Shops[0].Picture, BuildingPicture::Shop);
 }
 
 TEST(SaveCounts, EachLoadedEmployeeDrawsOneRandomNumber) {

@@ -1,5 +1,7 @@
 // Saving over an existing game: a save that fails at any point leaves the previous
-// file as it was and no temporary file behind.
+// file as it was and no temporary file behind; names planted beside the file (links,
+// a stale temporary file) are never written through; a file-size limit is a failed
+// save, and a save killed at any moment leaves a file that loads.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +18,17 @@
 #include "model/save_file.h"
 
 #if !defined(_WIN32)
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
+
+#include <chrono>
+#include <random>
+
+#include "model/save_disk.h"
 
 namespace kelpmark {
 namespace {
@@ -160,6 +171,168 @@ TEST_F(SaveReplaceTest, ReadOnlyDirectoryFailsAndKeepsTheOldFile) {
   EXPECT_EQ(readAll(path_), oldBytes_);
   EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
 }
+
+
+#if !defined(_WIN32)
+
+TEST_F(SaveReplaceTest, NamesPlantedAtTheTemporaryNameAreNeverWrittenThrough) {
+  const fs::path outside = dir_ / "outside";
+  fs::create_directory(outside);
+  const fs::path tmp = dir_ / "game.dat.tmp";
+  const struct {
+    const char* what;
+    fs::path target;  // a link at the temporary name points here
+    bool existing;
+  } cases[] = {{"link to a file", outside / "victim", true},
+               {"dangling link", outside / "created", false},
+               {"stale file", {}, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeAll(path_, oldBytes_);
+    if (c.existing) writeAll(c.target, "victim");
+    if (c.target.empty())
+      writeAll(tmp, "left by a killed save");
+    else
+      fs::create_symlink(c.target, tmp);
+    ASSERT_TRUE(SaveGame(path_.string(), lines_));
+    EXPECT_EQ(readAll(path_), fileBytes(lines_));
+    EXPECT_FALSE(fs::is_symlink(path_));
+    EXPECT_EQ(namesIn(dir_), (std::vector<std::string>{"game.dat", "outside"}));
+    if (c.existing) {
+      EXPECT_EQ(readAll(c.target), "victim");
+    } else if (!c.target.empty()) {
+      EXPECT_FALSE(fs::exists(c.target));
+    }
+  }
+  // A name that cannot be removed (a directory) fails the save and touches nothing.
+  writeAll(path_, oldBytes_);
+  fs::create_directory(tmp);
+  EXPECT_FALSE(SaveGame(path_.string(), lines_));
+  EXPECT_EQ(readAll(path_), oldBytes_);
+  EXPECT_TRUE(fs::is_directory(tmp));
+}
+
+TEST_F(SaveReplaceTest, SaveThroughALinkReplacesItsTargetAndKeepsTheLink) {
+  const fs::path elsewhere = dir_ / "elsewhere";
+  fs::create_directory(elsewhere);
+  fs::remove(path_);
+  // game.dat -> chain -> elsewhere/real.dat, both links relative to their directory.
+  fs::create_symlink("chain", path_);
+  fs::create_symlink("elsewhere/real.dat", dir_ / "chain");
+  for (const char* state : {"target missing", "target present"}) {
+    SCOPED_TRACE(state);
+    ASSERT_TRUE(SaveGame(path_.string(), lines_));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(readAll(elsewhere / "real.dat"), fileBytes(lines_));
+    EXPECT_EQ(namesIn(elsewhere), std::vector<std::string>{"real.dat"});
+    EXPECT_EQ(namesIn(dir_), (std::vector<std::string>{"chain", "elsewhere", "game.dat"}));
+  }
+  auto loaded = savetest::load(readAll(path_));
+  EXPECT_TRUE(loaded->ok);
+  // A loop of links is no file to save to.
+  fs::remove(dir_ / "chain");
+  fs::create_symlink("game.dat", dir_ / "chain");
+  EXPECT_FALSE(SaveGame(path_.string(), lines_));
+}
+
+TEST_F(SaveReplaceTest, TheOldFilesModeIsKept) {
+  for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                               fs::perms::owner_read | fs::perms::owner_write |
+                                   fs::perms::group_read | fs::perms::others_read,
+                               fs::perms::owner_read}) {
+    fs::permissions(path_, mode);
+    ASSERT_TRUE(SaveGame(path_.string(), lines_));
+    EXPECT_EQ(fs::status(path_).permissions(), mode);
+  }
+}
+
+TEST_F(SaveReplaceTest, StartUpRemovesStaleTemporaryFilesOfOurNamesOnly) {
+  for (const char* name : {"game.dat.tmp", "game.dat.tmp7", "game.dat.tmp123456"})
+    writeAll(dir_ / name, "stale");
+  for (const char* name : {"game.dat.tmpx", "game.dat.tmp1234567", "other.dat.tmp1"})
+    writeAll(dir_ / name, "kept");
+  fs::create_directory(dir_ / "game.dat.tmp12");
+  removeStaleSaveTemporary(path_.string());
+  EXPECT_EQ(namesIn(dir_), (std::vector<std::string>{"game.dat", "game.dat.tmp12",
+                                                      "game.dat.tmp1234567", "game.dat.tmpx",
+                                                      "other.dat.tmp1"}));
+  // Beside the target of a link too, where a save through the link writes.
+  fs::create_directory(dir_ / "real");
+  fs::rename(path_, dir_ / "real" / "game.dat");
+  fs::create_symlink("real/game.dat", path_);
+  writeAll(dir_ / "real" / "game.dat.tmp", "stale");
+  removeStaleSaveTemporary(path_.string());
+  EXPECT_EQ(namesIn(dir_ / "real"), std::vector<std::string>{"game.dat"});
+}
+
+// Runs `body` in a child process; its exit status.
+template <class Body>
+int inChild(Body body) {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(body());
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+TEST_F(SaveReplaceTest, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram) {
+  ASSERT_GT(fileBytes(lines_).size(), 1000u);
+  const int status = inChild([&] {
+    const rlimit limit{1000, 1000};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+    return SaveGame(path_.string(), lines_) ? 1 : 0;
+  });
+  EXPECT_EQ(status, 0) << "1: the save reported success; 128 + n: ended by signal n";
+  EXPECT_EQ(readAll(path_), oldBytes_);
+  EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
+}
+
+TEST_F(SaveReplaceTest, KilledAtAnyMomentTheSaveLeavesAFileThatLoads) {
+  // A large company saved again and again by a child process, killed after a random
+  // moment: the file is always a whole old or a whole new save, and only the one
+  // temporary name may be left, which start-up removes.
+  Random random;
+  TCorporation company;
+  for (int i = 0; i < 40; ++i) {
+    company.BuildShop();
+    company.BuildStore();
+  }
+  company.Office->StaffPlaces = 2000;
+  for (int i = 0; i < 300; ++i) company.HireLoader(random);
+  EngineValues values;
+  const std::vector<std::string> first = SaveLines(company, values, "первая");
+  const std::vector<std::string> second = SaveLines(company, values, "вторая");
+  ASSERT_GT(fileBytes(first).size(), 30000u);
+  ASSERT_TRUE(SaveGame(path_.string(), first));
+
+  std::mt19937 pick(2001);
+  std::uniform_int_distribution<int> microseconds(0, 4000);
+  const auto start = std::chrono::steady_clock::now();
+  int kills = 0;
+  for (; kills < 300; ++kills) {
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      for (int n = 0;; ++n) SaveGame(path_.string(), n % 2 ? first : second);
+    }
+    ::usleep(static_cast<useconds_t>(microseconds(pick)));
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    const std::vector<std::string> names = namesIn(dir_);
+    ASSERT_TRUE(names == std::vector<std::string>{"game.dat"} ||
+                names == (std::vector<std::string>{"game.dat", "game.dat.tmp"}))
+        << "after kill " << kills << ": " << names.size() << " names";
+    const std::string bytes = readAll(path_);
+    ASSERT_TRUE(bytes == fileBytes(first) || bytes == fileBytes(second)) << "after kill " << kills;
+    ASSERT_TRUE(savetest::load(bytes)->ok);
+    if (std::chrono::steady_clock::now() - start > std::chrono::seconds(15)) break;
+  }
+  removeStaleSaveTemporary(path_.string());
+  EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
+  EXPECT_GE(kills, 50) << "too few kills in the time";
+}
+
+#endif
 
 }  // namespace
 }  // namespace kelpmark

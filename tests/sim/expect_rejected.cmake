@@ -1,5 +1,5 @@
 # kelpmark-sim must refuse the script: exit status 2, one line on standard error
-# naming the line, nothing on standard output.
+# naming the line (or matching ERROR), nothing on standard output.
 execute_process(COMMAND ${SIM} ${SCRIPT} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 2)
   message(FATAL_ERROR "exit status ${rc}, expected 2")
@@ -7,7 +7,11 @@ endif()
 if(NOT out STREQUAL "")
   message(FATAL_ERROR "standard output not empty: ${out}")
 endif()
-if(NOT err MATCHES "line ${LINE}:")
+if(DEFINED ERROR)
+  if(NOT err MATCHES "${ERROR}")
+    message(FATAL_ERROR "standard error does not match '${ERROR}': ${err}")
+  endif()
+elseif(NOT err MATCHES "line ${LINE}:")
   message(FATAL_ERROR "standard error does not name line ${LINE}: ${err}")
 endif()
 string(REGEX MATCHALL "\n" lines "${err}")

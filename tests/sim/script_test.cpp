@@ -9,7 +9,7 @@
 namespace kelpmark::sim {
 namespace {
 
-int rejectedLine(const std::string& text) {
+int64_t rejectedLine(const std::string& text) {
   std::istringstream in(text);
   try {
     parseScript(in);
@@ -32,6 +32,10 @@ TEST(ScriptParsing, RejectsUnknownCommandsAndBadArgumentsNamingTheLine) {
   EXPECT_EQ(rejectedLine("tick -1\n"), 1);
   EXPECT_EQ(rejectedLine("tick 1.5\n"), 1);
   EXPECT_EQ(rejectedLine("tick 99999999999999999999999\n"), 1);
+  EXPECT_EQ(rejectedLine("tick 18446744073709551615\n"), 1);
+  EXPECT_EQ(rejectedLine("tick 1000000000001\n"), 1);
+  EXPECT_EQ(rejectedLine("spin MainForm.PSpn up 1000000000001\n"), 1);
+  EXPECT_EQ(rejectedLine("tick 1000000000000\nspin MainForm.PSpn up 1000000000000\n"), 0);
   EXPECT_EQ(rejectedLine("speed 6\n"), 1);
   EXPECT_EQ(rejectedLine("speed\n"), 1);
   EXPECT_EQ(rejectedLine("click MainForm.NoSuchBtn\n"), 1);
@@ -78,6 +82,23 @@ TEST(ScriptParsing, AcceptsTheFinePoints) {
   // The words joined by single blanks, for the ignored: line.
   EXPECT_EQ(c[7].joined(), "click MainForm.Img4on");
   EXPECT_EQ(c[7].line, 9);
+}
+
+TEST(ScriptErrors, UnprintableBytesOfABadWordAreEscaped) {
+  // A terminal must not take a bad word's bytes as its own escape sequences.
+  EXPECT_EQ(escapeUnprintable("fly\x1b[2J\x07"), "fly\\x1b[2J\\x07");
+  EXPECT_EQ(escapeUnprintable("\x7f\xff\xc3(\xc2\x9b"), "\\x7f\\xff\\xc3(\\xc2\\x9b");
+  EXPECT_EQ(escapeUnprintable("\xe0\x80\xaf\xed\xa0\x80"),  // overlong, surrogate
+            "\\xe0\\x80\\xaf\\xed\\xa0\\x80");
+  EXPECT_EQ(escapeUnprintable("прыжок \xc2\xa0€ \xf0\x9f\x90\x9f"), "прыжок \xc2\xa0€ \xf0\x9f\x90\x9f");
+  std::istringstream in("new 1\njump\x1b]0;x\x07 3\n");
+  try {
+    parseScript(in);
+    FAIL() << "the script was accepted";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.line, 2);
+    EXPECT_EQ(escapeUnprintable(e.message), "unknown command 'jump\\x1b]0;x\\x07'");
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // kelpmark-sim: plays the game without a screen from a script of player actions
 // and clock ticks, and prints what a player would have seen.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -18,15 +19,25 @@ int main(int argc, char** argv) {
     if (name == "-") {
       commands = parseScript(std::cin);
     } else {
+      std::error_code ec;
+      if (std::filesystem::is_directory(name, ec)) {
+        std::cerr << "kelpmark-sim: cannot read " << escapeUnprintable(name)
+                  << ": it is a directory\n";
+        return 2;
+      }
       std::ifstream in(name, std::ios::binary);
       if (!in) {
-        std::cerr << "kelpmark-sim: cannot read " << name << "\n";
+        std::cerr << "kelpmark-sim: cannot read " << escapeUnprintable(name) << "\n";
         return 2;
       }
       commands = parseScript(in);
+      if (in.bad()) {
+        std::cerr << "kelpmark-sim: cannot read " << escapeUnprintable(name) << "\n";
+        return 2;
+      }
     }
   } catch (const ScriptError& e) {
-    std::cerr << "kelpmark-sim: line " << e.line << ": " << e.message << "\n";
+    std::cerr << "kelpmark-sim: line " << e.line << ": " << escapeUnprintable(e.message) << "\n";
     return 2;
   }
   Runner runner(std::cout);

@@ -2,6 +2,7 @@
 
 #include "commands/lifecycle.h"
 #include "engine/game.h"
+#include "model/save_disk.h"
 #include "model/save_file.h"
 #include "model/text_format.h"
 
@@ -93,6 +94,7 @@ void Runner::execute(const Command& c) {
       return;
     case Verb::Resume:
       clockSeed_ = c.seed;
+      removeStaleSaveTemporary(c.path);
       if (!savedGameExists(c.path)) return;
       view_.line(std::string("question: ") + kResumeQuestion + " -> yes");
       p.run([&] { resumeSavedGame(p, c.path); });

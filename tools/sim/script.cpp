@@ -30,14 +30,13 @@ bool isDigits(const std::string& s) {
   return true;
 }
 
-// A non-negative decimal count; fails on overflow.
+// A non-negative decimal count of at most kMaxCount.
 bool parseCount(const std::string& s, uint64_t& out) {
   if (!isDigits(s)) return false;
   uint64_t v = 0;
   for (char c : s) {
-    const uint64_t d = static_cast<uint64_t>(c - '0');
-    if (v > (std::numeric_limits<uint64_t>::max() - d) / 10) return false;
-    v = v * 10 + d;
+    v = v * 10 + static_cast<uint64_t>(c - '0');
+    if (v > kMaxCount) return false;
   }
   out = v;
   return true;
@@ -87,6 +86,46 @@ int boxItems(const std::string& target) {
 
 }  // namespace
 
+std::string escapeUnprintable(const std::string& text) {
+  static const char* const hex = "0123456789abcdef";
+  std::string out;
+  size_t i = 0;
+  const auto escape = [&](unsigned char b) {
+    out += "\\x";
+    out += hex[b >> 4];
+    out += hex[b & 15];
+  };
+  while (i < text.size()) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b >= 0x20 && b < 0x7f) {
+      out += text[i++];
+      continue;
+    }
+    // A well-formed UTF-8 sequence of a printable code point (U+00A0 and above).
+    const size_t length = b >= 0xc2 && b < 0xe0   ? 2
+                          : b >= 0xe0 && b < 0xf0 ? 3
+                          : b >= 0xf0 && b < 0xf5 ? 4
+                                                  : 0;
+    uint32_t cp = length == 4 ? b & 7u : length == 3 ? b & 15u : b & 31u;
+    bool ok = length > 0 && i + length <= text.size();
+    for (size_t k = 1; ok && k < length; ++k) {
+      const auto c = static_cast<unsigned char>(text[i + k]);
+      ok = (c & 0xc0) == 0x80;
+      cp = cp << 6 | (c & 0x3fu);
+    }
+    ok = ok && cp >= 0xa0 && cp <= 0x10ffff && !(cp >= 0xd800 && cp < 0xe000) &&
+         !(length == 3 && cp < 0x800) && !(length == 4 && cp < 0x10000);
+    if (ok) {
+      out.append(text, i, length);
+      i += length;
+    } else {
+      escape(b);
+      ++i;
+    }
+  }
+  return out;
+}
+
 std::string Command::joined() const {
   std::string s;
   for (const auto& w : words) {
@@ -99,7 +138,7 @@ std::string Command::joined() const {
 std::vector<Command> parseScript(std::istream& in) {
   std::vector<Command> commands;
   std::string text;
-  int lineNo = 0;
+  int64_t lineNo = 0;
   while (std::getline(in, text)) {
     ++lineNo;
     std::vector<std::string> w = splitWords(text);

@@ -13,7 +13,7 @@ enum class Verb {
 };
 
 struct Command {
-  int line = 0;
+  int64_t line = 0;
   Verb verb = Verb::Dump;
   std::vector<std::string> words;  // the line's words, as written
   std::string target;              // W.NAME for click, spin, choose, select; W for close
@@ -26,11 +26,18 @@ struct Command {
 };
 
 struct ScriptError {
-  int line;
+  int64_t line;
   std::string message;
 };
 
+// The largest count a command takes (ticks, spin clicks, entries).
+constexpr uint64_t kMaxCount = 1000000000000;
+
 // Parses a whole script; throws ScriptError for an unknown command or a bad argument.
 std::vector<Command> parseScript(std::istream& in);
+
+// The text with every byte a terminal would not show as a letter written as \xNN:
+// control characters, C1 controls and bytes outside well-formed UTF-8.
+std::string escapeUnprintable(const std::string& text);
 
 }  // namespace kelpmark::sim
