@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "model/save_disk.h"
 #include "ui/qt_view_port.h"
 #include "ui/save_location.h"
 #include "ui/save_lock.h"
@@ -29,6 +30,8 @@ int runGame() {
     box.exec();
     return 1;
   }
+  // A save killed half-way leaves its temporary file; with the lock held it is ours.
+  removeStaleSaveTemporary(nativePath(options.savePath));
   GameUi game(options);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
   game.show();
