@@ -31,6 +31,7 @@ BuildWindow::BuildWindow(Program& program, MainWindow& main)
   wear_ = new widgets::Gauge(card);
   wear_->setGeometry(8, 28, 200, 17);
   wear_->setRange(0, 1000);
+  wear_->setAccessibleName(QStringLiteral("Износ"));
   upkeep_ = label(card, 6, 52, 204, 16, QString::fromStdString(form.SalaryLbl.format));
   stored_ = label(card, 6, 70, 204, 16, QString::fromStdString(form.StoredLbl.format));
   sales_ = label(card, 6, 88, 204, 16, QString::fromStdString(form.SallLbl.format));

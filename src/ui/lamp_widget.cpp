@@ -4,12 +4,33 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "widgets/accessible_widgets.h"
+
 namespace kelpmark::ui {
+
+namespace {
+
+QString lampState(bool lit) { return lit ? QStringLiteral("горит") : QStringLiteral("не горит"); }
+
+void registerLamp() {
+  static const bool registered = [] {
+    widgets::registerAccessibleDisplay(
+        LampWidget::staticMetaObject,
+        {QAccessible::Indicator, QStringLiteral("Лампа скорости"),
+         [](const QWidget& w) { return lampState(static_cast<const LampWidget&>(w).isLit()); },
+         [](const QWidget& w) { return static_cast<const LampWidget&>(w).isLit(); }});
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
 
 LampWidget::LampWidget(QWidget* parent)
     : QWidget(parent),
       on_(new QSvgRenderer(QStringLiteral(":/art/lamp_on.svg"), this)),
       off_(new QSvgRenderer(QStringLiteral(":/art/lamp_off.svg"), this)) {
+  registerLamp();
   setCursor(Qt::PointingHandCursor);
   setAttribute(Qt::WA_TranslucentBackground);
 }
@@ -18,6 +39,7 @@ void LampWidget::setLit(bool lit) {
   if (lit_ == lit) return;
   lit_ = lit;
   update();
+  widgets::notifyAccessibleValueChanged(this, lampState(lit_));
 }
 
 void LampWidget::paintEvent(QPaintEvent*) {

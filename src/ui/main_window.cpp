@@ -111,6 +111,7 @@ void MainWindow::buildLeftColumn(QWidget* central) {
     auto* lamp = new LampWidget(central);
     lamp->setGeometry(7 + 10 * (k - 1), 387, 10, 10);
     lamp->setToolTip(QStringLiteral("Скорость %1").arg(k));
+    lamp->setAccessibleName(lamp->toolTip());
     connect(lamp, &LampWidget::clicked, this,
             [this, k] { runCommand([this, k] { program_.mainForm.LampClick(k); }); });
     lamps_[static_cast<size_t>(k - 1)] = lamp;
@@ -133,6 +134,10 @@ void MainWindow::buildLeftColumn(QWidget* central) {
   chart_->setAxisLabelsVisible(XYPlot::Axis::Bottom, false);
   chart_->setAxisTickCount(XYPlot::Axis::Bottom, 0);
   chart_->setAxisRange(XYPlot::Axis::Bottom, 0, 72);
+  chart_->setAccessibleName(QStringLiteral("График цен"));
+  chart_->setSeriesName(0, QStringLiteral("Цена продажи"));
+  chart_->setSeriesName(1, QStringLiteral("Оптовая цена"));
+  chart_->setSeriesName(2, QStringLiteral("Активность рынка"));
   chart_->setToolTip(QStringLiteral(
       "Красная линия: цена продажи; синяя: оптовая цена; зеленая (правая шкала): активность рынка"));
 }
@@ -187,6 +192,7 @@ void MainWindow::buildPanels(QWidget* central) {
   spin.setColor(QPalette::Disabled, QPalette::Text, QColor(46, 139, 46));
   quantity_->setPalette(spin);
   quantity_->setToolTip(QStringLiteral("Количество рыбы для закупки, кг"));
+  quantity_->setAccessibleName(quantity_->toolTip());
   connect(quantity_, &QuantitySpinBox::stepRequested, this, [this](int direction) {
     runCommand([this, direction] {
       TMainForm& f = program_.mainForm;

@@ -30,6 +30,7 @@ PersWindow::PersWindow(Program& program, MainWindow& main)
   experience_ = new widgets::Gauge(card);
   experience_->setGeometry(8, 32, 200, 17);
   experience_->setRange(0, 100);
+  experience_->setAccessibleName(QStringLiteral("Опыт"));
   salary_ = label(card, 6, 66, 203, 16, QString::fromStdString(form.SalaryLbl.format));
   auto* up = button(card, QStringLiteral("Поднять"), 8, 85, 97);
   auto* down = button(card, QStringLiteral("Снизить"), 112, 85, 97);
@@ -37,6 +38,7 @@ PersWindow::PersWindow(Program& program, MainWindow& main)
   mood_ = new widgets::Gauge(card);
   mood_->setGeometry(8, 136, 200, 17);
   mood_->setRange(0, 100);
+  mood_->setAccessibleName(QStringLiteral("Настроение"));
   praise_ = button(card, QStringLiteral("Похвалить"), 8, 162, 97);
   auto* premium = button(card, QStringLiteral("Дать премию"), 112, 162, 97);
   auto* line = new QFrame(card);

@@ -32,6 +32,7 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
     labels_[i] = l;
   }
   chart_->setGeometry(252, 8, 251, 211);
+  chart_->setAccessibleName(QStringLiteral("График доходов и расходов"));
   chart_->addSeries(QColor(128, 0, 0), XYPlot::Axis::Left, QStringLiteral("Расходы"));
   chart_->addSeries(QColor(0, 128, 0), XYPlot::Axis::Left, QStringLiteral("Доходы"));
   chart_->setAxisRange(XYPlot::Axis::Left, 0, 10.25);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "widgets/accessible_widgets.h"
 #include "widgets/dot_matrix_font.h"
 
 namespace kelpmark::widgets {
@@ -36,6 +37,7 @@ void fillRect(QImage& image, int x, int y, int w, int h, QRgb colour) {
 }  // namespace
 
 DotMatrixTicker::DotMatrixTicker(QWidget* parent) : QWidget(parent) {
+  installAccessibleWidgets();
   setAttribute(Qt::WA_OpaquePaintEvent);
   timer_.setInterval(kStepIntervalMs);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -54,6 +56,7 @@ void DotMatrixTicker::setText(const QString& text) {
   }
   offset_ = continues ? offset_ % cycleLength() : 0;
   update();
+  notifyAccessibleValueChanged(this, text_.simplified());
 }
 
 void DotMatrixTicker::start() {

@@ -3,9 +3,14 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/accessible_widgets.h"
+
 namespace kelpmark::widgets {
 
-Gauge::Gauge(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+Gauge::Gauge(QWidget* parent) : QWidget(parent) {
+  installAccessibleWidgets();
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void Gauge::setRange(int minimum, int maximum) {
   minimum_ = minimum;
@@ -23,6 +28,7 @@ void Gauge::setValue(int value) {
   if (clamped == value_) return;
   value_ = clamped;
   update();
+  notifyAccessibleValueChanged(this, value_);
 }
 
 void Gauge::setFillColor(const QColor& color) {

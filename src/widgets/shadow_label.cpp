@@ -5,9 +5,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "widgets/accessible_widgets.h"
+
 namespace kelpmark::widgets {
 
 ShadowLabel::ShadowLabel(QWidget* parent) : QWidget(parent) {
+  installAccessibleWidgets();
   setAutoFillBackground(false);  // drawn straight onto whatever lies behind
   QFont f(QStringLiteral("Arial"));
   f.setPixelSize(12);
@@ -56,6 +59,7 @@ void ShadowLabel::refresh() {
   display_ = text;
   updateGeometry();
   update();
+  notifyAccessibleValueChanged(this, display_);
 }
 
 void ShadowLabel::setTextColor(const QColor& color) {

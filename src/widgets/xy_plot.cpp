@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "widgets/accessible_widgets.h"
 
 namespace kelpmark::widgets {
 namespace {
@@ -30,6 +33,7 @@ double spanOf(const XYPlot::Range& r) {
 }  // namespace
 
 XYPlot::XYPlot(QWidget* parent) : QWidget(parent) {
+  installAccessibleWidgets();
   setAttribute(Qt::WA_OpaquePaintEvent);
   labelFont_ = QFont(QStringLiteral("Arial"));
   labelFont_.setPixelSize(11);
@@ -67,7 +71,27 @@ void XYPlot::setSeriesColor(int series, const QColor& color) {
   update();
 }
 
-void XYPlot::dataChanged() { update(); }
+void XYPlot::setSeriesName(int series, const QString& name) {
+  if (series < 0 || series >= seriesCount()) return;
+  series_[static_cast<std::size_t>(series)].name = name;
+}
+
+QString XYPlot::latestValuesText() const {
+  QStringList parts;
+  for (std::size_t i = 0; i < series_.size(); ++i) {
+    const SeriesState& s = series_[i];
+    if (s.points == nullptr || s.points->empty()) continue;
+    QString name = s.name.isEmpty() ? s.legend : s.name;
+    if (name.isEmpty()) name = QStringLiteral("Линия %1").arg(i + 1);
+    parts << QStringLiteral("%1: %2").arg(name, formatTick(s.points->back().second, decimalPoint()));
+  }
+  return parts.isEmpty() ? QStringLiteral("нет данных") : parts.join(QStringLiteral("; "));
+}
+
+void XYPlot::dataChanged() {
+  update();
+  notifyAccessibleValueChanged(this, latestValuesText());
+}
 
 // --- Axes ---------------------------------------------------------------------
 

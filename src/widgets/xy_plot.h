@@ -61,6 +61,10 @@ class XYPlot : public QWidget {
   void setSeriesData(int series, const Points* points);
   const Points* seriesData(int series) const;
   void setSeriesColor(int series, const QColor& color);
+  // A name for a screen reader (the legend when none is set); never drawn.
+  void setSeriesName(int series, const QString& name);
+  // The last point of each series with points, as "name: value; …".
+  QString latestValuesText() const;
   // The caller's points have changed: repaint.
   void dataChanged();
 
@@ -132,6 +136,7 @@ class XYPlot : public QWidget {
     QColor color;
     Axis yAxis = Axis::Left;
     QString legend;
+    QString name;
     const Points* points = nullptr;
   };
   struct AxisLayout {

@@ -16,9 +16,13 @@
 #include "ui/pers_window.h"
 #include "ui/report_window.h"
 #include "ui/welcome_window.h"
+#include "ui/lamp_widget.h"
 #include "ui_test_support.h"
+#include "widgets/dot_matrix_ticker.h"
+#include "widgets/gauge.h"
 #include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
+#include "widgets/xy_plot.h"
 
 using namespace kelpmark;
 using namespace kelpmark::ui;
@@ -153,6 +157,68 @@ class SecondaryWindowsTest : public QObject {
     const QString building =
         game_->reportWindow().label(ReportLabel::BuildingsLbl)->displayText();
     QCOMPARE(building, QStringLiteral("Содержание построек: $145 в сутки"));
+  }
+
+  // A screen reader reaches every status widget of every window, each with a
+  // name and its current value.
+  void accessibilityTreeNamesEveryStatusWidget() {
+    MainWindow& w = game_->mainWindow();
+    w.button(MainButton::WokrersBtn)->click();
+    w.button(MainButton::BuildingsBtn)->click();
+    w.button(MainButton::ActionsBtn)->click();
+    // A department and a category chosen from the keyboard, and an entry clicked.
+    for (QDialog* d : {static_cast<QDialog*>(&game_->persWindow()),
+                       static_cast<QDialog*>(&game_->buildWindow())}) {
+      auto* box = d->findChild<QComboBox*>();
+      d->activateWindow();
+      box->setFocus();
+      auto* list = d->findChild<QListWidget*>();
+      for (int i = 0; i < box->count() && list->count() == 0; ++i) QTest::keyClick(box, Qt::Key_Down);
+      QVERIFY(list->count() > 0);
+      QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                        list->visualItemRect(list->item(0)).center());
+    }
+    game_->reportWindow().syncFromGame();
+    const QList<QWidget*> windows = {&w, &game_->persWindow(), &game_->buildWindow(),
+                                     &game_->actionWindow(), &game_->reportWindow(),
+                                     &game_->welcomeWindow()};
+    qsizetype reachedDisplays = 0;
+    for (QWidget* window : windows) {
+      QStringList faults;
+      const QList<QWidget*> reached = uitest::walkAccessibleTree(window, faults);
+      QVERIFY2(faults.isEmpty(), qPrintable(window->windowTitle() + ": " + faults.join("\n")));
+      QList<QWidget*> displays;
+      for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (c->window() != window) continue;  // a window of its own, walked by itself
+        if (qobject_cast<widgets::ShadowLabel*>(c) || qobject_cast<widgets::Gauge*>(c) ||
+            qobject_cast<widgets::DotMatrixTicker*>(c) || qobject_cast<widgets::XYPlot*>(c) ||
+            qobject_cast<LampWidget*>(c) || qobject_cast<widgets::GradientButton*>(c))
+          displays << c;
+      }
+      reachedDisplays += displays.size();
+      for (QWidget* d : displays)
+        QVERIFY2(reached.contains(d), qPrintable(window->windowTitle() + ": " +
+                                                 d->metaObject()->className() + " not reached"));
+    }
+    QVERIFY(reachedDisplays > 60);
+    // The values follow the game.
+    auto text = [](QWidget* widget, QAccessible::Text t) {
+      return QAccessible::queryAccessibleInterface(widget)->text(t);
+    };
+    QCOMPARE(text(w.label(MainLabel::MoneyLbl), QAccessible::Value),
+             w.label(MainLabel::MoneyLbl)->displayText());
+    QCOMPARE(text(w.ticker(), QAccessible::Name), QStringLiteral("Бегущая строка"));
+    QCOMPARE(text(w.ticker(), QAccessible::Value), w.ticker()->text().simplified());
+    QCOMPARE(text(w.lamp(1), QAccessible::Name), QStringLiteral("Скорость 1"));
+    QCOMPARE(text(w.lamp(1), QAccessible::Value), QStringLiteral("не горит"));
+    QTest::mouseClick(w.lamp(1), Qt::LeftButton);
+    QCOMPARE(text(w.lamp(1), QAccessible::Value), QStringLiteral("горит"));
+    QVERIFY(QAccessible::queryAccessibleInterface(w.lamp(1))->state().checked);
+    auto* mood = game_->persWindow().findChildren<widgets::Gauge*>().value(1);
+    QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(mood);
+    QCOMPARE(gauge->text(QAccessible::Name), QStringLiteral("Настроение"));
+    QCOMPARE(gauge->valueInterface()->currentValue().toInt(), mood->value());
+    QCOMPARE(gauge->text(QAccessible::Value), QString::number(mood->value()));
   }
 
   void welcomeAndHelpWindows() {

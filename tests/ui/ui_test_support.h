@@ -2,6 +2,7 @@
 // Helpers for driving the game's windows in Qt Test: answering the modal boxes
 // the game opens, and writing screenshots.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -60,6 +61,40 @@ class BoxAnswerer : public QObject {
   int holdMs_ = 0;
   std::function<void(QMessageBox*)> onBox_;
 };
+
+// Walks the accessibility tree below a window as a screen reader does and
+// returns the widgets it reaches. `faults` gets every text, gauge, chart,
+// indicator or button without a name, and every widget of the game's own
+// classes without a name and (buttons aside) a value; Qt's labels carry their
+// text as the name.
+inline QList<QWidget*> walkAccessibleTree(QWidget* window, QStringList& faults) {
+  QList<QWidget*> reached;
+  std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+    if (node == nullptr) return;
+    auto* widget = qobject_cast<QWidget*>(node->object());
+    if (widget != nullptr) reached << widget;
+    const QAccessible::Role role = node->role();
+    const QString name = node->text(QAccessible::Name);
+    const QString value = node->text(QAccessible::Value);
+    // List entries and the like are no objects of their own.
+    const char* className = node->object() ? node->object()->metaObject()->className() : "";
+    const bool ours = QByteArray(className).startsWith("kelpmark::") && widget != nullptr &&
+                      !widget->isWindow();
+    const bool display = role == QAccessible::StaticText || role == QAccessible::ProgressBar ||
+                         role == QAccessible::Chart || role == QAccessible::Indicator;
+    if ((display || ours || role == QAccessible::Button) &&
+        (name.isEmpty() || (ours && role != QAccessible::Button && value.isEmpty())))
+      faults << QStringLiteral("%1 at %2,%3 (role %4): name '%5', value '%6'")
+                    .arg(QString::fromLatin1(className))
+                    .arg(node->rect().x())
+                    .arg(node->rect().y())
+                    .arg(role)
+                    .arg(name, value);
+    for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+  };
+  walk(QAccessible::queryAccessibleInterface(window));
+  return reached;
+}
 
 inline QString screenshotDir() {
   QString dir = qEnvironmentVariable("KELPMARK_SCREENSHOT_DIR");
