@@ -15,7 +15,13 @@ class HelpWindow : public QDialog {
   void showTopic(int topic);
   QString currentPage() const;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // The pages' colours, chosen for the theme's page background.
+  void applyPageColours();
+
   QTextBrowser* browser_;
 };
 

@@ -5,7 +5,10 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QStyle>
+#include <QTextTable>
 #include <QtTest>
+#include <cmath>
 
 #include "commands/program.h"
 #include "ui/action_window.h"
@@ -26,6 +29,70 @@
 
 using namespace kelpmark;
 using namespace kelpmark::ui;
+
+namespace {
+
+// Contrast of two colours as the web's accessibility guidelines count it (1 to 21).
+double contrast(const QColor& a, const QColor& b) {
+  auto luminance = [](const QColor& c) {
+    auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a);
+  const double lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every run of text on the page whose colour stands out less than 4.5:1 from
+// what lies behind it (a table cell's background, else the page's).
+QStringList faintTexts(const QTextBrowser& browser) {
+  QStringList faint;
+  const QTextDocument& doc = *browser.document();
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      if (f.text().trimmed().isEmpty()) continue;
+      const QTextCharFormat cf = f.charFormat();
+      QColor fg = browser.palette().color(QPalette::Text);
+      if (cf.foreground().style() != Qt::NoBrush) fg = cf.foreground().color();
+      QColor bg = browser.palette().color(QPalette::Base);
+      QTextCursor at(const_cast<QTextDocument*>(&doc));
+      at.setPosition(f.position());
+      if (QTextTable* table = at.currentTable()) {
+        const QBrush cell = table->cellAt(at).format().background();
+        if (cell.style() != Qt::NoBrush) bg = cell.color();
+      }
+      if (block.blockFormat().background().style() != Qt::NoBrush)
+        bg = block.blockFormat().background().color();
+      if (cf.background().style() != Qt::NoBrush) bg = cf.background().color();
+      const double c = contrast(fg, bg);
+      if (c < 4.5)
+        faint << QStringLiteral("'%1' %2 on %3: %4:1")
+                     .arg(f.text().left(30), fg.name(), bg.name())
+                     .arg(c, 0, 'f', 2);
+    }
+  }
+  return faint;
+}
+
+QPalette darkPalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, QColor(49, 54, 59));
+  p.setColor(QPalette::WindowText, QColor(239, 240, 241));
+  p.setColor(QPalette::Base, QColor(35, 38, 41));
+  p.setColor(QPalette::AlternateBase, QColor(49, 54, 59));
+  p.setColor(QPalette::Text, QColor(239, 240, 241));
+  p.setColor(QPalette::Button, QColor(49, 54, 59));
+  p.setColor(QPalette::ButtonText, QColor(239, 240, 241));
+  p.setColor(QPalette::Highlight, QColor(61, 174, 233));
+  p.setColor(QPalette::Link, QColor(41, 128, 185));
+  p.setColor(QPalette::LinkVisited, QColor(127, 140, 141));
+  return p;
+}
+
+}  // namespace
 
 class SecondaryWindowsTest : public QObject {
   Q_OBJECT
@@ -219,6 +286,33 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(gauge->text(QAccessible::Name), QStringLiteral("Настроение"));
     QCOMPARE(gauge->valueInterface()->currentValue().toInt(), mood->value());
     QCOMPARE(gauge->text(QAccessible::Value), QString::number(mood->value()));
+  }
+
+  // Every help page keeps its text readable under a light and a dark desktop
+  // theme, also when the theme changes while the page is open.
+  void helpPagesReadableUnderLightAndDarkThemes() {
+    HelpWindow& help = game_->helpWindow();
+    auto* browser = help.findChild<QTextBrowser*>();
+    const QPalette original = QApplication::palette();
+    help.showTopic(10);
+    for (const QPalette& theme : {darkPalette(), QApplication::style()->standardPalette()}) {
+      QApplication::setPalette(theme);
+      QCoreApplication::processEvents();
+      const QStringList open = faintTexts(*browser);
+      QVERIFY2(open.isEmpty(), qPrintable(open.join('\n')));
+      for (int topic : {0, 10, 20, 30, 40, 50, 100}) {
+        help.showTopic(topic);
+        const QStringList faint = faintTexts(*browser);
+        QVERIFY2(faint.isEmpty(), qPrintable(QString::number(topic) + ": " + faint.join('\n')));
+      }
+      if (theme.color(QPalette::Base).lightness() < 128) {
+        help.showTopic(10);
+        QTest::qWait(50);
+        QVERIFY(uitest::saveScreenshot(&help, "help-window-dark"));
+      }
+    }
+    QApplication::setPalette(original);
+    help.close();
   }
 
   void welcomeAndHelpWindows() {
