@@ -1,5 +1,6 @@
-# The Debian 12 packages the game and its tests need.
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev
+# The Debian 12 packages the game and its tests need (`file` lets cpack find the
+# libraries a Debian package of the game depends on).
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev file
   fonts-liberation fonts-dejavu-core)
 # appstream and desktop-file-utils validate what the installation puts on a desktop.
 TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth locales appstream desktop-file-utils)
