@@ -1,6 +1,7 @@
 #include "commands/action_form.h"
 
 #include "commands/program.h"
+#include "engine/campaigns.h"
 #include "model/calendar.h"
 #include "model/int128.h"
 
@@ -8,27 +9,6 @@ namespace kelpmark {
 
 const std::array<const char*, 5> TActionForm::kDepartments = {
     "Менеджеров", "Бухгалтеров", "Продавцов", "Грузчиков", "Всех"};
-
-const std::array<const char*, 8> TActionForm::kCampaigns = {
-    "Наша фирма - лучшая!",     "Покупайте рыбу!",         "Покупайте рыбу у нас!",
-    "Мясо есть вредно!",        "Наша рыба - правильная!", "У нас - дешевле!",
-    "Перестаньте нас грабить!", "У нас действительно дешево!"};
-
-const std::array<const char*, 8> TActionForm::kDescriptions = {
-    "Недорогая рекламная акция для повышения вашей репутации. Ее эффекта хватит на месяц.",
-    "Акция, направленная на повышение потребительского спроса на рыбу. Оптовики и конкуренты "
-    "также могут ей воспользоваться.",
-    "Узконаправленная реклама ваших магазинов. В течение двух недель увеличивает спрос.",
-    "Сомнительная акция против конкурентов, занимающихся другими товарами. В случае успеха, "
-    "существенно, но не надолго (5 дней) повышает спрос.",
-    "Очерните товар конкурентов! Увеличивает цены в ваших магазинах при неизменном спрое и "
-    "уменьшает долю рынка конкурентов в течение 2-х недель.",
-    "Мнимая распродажа продолжительностью 7 дней. В случае успеха, поднимает спрос на неделю, "
-    "но снижает репутацию.",
-    "Специализированная кампания против оптовиков. Снижает оптовые цены. Но конкуренты тоже "
-    "этим воспользуются.",
-    "Реальная недельная распродажа. Сильно увеличивает оборот за счет снижения цены. Сильный "
-    "аргумент против конкурентов."};
 
 namespace {
 
@@ -117,36 +97,21 @@ void TActionForm::GradBtn1Click() {
   program_.mainForm.RefreshDisplay();
 }
 
-int64_t TActionForm::campaignCost(int kind) const {
-  const TCorporation& c = program_.game.corp();
-  const int64_t shops = c.Shops.count();
-  const int64_t level = c.Office->Level;
-  switch (kind) {
-    case 1: return 1000 + 10 * shops + 100 * level * level - 100 * static_cast<int64_t>(c.Prestige);
-    case 2: return 3000 + 250 * shops + 50 * static_cast<int64_t>(c.Lots.count());
-    case 3: return 4000 + 500 * shops;
-    case 4: return 6000 + 300 * shops;
-    case 5: return 20000 + 500 * shops;
-    case 6: return 10000 + 500 * shops;
-    case 7: return 8000 + 500 * static_cast<int64_t>(c.Stores.count());
-    case 8: return 5000 + 100 * shops;
-    default: return 0;
-  }
-}
-
 void TActionForm::AdBoxChange() {
   if (!program_.game.hasCompany()) return;
   Game& g = program_.game;
   const int kind = AdBox + 1;
+  const CampaignInfo* campaign = campaignInfo(kind);
   // With no campaign chosen there is nothing to order.
-  AdBtnEnabled = kind > 0;
-  if (kind > 0) {
-    campaignAmount = Currency::fromUnits(campaignCost(kind));
+  AdBtnEnabled = campaign != nullptr;
+  if (campaign != nullptr) {
+    campaignAmount = Currency::fromUnits(CampaignCost(g.corp(), *campaign));
     AdCostLbl.caption = g.money(campaignAmount);
-    AdDescLbl = kDescriptions[static_cast<size_t>(kind - 1)];
-    if (kind == 7 && g.values.market.WholesaleFactor < 1.02) AdBtnEnabled = false;
+    AdDescLbl = campaign->description;
+    if (g.values.market.WholesaleFactor < campaign->minWholesaleFactor) AdBtnEnabled = false;
   }
-  const double ready = g.values.clock.GameDate + g.corp().CampaignLeadTime(kind);
+  const double ready = g.values.clock.GameDate + CampaignLeadTime(g.corp(), kind);
+  NoteCampaignDuration(g.corp(), kind);
   AdReady.caption = formatDate(decodeDate(ready), g.format.shortDateFormat);
   ++version;
 }
@@ -159,7 +124,8 @@ void TActionForm::AdBtnClick() {
   if (c.Managers.empty()) throw CommandError("У вас нет менеджеров!");
   if (campaignAmount > c.Money) throw CommandError("Мало денег!");
   const int kind = AdBox + 1;
-  c.CampaignReadyDate = g.values.clock.GameDate + c.CampaignLeadTime(kind);
+  c.CampaignReadyDate = g.values.clock.GameDate + CampaignLeadTime(c, kind);
+  NoteCampaignDuration(c, kind);
   c.pay(campaignAmount);
   c.PendingCampaign = kind;
   AdBtnEnabled = false;

@@ -17,8 +17,6 @@ class TActionForm {
   explicit TActionForm(Program& program);
 
   static const std::array<const char*, 5> kDepartments;
-  static const std::array<const char*, 8> kCampaigns;
-  static const std::array<const char*, 8> kDescriptions;
 
   void FormShow();
   void FormClose();
@@ -31,8 +29,6 @@ class TActionForm {
 
   void chooseDepartment(int item);
   void chooseCampaign(int item);
-  // The cost of a campaign kind (1..8) as the list shows it, in whole units.
-  int64_t campaignCost(int kind) const;
 
   bool visible = false;
   int DivBox = -1;

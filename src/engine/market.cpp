@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/campaigns.h"
 #include "engine/game.h"
 
 namespace kelpmark {
@@ -58,57 +59,12 @@ void ResetDailyPhases(Game& game) {
 
 void RunCampaign(Game& game) {
   TCorporation& c = game.corp();
-  MarketValues& mk = game.values.market;
-  const double now = game.values.clock.GameDate;
-  mk.ShopPriceFactor = 1.0;
-  const int32_t m = TCorporation::AverageExperience(c.Managers);
-  const int32_t n = c.Managers.count();
-  const double halfTeam = m + n / 2.0;
-  auto fail = [&c] {
-    c.ResultPoints -= 2;
-    c.PrestigeBonusUntil = 0;
-  };
-  switch (c.PendingCampaign) {
-    case 1:
-      c.PrestigeBonusUntil = now + 30;
-      break;
-    case 2:
-      mk.DemandLevel += halfTeam / 1000;
-      break;
-    case 3:
-      mk.CampaignBoost = 1.3;
-      c.CampaignEffectUntil = now + 5;
-      break;
-    case 4:
-      if (m > 70 || game.random.integer(m) > 30)
-        mk.DemandLevel += 0.3;
-      else
-        fail();
-      break;
-    case 5:
-      mk.ShopPriceFactor = 1 + halfTeam / 1000;
-      break;
-    case 6:
-      if (m > 65 || game.random.integer(m) > 20) {
-        mk.CampaignBoost = 1.2;
-        c.CampaignEffectUntil = now + 7;
-      } else {
-        fail();
-      }
-      break;
-    case 7:
-      mk.WholesaleFactor = mk.WholesaleFactor - 0.01 - halfTeam / 3000;
-      c.CampaignCounter -= 1;
-      break;
-    case 8:
-      mk.CampaignBoost += 0.1 + static_cast<double>(static_cast<int64_t>(m) + n) / 1000;
-      mk.ShopPriceFactor = 0.9;
-      c.CampaignEffectUntil = now + 7;
-      c.CampaignCounter += 1;
-      break;
-    default:
-      return;
-  }
+  game.values.market.ShopPriceFactor = 1.0;
+  const CampaignInfo* campaign = campaignInfo(c.PendingCampaign);
+  if (campaign == nullptr) return;
+  CampaignRun run{c, game.values.market, game.random, game.values.clock.GameDate,
+                  TCorporation::AverageExperience(c.Managers), c.Managers.count()};
+  campaign->effect(run);
   c.PendingCampaign = 0;
 }
 

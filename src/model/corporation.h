@@ -72,8 +72,6 @@ class TCorporation {
   static int32_t RoundedAverageMood(const StaffList& list);
   static void RaiseSalaries(const StaffList& list, Random& random);
   void PayPremiums(const StaffList& list, Random& random);
-  // Preparation time of a campaign kind in days; stores its nominal days.
-  double CampaignLeadTime(int kind);
 
   // --- valuation and averages ---------------------------------------------------
   Currency CompanyValue() const;
@@ -127,7 +125,9 @@ class TCorporation {
   Currency MonthIncome;
   Currency MonthExpense;
   double CampaignReadyDate = 0.0;
+  // The nominal days of the last campaign kind whose lead time was worked out.
   double CampaignDuration = 0.0;
+  // The ordered campaign kind (1..8 in the actions window's order), 0 for none.
   int32_t PendingCampaign = 0;
   bool TaxHolidayOver = false;
 

@@ -1,6 +1,4 @@
-// Measures for single employees and whole departments, and the campaign lead time.
-#include <cmath>
-
+// Measures for single employees and whole departments.
 #include "model/corporation.h"
 #include "model/int128.h"
 #include "model/random.h"
@@ -50,24 +48,6 @@ void TCorporation::PayPremiums(const StaffList& list, Random& random) {
     pay(w.Salary);
     if (w.Mood > 91) w.GainExperience();
     w.SetMood(static_cast<int64_t>(w.Mood) + 11 - random.integer(4));
-  }
-}
-
-double TCorporation::CampaignLeadTime(int kind) {
-  const int m = Managers.count();
-  if (kind <= 0 || kind > 8 || m == 0) return 0;
-  const double root = std::sqrt(static_cast<double>(m));
-  static const double kNominalDays[] = {30, 14, 14, 5, 14, 7, 30, 7};
-  CampaignDuration = kNominalDays[kind - 1];
-  switch (kind) {
-    case 1: return 7 / root + 1;
-    case 2: return 14 / root + 3;
-    case 3: return 14 / root + 4;
-    case 4: return 7 / root + 2;
-    case 5: return 10 / root + 1;
-    case 6: return 14 / root + 3;
-    case 7: return 14 / root + 3;
-    default: return 1;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 
 #include "commands/program.h"
+#include "engine/campaigns.h"
 #include "ui/main_window.h"
 #include "ui/window_look.h"
 #include "widgets/gradient_button.h"
@@ -49,7 +50,7 @@ ActionWindow::ActionWindow(Program& program, MainWindow& main)
   QGroupBox* ads = group(this, QStringLiteral("Реклама "), 233);
   label(ads, 6, 18, 203, 17, QStringLiteral("Выберите акцию:"));
   QStringList campaigns;
-  for (const char* c : TActionForm::kCampaigns) campaigns << QString::fromUtf8(c);
+  for (const CampaignInfo& c : kCampaigns) campaigns << QString::fromUtf8(c.name);
   campaigns_ = comboBox(ads, 16, 36, 185, campaigns);
   cost_ = label(ads, 5, 70, 208, 17, QString::fromStdString(form.AdCostLbl.format));
   description_ = label(ads, 6, 94, 206, 91, QStringLiteral("%s"));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/campaigns.h"
 #include "engine/game_fixture.h"
 #include "engine/market.h"
 #include "model/company_builder.h"
@@ -279,5 +280,48 @@ TEST(Campaigns, NoPendingKindOnlyResetsTheShopPriceFactor) {
     EXPECT_EQ(g.market().ShopPriceFactor, 1.0);
     EXPECT_EQ(g.c().PendingCampaign, kind);
     EXPECT_EQ(g.game.random.seed(), 3u);
+  }
+}
+
+// The list of kinds: cost, preparation and nominal days of each, in its order.
+TEST(Campaigns, CostsLeadTimesAndNominalDaysByKind) {
+  GameWithCompany g;
+  kelpmark::TCorporation& c = g.c();
+  for (int i = 0; i < 2; ++i) kmtest::addBuilding<kelpmark::TShop>(c.Shops);
+  for (int i = 0; i < 3; ++i) kmtest::addBuilding<kelpmark::TLot>(c.Lots);
+  for (int i = 0; i < 4; ++i) kmtest::addBuilding<kelpmark::TSmallStore>(c.Stores);
+  c.Office->Level = 2;
+  c.Prestige = 5;
+  const int64_t costs[] = {920, 3650, 5000, 6600, 21000, 11000, 10000, 5200};
+  const double oneManager[] = {8, 17, 18, 9, 11, 17, 17, 1};
+  const double fourManagers[] = {4.5, 10, 11, 5.5, 6, 10, 10, 1};
+  const double nominal[] = {30, 14, 14, 5, 14, 7, 30, 7};
+  // Without managers nothing takes time and nothing is noted.
+  c.CampaignDuration = -1;
+  kelpmark::NoteCampaignDuration(c, 1);
+  EXPECT_EQ(kelpmark::CampaignLeadTime(c, 1), 0.0);
+  EXPECT_EQ(c.CampaignDuration, -1.0);
+  for (int k = 1; k <= 8; ++k) {
+    const auto i = static_cast<size_t>(k - 1);
+    ASSERT_EQ(kelpmark::campaignInfo(k), &kelpmark::kCampaigns[i]);
+    EXPECT_EQ(static_cast<int>(kelpmark::kCampaigns[i].kind), k);
+    EXPECT_EQ(kelpmark::CampaignCost(c, kelpmark::kCampaigns[i]), costs[i]) << k;
+  }
+  for (int managers : {1, 4}) {
+    while (c.Managers.count() < managers) kmtest::addWorker<kelpmark::TManager>(c.Managers, 50, 70);
+    for (int k = 1; k <= 8; ++k) {
+      const auto i = static_cast<size_t>(k - 1);
+      c.CampaignDuration = -1;
+      EXPECT_EQ(kelpmark::CampaignLeadTime(c, k), managers == 1 ? oneManager[i] : fourManagers[i]);
+      EXPECT_EQ(c.CampaignDuration, -1.0);  // asking changes nothing
+      kelpmark::NoteCampaignDuration(c, k);
+      EXPECT_EQ(c.CampaignDuration, nominal[i]) << k;
+    }
+  }
+  for (int k : {0, 9}) {
+    EXPECT_EQ(kelpmark::campaignInfo(k), nullptr);
+    EXPECT_EQ(kelpmark::CampaignLeadTime(c, k), 0.0);
+    kelpmark::NoteCampaignDuration(c, k);
+    EXPECT_EQ(c.CampaignDuration, 7.0);
   }
 }
