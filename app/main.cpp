@@ -4,7 +4,6 @@
 
 #include "ui/command_line.h"
 #include "ui/game_start.h"
-#include "ui/qt_view_port.h"
 
 int main(int argc, char** argv) {
   kelpmark::ui::identifyApplication();
@@ -15,7 +14,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Qt takes the numeric locale from the desktop; the game's texts never depend on it.
   std::setlocale(LC_NUMERIC, "C");
-  QApplication::setApplicationDisplayName(QString::fromUtf8(kelpmark::ui::kApplicationTitle));
   const auto line = kelpmark::ui::readCommandLine(QApplication::arguments(), true);
   if (line.exitStatus) return *line.exitStatus;
   return kelpmark::ui::runGame();

@@ -95,7 +95,7 @@ void BuildWindow::syncFromGame() {
   }
   repair_->setEnabled(f.RemBtnEnabled);
   upgrade_->setEnabled(f.UpgBtnEnabled);
-  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromStdString(f.Status[i]));
+  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setCaption(QString::fromStdString(f.Status[i]));
   setEnabled(f.enabled);
   followVisibility(f.visible);
 }

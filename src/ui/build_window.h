@@ -37,7 +37,7 @@ class BuildWindow : public SecondaryWindow {
   int pictureShown_ = -2;
   widgets::GradientButton* repair_;
   widgets::GradientButton* upgrade_;
-  std::vector<QLabel*> status_;
+  std::vector<widgets::ShadowLabel*> status_;
 };
 
 }  // namespace kelpmark::ui

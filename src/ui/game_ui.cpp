@@ -11,6 +11,7 @@
 #include "ui/qt_view_port.h"
 #include "ui/report_window.h"
 #include "ui/welcome_window.h"
+#include "ui/window_look.h"
 
 // Resources compiled into the static ui library are registered by hand.
 static void initKelpmarkResources() {
@@ -63,9 +64,14 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   view_->setModalHandlers(
       [this] {
         report_->syncFromGame();
+        centreOnScreen(report_);
         report_->exec();
       },
-      [this] { welcome_->exec(); });
+      [this] {
+        centreOnScreen(welcome_);
+        welcome_->exec();
+      });
+  view_->setBeforeModal([this] { main_->syncFromGame(); });
   view_->setHelpHandler([this](int topic) { showHelp(topic); });
   connect(welcome_, &WelcomeWindow::webRequested, this, [this] { view_->openWeb(); });
   connect(main_.get(), &MainWindow::helpRequested, this, &GameUi::showHelp);
@@ -79,7 +85,10 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
 
 GameUi::~GameUi() = default;
 
-void GameUi::show() { main_->show(); }
+void GameUi::show() {
+  centreOnScreen(main_.get());
+  main_->show();
+}
 
 void GameUi::syncAll() {
   pers_->syncFromGame();

@@ -1,15 +1,20 @@
 #include "ui/help_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kelpmark::ui {
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+HelpWindow::HelpWindow(QWidget* home)
+    : QDialog(home), home_(home), browser_(new QTextBrowser(this)) {
   setWindowTitle(QStringLiteral("Справка"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   resize(560, 520);
@@ -55,6 +60,17 @@ void HelpWindow::changeEvent(QEvent* event) {
 }
 
 void HelpWindow::showTopic(int topic) {
+  // A modal window blocks every window but its own children: help becomes one of
+  // them while it is open, and belongs to the main window otherwise.
+  // Message boxes live only as long as their question, so help never joins one.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == this || qobject_cast<QMessageBox*>(modal) != nullptr) modal = nullptr;
+  QWidget* owner = modal != nullptr ? modal : home_.data();
+  QWidget* active = QApplication::activeWindow();
+  const QPointer<QWidget> back = modal != nullptr ? modal : active != this ? active : returnTo_.data();
+  returnTo_ = nullptr;
+  if (owner != nullptr && parentWidget() != owner) setParent(owner, windowFlags());
+  returnTo_ = back;
   applyPageColours();
   QString page = QStringLiteral("topic_%1.html").arg(topic);
   if (!QFile::exists(QStringLiteral(":/help/") + page)) page = QStringLiteral("index.html");
@@ -63,9 +79,37 @@ void HelpWindow::showTopic(int topic) {
   } else {
     browser_->setHtml(QStringLiteral("<h2>Справка</h2><p>Страница справки не найдена.</p>"));
   }
+  if (!isVisible()) placeBeside(back != nullptr ? back.data() : owner);
   show();
   raise();
   activateWindow();
+}
+
+void HelpWindow::placeBeside(const QWidget* window) {
+  // Beside the window help is about, when the screen has room for both;
+  // otherwise where the toolkit puts a dialog, over the middle of its parent.
+  if (window == nullptr || window->screen() == nullptr) return;
+  const QRect area = window->screen()->availableGeometry();
+  const QRect next = window->frameGeometry();
+  const QSize size = frameGeometry().size().expandedTo(this->size());
+  const int y = std::clamp(next.top(), area.top(), std::max(area.top(), area.bottom() - size.height()));
+  const int gap = 8;
+  if (next.right() + gap + size.width() <= area.right())
+    move(next.right() + gap, y);
+  else if (next.left() - gap - size.width() >= area.left())
+    move(next.left() - gap - size.width(), y);
+  else
+    setAttribute(Qt::WA_Moved, false);
+}
+
+void HelpWindow::hideEvent(QHideEvent* event) {
+  QDialog::hideEvent(event);
+  // The window help was opened from gets the keyboard back.
+  if (returnTo_ && returnTo_->isVisible()) {
+    returnTo_->raise();
+    returnTo_->activateWindow();
+  }
+  returnTo_ = nullptr;
 }
 
 QString HelpWindow::currentPage() const { return browser_->source().fileName(); }

@@ -1,6 +1,9 @@
 #pragma once
 // The game's own help viewer: one page per topic number, built into the program.
+// It opens above whatever window of the game is active, modal windows included,
+// and gives that window back when it closes.
 #include <QDialog>
+#include <QPointer>
 
 class QTextBrowser;
 
@@ -9,7 +12,8 @@ namespace kelpmark::ui {
 class HelpWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit HelpWindow(QWidget* parent = nullptr);
+  // home: the window help belongs to while no modal window is open.
+  explicit HelpWindow(QWidget* home);
   // Shows the page of a topic (10 main window, 20 buildings, 30 personnel,
   // 40 reports, 50 actions, 100 welcome); an unknown topic shows the contents.
   void showTopic(int topic);
@@ -17,11 +21,15 @@ class HelpWindow : public QDialog {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   // The pages' colours, chosen for the theme's page background.
   void applyPageColours();
+  void placeBeside(const QWidget* window);
 
+  QPointer<QWidget> home_;
+  QPointer<QWidget> returnTo_;
   QTextBrowser* browser_;
 };
 

@@ -88,9 +88,12 @@ void MainWindow::buildLeftColumn(QWidget* central) {
   auto* background = new QSvgWidget(QStringLiteral(":/art/background.svg"), central);
   background->setGeometry(0, 0, 267, 400);
 
-  ShadowLabel* time = makeLabel(MainLabel::TimeLbl, central, 4, 4, 255, 16);
+  // The clock ends where the chart's frame begins, and long day names are drawn
+  // narrower rather than cut off under it.
+  ShadowLabel* time = makeLabel(MainLabel::TimeLbl, central, 4, 4, 251, 16);
   time->setFont(arialPx(15, true));
   time->setBold(true);
+  time->setShrinkToFit(true);
   time->setAlignment(Qt::AlignCenter);
   time->setClickable(true);
   time->setToolTip(QStringLiteral("Щелчок останавливает игру"));

@@ -36,7 +36,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // Runs one event of the game (a click, a menu item, a tick) and shows its result.
-  void runCommand(const std::function<void()>& command);
+  // Its boxes open over the window the player acted in (this one by default).
+  void runCommand(const std::function<void()>& command, QWidget* actingWindow = nullptr);
   // Brings every control up to the game's state.
   void syncFromGame();
   // One tick of the game timer, as the timer delivers it.

@@ -24,9 +24,12 @@ MainWindow::~MainWindow() {
   if (cursorOverridden_) QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::runCommand(const std::function<void()>& command) {
+void MainWindow::runCommand(const std::function<void()>& command, QWidget* actingWindow) {
   if (program_.ended) return;
-  program_.run(command);
+  {
+    QtViewPort::ActingWindow acting(view_, actingWindow != nullptr ? actingWindow : this);
+    program_.run(command);
+  }
   syncFromGame();
   emit gameChanged();
 }

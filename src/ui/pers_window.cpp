@@ -79,7 +79,7 @@ void PersWindow::syncFromGame() {
   salary_->setCaption(QString::fromStdString(f.SalaryLbl.caption));
   praise_->setEnabled(f.WokrersBtnEnabled);
   fire_->setEnabled(f.FireBtnEnabled);
-  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromStdString(f.Status[i]));
+  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setCaption(QString::fromStdString(f.Status[i]));
   followVisibility(f.visible);
 }
 

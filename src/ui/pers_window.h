@@ -30,7 +30,7 @@ class PersWindow : public SecondaryWindow {
   widgets::ShadowLabel* salary_;
   widgets::GradientButton* praise_;
   widgets::GradientButton* fire_;
-  std::vector<QLabel*> status_;
+  std::vector<widgets::ShadowLabel*> status_;
 };
 
 }  // namespace kelpmark::ui

@@ -9,6 +9,7 @@
 
 #include "model/view_port.h"
 
+class QMessageBox;
 
 namespace kelpmark::ui {
 
@@ -20,13 +21,31 @@ class QtViewPort : public QObject, public ViewPort {
  public:
   explicit QtViewPort(QObject* parent = nullptr);
 
-  // The window message boxes are centred on; the handlers of the modal windows.
+  // The main window: boxes go over it when no other window of the game is acting.
   void setParentWindow(QWidget* w) { parent_ = w; }
   void setModalHandlers(std::function<void()> reports, std::function<void()> welcome) {
     showReports_ = std::move(reports);
     showWelcome_ = std::move(welcome);
   }
   void setHelpHandler(std::function<void(int)> help) { help_ = std::move(help); }
+  // Runs before any box or modal window opens: what the game has already shown
+  // must be on the screen under it.
+  void setBeforeModal(std::function<void()> f) { beforeModal_ = std::move(f); }
+
+  // The window the player is acting in while a command runs; its boxes open over it.
+  class ActingWindow {
+   public:
+    ActingWindow(QtViewPort& port, QWidget* window) : port_(port), previous_(port.acting_) {
+      port_.acting_ = window;
+    }
+    ~ActingWindow() { port_.acting_ = previous_; }
+    ActingWindow(const ActingWindow&) = delete;
+    ActingWindow& operator=(const ActingWindow&) = delete;
+
+   private:
+    QtViewPort& port_;
+    QPointer<QWidget> previous_;
+  };
 
   void message(const std::string& text) override;
   void error(const std::string& text) override;
@@ -40,6 +59,10 @@ class QtViewPort : public QObject, public ViewPort {
   bool modalOpen() const { return modalDepth_ > 0; }
   bool endRequested() const { return endRequested_; }
 
+  // The window a box opens over: an open modal window, else the window the
+  // player acts in, else the main window.
+  QWidget* boxOwner() const;
+
  signals:
   // A modal dialog opened (true) or the last one closed (false).
   void modalStateChanged(bool open);
@@ -47,10 +70,14 @@ class QtViewPort : public QObject, public ViewPort {
 
  private:
   class ModalScope;
+  int runBox(QMessageBox& box);
+
   QPointer<QWidget> parent_;
+  QPointer<QWidget> acting_;
   std::function<void()> showReports_;
   std::function<void()> showWelcome_;
   std::function<void(int)> help_;
+  std::function<void()> beforeModal_;
   int modalDepth_ = 0;
   bool endRequested_ = false;
 };

@@ -67,6 +67,11 @@ void ReportWindow::keyPressEvent(QKeyEvent* event) {
     emit helpRequested(40);
     return;
   }
+  // "Ok" is the window's default button.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
   QDialog::keyPressEvent(event);
 }
 

@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QSignalBlocker>
 
 #include "ui/main_window.h"
@@ -36,7 +35,7 @@ SecondaryWindow::SecondaryWindow(MainWindow& main, const QString& title, int wid
   setDialogBackground(this);
 }
 
-void SecondaryWindow::run(const std::function<void()>& command) { main_.runCommand(command); }
+void SecondaryWindow::run(const std::function<void()>& command) { main_.runCommand(command, this); }
 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
   // Hidden, never destroyed: the game closes it and the next sync hides it.
@@ -58,10 +57,10 @@ void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
 
 void SecondaryWindow::followVisibility(bool visible) {
   if (visible && !isVisible()) {
-    // Centred on the screen, as the game's dialogs are.
-    if (const QScreen* s = main_.screen()) move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     show();
     raise();
+    activateWindow();
   } else if (!visible && isVisible()) {
     hide();
   }
@@ -142,25 +141,33 @@ QLabel* SecondaryWindow::headerPanel(int x, int y, int w, int h) {
   return header;
 }
 
-std::vector<QLabel*> SecondaryWindow::statusBar(int y, int width, std::initializer_list<int> panels) {
+std::vector<widgets::ShadowLabel*> SecondaryWindow::statusBar(int y, int width,
+                                                              std::initializer_list<int> panels) {
   auto* bar = new QFrame(this);
   bar->setGeometry(0, y, width, 24);
   auto* layout = new QHBoxLayout(bar);
   layout->setContentsMargins(2, 2, 2, 2);
   layout->setSpacing(2);
-  std::vector<QLabel*> labels;
+  std::vector<widgets::ShadowLabel*> labels;
   size_t index = 0;
   for (int w : panels) {
-    auto* l = new QLabel(bar);
+    auto* panel = new QFrame(bar);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setMinimumWidth(w - 2);
+    auto* inside = new QHBoxLayout(panel);
+    inside->setContentsMargins(3, 1, 2, 1);
+    // Lime text without a shadow; a text too long for the whole bar is drawn
+    // narrower rather than cut off.
+    auto* l = new widgets::ShadowLabel(panel);
     l->setFont(arialPx(12));
-    l->setFrameShape(QFrame::Panel);
-    l->setFrameShadow(QFrame::Sunken);
-    l->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; padding-left: 2px; }"));
-    // The panels keep their widths; the last one takes the rest of the bar.
+    l->setShadowVisible(false);
+    l->setShrinkToFit(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setMinimumWidth(1);
+    inside->addWidget(l);
     const bool last = ++index == panels.size();
-    l->setMinimumWidth(w - 2);
-    if (!last) l->setMaximumWidth(w - 2);
-    layout->addWidget(l, last ? 1 : 0);
+    layout->addWidget(panel, last ? 1 : 0);
     labels.push_back(l);
   }
   return labels;

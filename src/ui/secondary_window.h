@@ -62,7 +62,9 @@ class SecondaryWindow : public QDialog {
                                   bool olive = false);
   QFrame* cardPanel(int x, int y, int w, int h);
   QLabel* headerPanel(int x, int y, int w, int h);
-  std::vector<QLabel*> statusBar(int y, int width, std::initializer_list<int> panels);
+  // A status bar of sunken panels at least as wide as given; a panel grows to
+  // show its whole text, and the last one takes the rest of the bar.
+  std::vector<widgets::ShadowLabel*> statusBar(int y, int width, std::initializer_list<int> panels);
   static void setComboIndex(QComboBox* box, int index);
   static void setListEntries(QListWidget* list, const std::vector<std::string>& texts, int selected);
 

@@ -1,6 +1,8 @@
 #include "ui/window_look.h"
 
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
 
 namespace kelpmark::ui {
@@ -35,5 +37,16 @@ void setBackground(QWidget* w, const QColor& c) {
 
 void setMainBackground(QWidget* w) { setBackground(w, kMainBackground); }
 void setDialogBackground(QWidget* w) { setBackground(w, kDialogBackground); }
+
+void centreOnScreen(QWidget* w) {
+  const QScreen* screen = w->screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  // Before its first showing a window knows no frame; its size stands for it.
+  const QRect frame = w->frameGeometry();
+  const QSize size = frame.size().expandedTo(w->size());
+  const QRect area = screen->availableGeometry();
+  w->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
 
 }  // namespace kelpmark::ui

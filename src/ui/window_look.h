@@ -20,4 +20,7 @@ QFont statusFont();
 void setMainBackground(QWidget* w);
 void setDialogBackground(QWidget* w);
 
+// Puts a top-level window, its frame included, in the middle of its screen.
+void centreOnScreen(QWidget* w);
+
 }  // namespace kelpmark::ui

@@ -90,26 +90,36 @@ void DotMatrixTicker::paintEvent(QPaintEvent*) {
   const qreal dpr = devicePixelRatioF();
   const int w = std::max(1, static_cast<int>(std::lround(width() * dpr)));
   const int h = std::max(1, static_cast<int>(std::lround(height() * dpr)));
-  const int k = std::max(1, std::min(w / kDesignWidth, h / kDesignHeight));
+
+  // Device pixels per design pixel. At a fractional scale each dot starts on
+  // the device pixel nearest its scaled place and is round(scale) pixels wide,
+  // so the matrix fills the frame and every dot is a crisp square; the gaps
+  // then differ by at most one pixel.
+  const double scale = std::max(1.0, std::min(double(w) / kDesignWidth, double(h) / kDesignHeight));
+  const int dot = std::max(1, static_cast<int>(std::floor(scale + 0.5)));
+  const auto place = [scale](int design) { return static_cast<int>(std::floor(design * scale + 0.5)); };
+  const int left = (w - place(kDesignWidth)) / 2;
+  const int top = (h - place(kDesignHeight)) / 2;
 
   QImage image(w, h, QImage::Format_RGB32);
   image.fill(kBackground);
 
-  // Raised border, k device pixels wide: light on the top and left, dark on the
-  // bottom and right.
+  // Raised border: light on the top and left, dark on the bottom and right.
+  const int k = dot;
   fillRect(image, 0, 0, w, k, kBorderLight);
   fillRect(image, 0, 0, k, h, kBorderLight);
   fillRect(image, 0, h - k, w, k, kBorderDark);
   fillRect(image, w - k, k, k, h - k, kBorderDark);
 
-  const int x0 = (w - kFieldWidth * k) / 2;
-  const int y0 = (h - kFieldHeight * k) / 2;
+  // The dot field lies centred in the design frame, one design pixel per dot and gap.
+  const int fieldLeft = (kDesignWidth - kFieldWidth) / 2;
+  const int fieldTop = (kDesignHeight - kFieldHeight) / 2;
   for (int col = 0; col < kVisibleColumns; ++col) {
     const std::uint8_t bits = visibleColumn(col);
-    const int x = x0 + 2 * k * col;
+    const int x = left + place(fieldLeft + 2 * col);
     for (int row = 0; row < kRows; ++row) {
       const QRgb colour = (bits & (1u << row)) != 0 ? kLitDot : kUnlitDot;
-      fillRect(image, x, y0 + 2 * k * row, k, k, colour);
+      fillRect(image, x, top + place(fieldTop + 2 * row), dot, dot, colour);
     }
   }
 

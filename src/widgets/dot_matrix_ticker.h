@@ -19,9 +19,9 @@ namespace kelpmark::widgets {
 // A text shorter than the display is padded with dark columns to the display's
 // width, so it runs off the left edge and comes back in from the right.
 //
-// At 217 x 21 (the design size) every dot is one pixel. A larger widget draws
-// every dot, gap and the border with the largest whole number of device pixels
-// that fits, so the matrix stays crisp on high-density screens.
+// At 217 x 21 (the design size) every dot is one pixel. On a scaled screen, or in
+// a larger widget, the matrix grows with it to fill the frame, every dot a square
+// of whole device pixels (two at a scale of 1.5 and 2, with gaps of one and two).
 class DotMatrixTicker : public QWidget {
   Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
 #include <array>
@@ -72,6 +73,15 @@ QSize GradientButton::sizeHint() const {
 QSize GradientButton::minimumSizeHint() const {
   const QFontMetrics fm(font());
   return {fm.horizontalAdvance(text()) + 8, kDesignHeight};
+}
+
+void GradientButton::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void GradientButton::paintEvent(QPaintEvent*) {

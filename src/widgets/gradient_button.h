@@ -10,7 +10,8 @@ namespace kelpmark::widgets {
 //
 // Pressed, the gradient turns upside down and the caption moves one pixel down
 // and right; keyboard focus draws a dotted navy rectangle inside the edge; the
-// mouse over the button lightens it a little. A disabled button is drawn in one
+// mouse over the button lightens it a little. Space, Return and Enter press a
+// button that has the keyboard focus. A disabled button is drawn in one
 // of two tones, olive or red, with an engraved caption.
 class GradientButton : public QAbstractButton {
   Q_OBJECT
@@ -31,6 +32,7 @@ class GradientButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   DisabledStyle disabledStyle_ = DisabledStyle::Red;

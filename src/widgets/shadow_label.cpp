@@ -57,9 +57,34 @@ void ShadowLabel::refresh() {
   const QString text = expand(format_, caption_);
   if (text == display_) return;
   display_ = text;
+  fit();
   updateGeometry();
   update();
   notifyAccessibleValueChanged(this, display_);
+}
+
+void ShadowLabel::setShrinkToFit(bool on) {
+  if (on == shrinkToFit_) return;
+  shrinkToFit_ = on;
+  fit();
+  update();
+}
+
+void ShadowLabel::fit() {
+  fitStretch_ = 100;
+  if (!shrinkToFit_ || wordWrap_ || display_.isEmpty()) return;
+  // One pixel of the width belongs to the shadow.
+  const int room = width() - 1;
+  QFont f = naturalFont();
+  while (fitStretch_ > 50 && QFontMetrics(f).horizontalAdvance(display_) > room) {
+    fitStretch_ -= 2;
+    f.setStretch(fitStretch_);
+  }
+}
+
+void ShadowLabel::resizeEvent(QResizeEvent* event) {
+  fit();
+  QWidget::resizeEvent(event);
 }
 
 void ShadowLabel::setTextColor(const QColor& color) {
@@ -84,6 +109,7 @@ void ShadowLabel::setWordWrap(bool on) {
 void ShadowLabel::setBold(bool on) {
   if (on == bold_) return;
   bold_ = on;
+  fit();
   updateGeometry();
   update();
 }
@@ -100,10 +126,22 @@ void ShadowLabel::setClickable(bool on) {
   update();
 }
 
-QFont ShadowLabel::drawFont() const {
+QFont ShadowLabel::naturalFont() const {
   QFont f = font();
   if (bold_) f.setBold(true);
   return f;
+}
+
+QFont ShadowLabel::drawFont() const {
+  QFont f = naturalFont();
+  if (fitStretch_ != 100) f.setStretch(fitStretch_);
+  return f;
+}
+
+void ShadowLabel::setShadowVisible(bool on) {
+  if (on == shadow_) return;
+  shadow_ = on;
+  update();
 }
 
 int ShadowLabel::textFlags() const {
@@ -116,7 +154,7 @@ int ShadowLabel::textFlags() const {
 }
 
 QSize ShadowLabel::sizeHint() const {
-  const QFontMetrics fm(drawFont());
+  const QFontMetrics fm(naturalFont());
   // One extra pixel each way for the shadow.
   return {fm.horizontalAdvance(display_) + 1, fm.height() + 1};
 }
@@ -141,8 +179,10 @@ void ShadowLabel::paintEvent(QPaintEvent*) {
   QRect area = rect().adjusted(0, 0, -1, -1);
   if (pressed_) area.translate(1, 1);
   const int flags = textFlags();
-  painter.setPen(Qt::black);
-  painter.drawText(area.translated(1, 1), flags, display_);
+  if (shadow_) {
+    painter.setPen(Qt::black);
+    painter.drawText(area.translated(1, 1), flags, display_);
+  }
   QColor color = textColor_;
   if (clickable_ && hovered_) {
     // A third of the way towards white: lime becomes a lighter green.
@@ -192,6 +232,7 @@ void ShadowLabel::leaveEvent(QEvent* event) {
 
 void ShadowLabel::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
+    fit();
     updateGeometry();
     update();
   }

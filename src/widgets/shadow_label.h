@@ -42,6 +42,16 @@ class ShadowLabel : public QWidget {
   bool isBold() const { return bold_; }
   void setClickable(bool on);
   bool isClickable() const { return clickable_; }
+  // A one-line text wider than the label is drawn narrower (the font's stretch
+  // lowered, down to half) so that it stays whole.
+  void setShrinkToFit(bool on);
+  // The stretch the text is drawn with, in percent (100 when it fits as it is).
+  int fittedStretch() const { return fitStretch_; }
+  // Without the shadow the label draws its text alone.
+  void setShadowVisible(bool on);
+  bool shadowVisible() const { return shadow_; }
+  // The font the text is drawn with (bold and fitted as set).
+  QFont drawFont() const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -58,9 +68,11 @@ class ShadowLabel : public QWidget {
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  QFont drawFont() const;
+  void fit();
+  QFont naturalFont() const;
   int textFlags() const;
   void refresh();
 
@@ -72,6 +84,9 @@ class ShadowLabel : public QWidget {
   bool wordWrap_ = false;
   bool bold_ = false;
   bool clickable_ = false;
+  bool shrinkToFit_ = false;
+  bool shadow_ = true;
+  int fitStretch_ = 100;
   bool hovered_ = false;
   bool pressed_ = false;
 };

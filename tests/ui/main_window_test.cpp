@@ -5,15 +5,21 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
+#include <cstdlib>
 
 #include "commands/program.h"
 #include "model/save_file.h"
 #include "ui/game_ui.h"
+#include "ui/help_window.h"
 #include "ui/lamp_widget.h"
 #include "ui/main_window.h"
 #include "ui/qt_view_port.h"
 #include "ui/quantity_spin_box.h"
+#include "ui/report_window.h"
+#include "ui/welcome_window.h"
 #include "ui_test_support.h"
 #include "widgets/dot_matrix_ticker.h"
 #include "widgets/gradient_button.h"
@@ -30,6 +36,13 @@ class MainWindowTest : public QObject {
   std::unique_ptr<QTemporaryDir> dir_;
 
   QString text(MainLabel l) { return game_->mainWindow().label(l)->displayText(); }
+  static bool near(QPoint offset) { return std::abs(offset.x()) <= 2 && std::abs(offset.y()) <= 2; }
+  static QStringList buttonTexts(QMessageBox* box) {
+    QStringList texts;
+    for (QAbstractButton* b : box->buttons()) texts << b->text();
+    texts.sort();
+    return texts;
+  }
   TMainForm& form() { return game_->program().mainForm; }
   void startGame() {
     QTest::keyClick(&game_->mainWindow(), Qt::Key_F2);
@@ -196,6 +209,140 @@ class MainWindowTest : public QObject {
     QCOMPARE(answerer.texts.value(0), QStringLiteral("Загрузить предыдущую игру?"));
     QCOMPARE(text(MainLabel::MoneyLbl), QStringLiteral("Денег:  $4321"));
     QCOMPARE(form().SpeedLevel, 2);
+  }
+
+  // Each window carries exactly its own caption as the window manager sees it;
+  // the boxes speak Russian and open over the window the player acted in.
+  void captionsPlacementAndRussianButtons() {
+    MainWindow& w = game_->mainWindow();
+    QVERIFY(near(uitest::offCentre(&w)));
+    if (uitest::onX11()) QCOMPARE(uitest::windowManagerTitle(&w), QStringLiteral("Kelpmark"));
+    startGame();
+    uitest::BoxAnswerer answerer;
+    QStringList titles, buttons;
+    bool overMain = false;
+    answerer.onBox([&](QMessageBox* box) {
+      titles << (uitest::onX11() ? uitest::windowManagerTitle(box) : box->windowTitle());
+      buttons << buttonTexts(box).join(u'/');
+      overMain = uitest::standsOver(box, &w);
+      if (buttons.size() == 2) uitest::saveScreenScreenshot(box, "question-box");
+    });
+    // A refused hire: a plain error with the application's title.
+    QTest::mouseClick(w.button(MainButton::SalerBtn), Qt::LeftButton);
+    QCOMPARE(titles.value(0), QStringLiteral("Vorlent Kelpmark"));
+    QCOMPARE(buttons.value(0), QStringLiteral("ОК"));
+    QVERIFY(overMain);
+    // The exit question from the menu, answered Cancel.
+    answerer.queue(QMessageBox::Cancel);
+    QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("Игра"), QStringLiteral("Выход")));
+    QTRY_COMPARE(answerer.texts.size(), 2);
+    QCOMPARE(answerer.texts.value(1), QStringLiteral("Сохранить текущую игру?"));
+    QCOMPARE(titles.value(1), QStringLiteral("Подтверждение"));
+    QCOMPARE(buttons.value(1), QStringLiteral("Да/Нет/Отмена"));
+    QVERIFY(w.isVisible());
+  }
+
+  // The game as a player starts it: its window's caption is its own.
+  void startedGameCarriesItsOwnCaption() {
+    const QString game = qEnvironmentVariable("KELPMARK_GAME");
+    if (game.isEmpty()) QSKIP("the game is not built");
+    if (!uitest::onX11()) QSKIP("needs an X display");
+    QProcess gameProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", dir_->filePath("data"));
+    env.insert("HOME", dir_->path());
+    gameProcess.setProcessEnvironment(env);
+    gameProcess.start(game, {});
+    QVERIFY(gameProcess.waitForStarted());
+    QString tree;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+          QProcess xwininfo;
+          xwininfo.start("xwininfo", {"-root", "-tree"});
+          xwininfo.waitForFinished(5000);
+          tree = QString::fromUtf8(xwininfo.readAllStandardOutput());
+          return tree.contains(QStringLiteral("Kelpmark"));
+        }(),
+        10000);
+    gameProcess.kill();
+    gameProcess.waitForFinished();
+    QVERIFY2(tree.contains(QStringLiteral("\"Kelpmark\"")), qPrintable(tree));
+    QVERIFY2(!tree.contains(QStringLiteral("Vorlent")), qPrintable(tree));
+  }
+
+  // Help opened over the About box can be used, and closing it gives the box back.
+  void helpOverTheAboutBox() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    WelcomeWindow& welcome = game_->welcomeWindow();
+    HelpWindow& help = game_->helpWindow();
+    auto* browser = help.findChild<QTextBrowser*>();
+    bool done = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &welcome; }, [&](QWidget*) {
+      QVERIFY(uitest::waitActive(&welcome));
+      QVERIFY(near(uitest::offCentre(&welcome)));
+      if (uitest::onX11()) QCOMPARE(uitest::windowManagerTitle(&welcome), QStringLiteral("Welcome!"));
+      QVERIFY(uitest::pressKey(Qt::Key_F1));
+      QVERIFY(uitest::waitActive(&help));
+      QCOMPARE(help.currentPage(), QStringLiteral("topic_100.html"));
+      // Its links and its buttons work by mouse, its page scrolls by keys.
+      QVERIFY(uitest::clickLink(browser, QStringLiteral("index.html")));
+      QTRY_COMPARE(help.currentPage(), QStringLiteral("index.html"));
+      QVERIFY(uitest::clickLink(browser, QStringLiteral("topic_10.html")));
+      QTRY_COMPARE(help.currentPage(), QStringLiteral("topic_10.html"));
+      browser->setFocus();
+      QVERIFY(uitest::pressKey(Qt::Key_PageDown));
+      QVERIFY(browser->verticalScrollBar()->value() > 0);
+      uitest::saveScreenScreenshot(&help, "help-over-welcome");
+      QTest::mouseClick(uitest::buttonWithText(&help, QStringLiteral("Закрыть")), Qt::LeftButton);
+      QVERIFY(!help.isVisible());
+      QVERIFY(uitest::waitActive(&welcome));
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      done = true;
+    });
+    QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("?"), QStringLiteral("About...")));
+    QVERIFY(done);
+    QVERIFY(!welcome.isVisible());
+  }
+
+  // Whatever a step has already shown is on the screen under the box it opens.
+  void boxesOpenOverAnUpToDateMainWindow() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    // The reports window pauses: the lamps go out before it opens; Return closes it.
+    QTest::keyClick(&w, Qt::Key_5, Qt::AltModifier);
+    QTRY_VERIFY(w.button(MainButton::StatsBtn)->isEnabled());
+    QTest::keyClick(&w, Qt::Key_3, Qt::AltModifier);
+    bool lampsOut = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->reportWindow(); }, [&](QWidget* m) {
+      lampsOut = !w.lamp(1)->isLit() && !w.lamp(2)->isLit() && !w.lamp(3)->isLit();
+      QVERIFY(near(uitest::offCentre(m)));
+      if (uitest::onX11()) QCOMPARE(uitest::windowManagerTitle(m), QStringLiteral("Отчеты"));
+      QVERIFY(uitest::waitActive(m));
+      QVERIFY(uitest::pressKey(Qt::Key_Return));
+    });
+    QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
+    QVERIFY(lampsOut);
+    QVERIFY(!game_->reportWindow().isVisible());
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(w.lamp(3)->isLit());
+    QCOMPARE(form().SpeedLevel, 3);
+
+    // The halving question at midnight shows the money after the day's upkeep.
+    QTest::mouseClick(w.button(MainButton::StorageBtn), Qt::LeftButton);
+    QTest::keyClick(&w, Qt::Key_5, Qt::AltModifier);
+    QTRY_VERIFY(game_->program().game.values.clock.CurrentHour == 8);
+    game_->program().game.corp().LastMonthValue = Currency::fromUnits(1000000);
+    uitest::BoxAnswerer answerer;
+    answerer.queue(QMessageBox::Yes);
+    QString shown, state;
+    answerer.onBox([&](QMessageBox*) {
+      shown = text(MainLabel::MoneyLbl);
+      state = QString::fromStdString(form().label(MainLabel::MoneyLbl).text());
+      uitest::saveScreenScreenshot(&w, "main-under-halving-question");
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(answerer.texts.size(), 1, 10000);
+    QCOMPARE(shown, state);
   }
 
   void fewDaysOfTrading() {

@@ -315,6 +315,96 @@ class SecondaryWindowsTest : public QObject {
     help.close();
   }
 
+  // Help over the reports window, by F1 and by its button: usable, and closing it
+  // gives the reports window back.
+  void helpOverReports() {
+    MainWindow& w = game_->mainWindow();
+    ReportWindow& reports = game_->reportWindow();
+    HelpWindow& help = game_->helpWindow();
+    auto* browser = help.findChild<QTextBrowser*>();
+    bool done = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &reports; }, [&](QWidget*) {
+      QVERIFY(uitest::waitActive(&reports));
+      QVERIFY(uitest::pressKey(Qt::Key_F1));
+      QVERIFY(uitest::waitActive(&help));
+      QCOMPARE(help.currentPage(), QStringLiteral("topic_40.html"));
+      QVERIFY(uitest::clickLink(browser, QStringLiteral("index.html")));
+      QTRY_COMPARE(help.currentPage(), QStringLiteral("index.html"));
+      QVERIFY(uitest::saveScreenScreenshot(&help, "help-over-reports"));
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      QVERIFY(!help.isVisible());
+      QVERIFY(uitest::waitActive(&reports));
+      QTest::mouseClick(uitest::buttonWithText(&reports, QStringLiteral("Help")), Qt::LeftButton);
+      QVERIFY(uitest::waitActive(&help));
+      QCOMPARE(help.currentPage(), QStringLiteral("topic_40.html"));
+      QTest::mouseClick(uitest::buttonWithText(&help, QStringLiteral("Закрыть")), Qt::LeftButton);
+      QVERIFY(uitest::waitActive(&reports));
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      done = true;
+    });
+    QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
+    QVERIFY(done);
+    QVERIFY(!reports.isVisible());
+  }
+
+  // A question opens over the window the player acted in.
+  void questionOverTheActingWindow() {
+    MainWindow& w = game_->mainWindow();
+    BuildWindow& build = game_->buildWindow();
+    QTest::mouseClick(w.button(MainButton::BuildingsBtn), Qt::LeftButton);
+    QVERIFY(uitest::waitActive(&build));
+    auto* list = build.findChild<QListWidget*>();
+    auto* box = build.findChild<QComboBox*>();
+    box->setFocus();
+    QVERIFY(uitest::pressKey(Qt::Key_Down));  // storage buildings
+    QCOMPARE(list->count(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(0)).center());
+    uitest::BoxAnswerer answerer;
+    answerer.queue(QMessageBox::No);
+    bool over = false;
+    answerer.onBox([&](QMessageBox* b) {
+      over = uitest::standsOver(b, &build);
+      uitest::saveScreenScreenshot(b, "question-over-buildings");
+    });
+    QTest::mouseClick(uitest::buttonWithText(&build, QStringLiteral("Продать")), Qt::LeftButton);
+    QCOMPARE(answerer.texts.value(0), QStringLiteral("Удалить выбранную постройку?"));
+    QVERIFY(over);
+    QCOMPARE(game_->program().game.corp().Stores.count(), 1);
+  }
+
+  // Long figures are readable whole at the default font: the clock before the
+  // chart's frame, the status bars, the cards.
+  void textsAreReadableWhole() {
+    Program& p = game_->program();
+    MainWindow& w = game_->mainWindow();
+    p.mainForm.label(MainLabel::TimeLbl).caption = "15.01.2001, Понедельник. 18:10:00";
+    w.syncFromGame();
+    QVERIFY(w.label(MainLabel::TimeLbl)->geometry().right() < w.chart()->geometry().left());
+    QVERIFY2(uitest::clippedTexts(&w).isEmpty(), qPrintable(uitest::clippedTexts(&w).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock"));
+
+    w.runCommand([&p] { p.persForm.FormShow(); p.persForm.choose(2); });
+    p.persForm.Status = {"Всего: 310", "Расходы: $23265.75", "Средняя з/п $75.0226",
+                         "Опыт/настроение: 100/100"};
+    game_->persWindow().syncFromGame();
+    QCoreApplication::processEvents();  // the status bar lays itself out anew
+    QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status"));
+
+    w.runCommand([&p] { p.buildForm.FormShow(); p.buildForm.choose(0); });
+    p.buildForm.Status = {"Всего: 1000", "Расходы: $123456.5", "Средний износ: 100%"};
+    game_->buildWindow().syncFromGame();
+    QCoreApplication::processEvents();
+    QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
+
+    w.runCommand([&p] { p.actionForm.FormShow(); });
+    for (int kind = 0; kind < 8; ++kind) {
+      w.runCommand([&p, kind] { p.actionForm.chooseCampaign(kind); });
+      QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
+    }
+  }
+
   void welcomeAndHelpWindows() {
     bool seen = false;
     grabModalOnce("welcome-window", &seen);

@@ -5,13 +5,27 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QProcess>
+#include <QScreen>
 #include <QString>
 #include <QStringList>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
+#include <QtTest>
 #include <QWidget>
+#include <cstdlib>
 #include <functional>
+
+#include "widgets/shadow_label.h"
 
 namespace kelpmark::uitest {
 
@@ -52,7 +66,7 @@ class BoxAnswerer : public QObject {
     if (button == nullptr) button = box->button(QMessageBox::Ok);
     if (button == nullptr) button = box->buttons().value(0);
     seen_ = nullptr;
-    if (button != nullptr) button->click();
+    if (button != nullptr) QTest::mouseClick(button, Qt::LeftButton);
   }
   QTimer timer_;
   QList<QMessageBox::StandardButton> answers_;
@@ -96,6 +110,144 @@ inline QList<QWidget*> walkAccessibleTree(QWidget* window, QStringList& faults) 
   return reached;
 }
 
+// Runs act once with the first modal window that match accepts, from inside the
+// nested event loop that window runs (as a player acts on an open window).
+inline void whenModalOpens(std::function<bool(QWidget*)> match, std::function<void(QWidget*)> act) {
+  auto* poll = new QTimer;
+  poll->setInterval(10);
+  QObject::connect(poll, &QTimer::timeout, [poll, match, act] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (w == nullptr || !w->isVisible() || !match(w)) return;
+    poll->stop();
+    poll->deleteLater();
+    act(w);
+    // A failed check leaves no window open for the test to hang on.
+    if (QTest::currentTestFailed() && w->isVisible()) w->close();
+  });
+  poll->start();
+}
+
+// Waits until a window has the keyboard (a window's own isActive() also holds
+// while only its transient parent is active).
+inline bool waitActive(QWidget* w, int timeoutMs = 5000) {
+  return QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }, timeoutMs);
+}
+
+// A key press as the player makes it: to the widget that has the keyboard focus.
+// (A window with nothing in it that takes the focus gets the key itself.)
+inline bool pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QWidget* target = QApplication::focusWidget();
+  if (target == nullptr) target = QApplication::activeWindow();
+  if (target == nullptr) return false;
+  QTest::keyClick(target, key, modifiers);
+  return true;
+}
+
+// Opens a menu of the menu bar and chooses an item, with the mouse. An item that
+// opens a modal window returns when that window has closed.
+inline bool chooseMenuItem(QMainWindow* w, const QString& menuTitle, const QString& itemText) {
+  const auto plain = [](QString t) { return t.remove(u'&'); };
+  QMenuBar* bar = w->menuBar();
+  for (QAction* m : bar->actions()) {
+    if (plain(m->text()) != menuTitle || m->menu() == nullptr) continue;
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(m).center());
+    QMenu* menu = m->menu();
+    if (!QTest::qWaitForWindowExposed(menu)) return false;
+    for (QAction* item : menu->actions()) {
+      if (plain(item->text()) != itemText) continue;
+      QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+      return true;
+    }
+  }
+  return false;
+}
+
+// The button of a window whose caption is text.
+inline QAbstractButton* buttonWithText(QWidget* window, const QString& text) {
+  for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
+    if (b->text() == text && b->isVisible()) return b;
+  return nullptr;
+}
+
+// Clicks, with the mouse, the first link of a text browser's page that leads to href.
+inline bool clickLink(QTextBrowser* browser, const QString& href) {
+  QTextDocument* doc = browser->document();
+  for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      if (!f.charFormat().isAnchor() || f.charFormat().anchorHref() != href) continue;
+      QTextCursor cursor(doc);
+      cursor.setPosition(f.position() + f.length() / 2);
+      browser->setTextCursor(cursor);
+      browser->ensureCursorVisible();
+      const QRect r = browser->cursorRect(cursor);
+      QTest::mouseClick(browser->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+      return true;
+    }
+  }
+  return false;
+}
+
+// The texts of a window's labels that do not fit their label: one-line labels
+// narrower than their text, wrapped labels shorter than their lines.
+inline QStringList clippedTexts(QWidget* window) {
+  QStringList clipped;
+  for (auto* l : window->findChildren<widgets::ShadowLabel*>()) {
+    if (!l->isVisibleTo(window) || l->displayText().isEmpty()) continue;
+    // A label that draws a long text narrower still counts as readable down to 80%.
+    const int need = QFontMetrics(l->drawFont()).horizontalAdvance(l->displayText()) + 1;
+    const bool fits = l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                    : need <= l->width() && l->fittedStretch() >= 80;
+    if (!fits) clipped << QStringLiteral("%1 (%2 > %3)").arg(l->displayText()).arg(need).arg(l->width());
+  }
+  for (auto* l : window->findChildren<QLabel*>())
+    if (l->isVisibleTo(window) && !l->text().isEmpty() && l->sizeHint().width() > l->width())
+      clipped << QStringLiteral("%1 (%2 > %3)").arg(l->text()).arg(l->sizeHint().width()).arg(l->width());
+  return clipped;
+}
+
+inline bool onX11() { return QGuiApplication::platformName() == QStringLiteral("xcb"); }
+
+// The title the window manager reads (_NET_WM_NAME), or a note why there is none.
+inline QString windowManagerTitle(QWidget* w) {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->window()->winId()),
+                                        QStringLiteral("_NET_WM_NAME")});
+  if (!xprop.waitForFinished(5000)) return QStringLiteral("<xprop did not run>");
+  const QString out = QString::fromUtf8(xprop.readAllStandardOutput());
+  const qsizetype first = out.indexOf(u'"');
+  const qsizetype last = out.lastIndexOf(u'"');
+  if (first < 0 || last <= first) return QStringLiteral("<no _NET_WM_NAME: %1>").arg(out.trimmed());
+  return out.mid(first + 1, last - first - 1);
+}
+
+// The window a window stands over (its transient parent, as the window manager
+// reads WM_TRANSIENT_FOR on X11).
+inline WId ownerWindowId(QWidget* w) {
+  if (!onX11()) return w->parentWidget() != nullptr ? w->parentWidget()->window()->winId() : 0;
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->window()->winId()),
+                                        QStringLiteral("WM_TRANSIENT_FOR")});
+  if (!xprop.waitForFinished(5000)) return 0;
+  const QString out = QString::fromUtf8(xprop.readAllStandardOutput());
+  const qsizetype hash = out.indexOf(QStringLiteral("# 0x"));
+  if (hash < 0) return 0;
+  return out.mid(hash + 4).trimmed().toULongLong(nullptr, 16);
+}
+
+// A box stands over the window it belongs to and roughly in its middle (Qt
+// leaves room for a frame it guesses when no window manager reports one).
+inline bool standsOver(QWidget* box, QWidget* owner) {
+  const QPoint off = box->frameGeometry().center() - owner->frameGeometry().center();
+  return ownerWindowId(box) == owner->window()->winId() && std::abs(off.x()) <= 12 &&
+         std::abs(off.y()) <= 42;
+}
+
+// How far a window's middle lies from its screen's middle, in pixels each way.
+inline QPoint offCentre(QWidget* w) {
+  return w->frameGeometry().center() - w->screen()->availableGeometry().center();
+}
+
 inline QString screenshotDir() {
   QString dir = qEnvironmentVariable("KELPMARK_SCREENSHOT_DIR");
   if (dir.isEmpty()) dir = QDir::tempPath() + QStringLiteral("/kelpmark-screenshots");
@@ -105,6 +257,21 @@ inline QString screenshotDir() {
 
 inline bool saveScreenshot(QWidget* w, const QString& name) {
   return w->grab().save(screenshotDir() + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+// The whole screen as the player sees it, windows stacked as they are (X11 only;
+// elsewhere the window alone).
+inline bool saveScreenScreenshot(QWidget* w, const QString& name) {
+  if (!onX11()) return saveScreenshot(w, name);
+  // Once every window has drawn itself; then the part of the screen they cover.
+  if (!QTest::qWaitForWindowExposed(w->window())) return false;
+  QTest::qWait(150);
+  QRect area;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible()) area |= top->frameGeometry();
+  area = area.adjusted(-8, -8, 8, 8).intersected(w->screen()->geometry());
+  const QPixmap shot = w->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+  return shot.save(screenshotDir() + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace kelpmark::uitest

@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
@@ -146,6 +147,7 @@ class WidgetsTest : public QObject {
   void tickerKeepsOrResetsPosition();
   void tickerTimerSteps200ms();
   void tickerDotGeometry();
+  void tickerFillsItsFrame();
 
   // XYPlot
   void visibleSlice();
@@ -445,6 +447,60 @@ void WidgetsTest::tickerDotGeometry() {
   QCOMPARE(image.pixel(28, 8), yellow);
   QCOMPARE(image.pixel(29, 9), yellow);
   QCOMPARE(image.pixel(30, 8), qRgb(0, 0, 0));
+}
+
+// On the screen's own scale (this runs at 1, and under 1.25, 1.5 and 2 from CTest):
+// the dots fill the frame, every dot a square of whole device pixels in one of
+// the ticker's colours, the gaps differing by at most a pixel.
+void WidgetsTest::tickerFillsItsFrame() {
+  const QRgb unlit = qRgb(94, 94, 0);
+  auto w = panel(kMainBackground, QSize(233, 37));
+  auto* ticker = new DotMatrixTicker(w.get());
+  ticker->setGeometry(8, 8, 217, 21);
+  ticker->setText(QString(21, u' '));
+  w->show();
+  QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+  const QPixmap shot = ticker->grab();
+  const QImage image = shot.toImage().convertToFormat(QImage::Format_RGB32);
+  const QList<QRgb> palette{qRgb(255, 255, 0), unlit, qRgb(0, 0, 0), qRgb(170, 44, 44), qRgb(64, 0, 0)};
+  int top = -1, bottom = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y) | 0xFF000000u;
+      QVERIFY2(palette.contains(p), qPrintable(QStringLiteral("blended pixel at %1,%2").arg(x).arg(y)));
+      if (p == unlit) {
+        if (top < 0) top = y;
+        bottom = y;
+      }
+    }
+  QVERIFY(top >= 0);
+  // The first row of dots: 105 runs of one width, the gaps within a pixel of each other.
+  QList<int> starts, widths;
+  for (int x = 0; x < image.width(); ++x) {
+    if ((image.pixel(x, top) | 0xFF000000u) != unlit) continue;
+    if (starts.isEmpty() || starts.last() + widths.last() != x) {
+      starts << x;
+      widths << 0;
+    }
+    ++widths.last();
+  }
+  QCOMPARE(starts.size(), DotMatrixTicker::kVisibleColumns);
+  QVERIFY(std::all_of(widths.begin(), widths.end(), [&](int d) { return d == widths.first(); }));
+  const int dot = widths.first();
+  QCOMPARE(bottom - top + 1 >= 7 * dot, true);
+  int minGap = image.width(), maxGap = 0;
+  for (qsizetype i = 1; i < starts.size(); ++i) {
+    const int gap = starts[i] - starts[i - 1] - dot;
+    minGap = std::min(minGap, gap);
+    maxGap = std::max(maxGap, gap);
+  }
+  QVERIFY(minGap >= 1 && maxGap - minGap <= 1);
+  const int spanX = starts.last() + dot - starts.first();
+  QVERIFY2(spanX * 100 >= image.width() * 90, qPrintable(QStringLiteral("%1 of %2").arg(spanX).arg(image.width())));
+  QVERIFY2((bottom - top + 1) * 100 >= image.height() * 55,
+           qPrintable(QStringLiteral("%1 of %2").arg(bottom - top + 1).arg(image.height())));
+  ticker->setText(QStringLiteral("Рынок растёт! PRICE UP"));
+  saveShot(*w, QStringLiteral("ticker_scale_%1").arg(qRound(shot.devicePixelRatio() * 100)));
 }
 
 // --- XYPlot ---------------------------------------------------------------------------
