@@ -27,6 +27,7 @@ int runGame() {
     std::fprintf(stderr, "%s\n", kSaveInUseMessage);
     QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
                     QString::fromUtf8(kSaveInUseMessage), QMessageBox::Ok);
+    setRussianButtonTexts(box);
     box.exec();
     return 1;
   }

@@ -11,9 +11,6 @@ namespace kelpmark::ui {
 const char* const kApplicationTitle = "Vorlent Kelpmark";
 const char* const kMakerWebAddress = "https://kelpmark.example.org/";
 
-namespace {
-
-// The game speaks Russian whatever translations the system has.
 void setRussianButtonTexts(QMessageBox& box) {
   const struct {
     QMessageBox::StandardButton button;
@@ -25,8 +22,6 @@ void setRussianButtonTexts(QMessageBox& box) {
   for (const auto& t : texts)
     if (QAbstractButton* b = box.button(t.button)) b->setText(QString::fromUtf8(t.text));
 }
-
-}  // namespace
 
 class QtViewPort::ModalScope {
  public:

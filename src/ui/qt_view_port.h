@@ -16,6 +16,10 @@ namespace kelpmark::ui {
 extern const char* const kApplicationTitle;
 extern const char* const kMakerWebAddress;
 
+// The game speaks Russian whatever translations the system has: "ОК", "Да",
+// "Нет", "Отмена" on a box's standard buttons.
+void setRussianButtonTexts(QMessageBox& box);
+
 class QtViewPort : public QObject, public ViewPort {
   Q_OBJECT
  public:
