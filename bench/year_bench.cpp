@@ -1,5 +1,6 @@
 // Runs one game year headless at one game minute per tick (speed 2) and prints the
 // ticks per second: once for an idle company, once for one that trades every hour.
+// Built as Release, each year should take at most 0.1 s.
 #include <chrono>
 #include <cstdio>
 #include <string>

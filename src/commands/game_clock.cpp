@@ -58,7 +58,7 @@ void TMainForm::addChartPoints() {
 void TMainForm::Timer1Timer() {
   Game& g = game();
   ClockValues& clock = g.values.clock;
-  const DecodedDate before = decodeDate(clock.GameDate);
+  const DecodedDate before = decode_(clock.GameDate);
   clock.PreviousHour = clock.CurrentHour;
   clock.CurrentHour = before.hour;
   clock.PreviousMonth = clock.CurrentMonth;
@@ -68,8 +68,8 @@ void TMainForm::Timer1Timer() {
   clock.GameDate = snapToMillisecond(clock.GameDate + static_cast<double>(clock.HourStep) / 24 /
                                                           clock.SpeedDivider);
   clock.PreviousWeekDay = clock.CurrentWeekDay;
-  clock.CurrentWeekDay = decodeDate(clock.GameDate).weekDay;
-  const std::string dayName = weekDayName(clock.CurrentWeekDay);
+  clock.CurrentWeekDay = decode_(clock.GameDate).weekDay;
+  clockWeekDay_ = clock.CurrentWeekDay;  // the day name, picked before the steps run
 
   if (clock.CurrentHour != clock.PreviousHour) HourlyStep(true);
   if (clock.CurrentWeekDay != clock.PreviousWeekDay) DailyStep();
@@ -79,9 +79,18 @@ void TMainForm::Timer1Timer() {
     program_.reportForm.line1.add(clock.CurrentMonth - 1, g.corp().LastMonthValue.units());
     ++program_.reportForm.chartVersion;
   }
-  const DecodedDate now = decodeDate(clock.GameDate);
-  label(MainLabel::TimeLbl).caption = formatDate(now, g.format.shortDateFormat) + ", " + dayName +
-                                      ". " + formatTime(now, g.format.longTimeFormat);
+  clockDate_ = clock.GameDate;
+  clockTextPending_ = true;
+}
+
+void TMainForm::writeClockText() const {
+  if (!clockTextPending_) return;
+  clockTextPending_ = false;
+  const FormatSettings& f = program_.game.format;
+  const DecodedDate d = decodeDate(clockDate_);
+  labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption =
+      formatDate(d, f.shortDateFormat) + ", " + weekDayName(clockWeekDay_) + ". " +
+      formatTime(d, f.longTimeFormat);
 }
 
 void TMainForm::HourlyStep(bool advance) {

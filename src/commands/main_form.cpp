@@ -46,8 +46,18 @@ const char* mainLabelName(MainLabel l) { return kLabels[static_cast<size_t>(l)].
 
 TMainForm::TMainForm(Program& program) : program_(program) {
   buttonFlag.fill(true);
-  for (size_t i = 0; i < kMainLabelCount; ++i) labels[i].format = kLabels[i].format;
+  for (size_t i = 0; i < kMainLabelCount; ++i) labels_[i].format = kLabels[i].format;
   label(MainLabel::TimeLbl).caption = "Местное время";
+}
+
+FormattedLabel& TMainForm::label(MainLabel l) {
+  if (l == MainLabel::TimeLbl) writeClockText();
+  return labels_[static_cast<size_t>(l)];
+}
+
+const FormattedLabel& TMainForm::label(MainLabel l) const {
+  if (l == MainLabel::TimeLbl) writeClockText();
+  return labels_[static_cast<size_t>(l)];
 }
 
 Game& TMainForm::game() { return program_.game; }

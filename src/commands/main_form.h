@@ -6,6 +6,7 @@
 #include <string>
 
 #include "commands/controls.h"
+#include "model/calendar.h"
 #include "model/currency.h"
 
 namespace kelpmark {
@@ -49,7 +50,6 @@ class TMainForm {
   std::array<bool, kMainButtonCount> buttonFlag{};
   bool FishPanelEnabled = true;
   bool NewGameMEnabled = true;
-  std::array<FormattedLabel, kMainLabelCount> labels;
   SpinEdit PSpn;
   // The amounts that RealPrcLbl and TotalLbl hold: what the player sees is charged.
   Currency realPrice;
@@ -61,8 +61,8 @@ class TMainForm {
   PriceChart chart;
   bool forbiddenCursor = false;
 
-  FormattedLabel& label(MainLabel l) { return labels[static_cast<size_t>(l)]; }
-  const FormattedLabel& label(MainLabel l) const { return labels[static_cast<size_t>(l)]; }
+  FormattedLabel& label(MainLabel l);
+  const FormattedLabel& label(MainLabel l) const;
   bool& flag(MainButton b) { return buttonFlag[static_cast<size_t>(b)]; }
   bool flag(MainButton b) const { return buttonFlag[static_cast<size_t>(b)]; }
   // Enabled with every panel around it.
@@ -112,6 +112,8 @@ class TMainForm {
   void FishBtnClick();
 
  private:
+  // The clock label's text, made from the tick's date when the label is read.
+  void writeClockText() const;
   void setSpinValue(int64_t value);
   void showTotal();
   void resetPurchasePanel();
@@ -123,6 +125,15 @@ class TMainForm {
   Game& game();
 
   Program& program_;
+  mutable std::array<FormattedLabel, kMainLabelCount> labels_;
+  // Every tick writes the clock label, far more often than anything reads it: the
+  // tick keeps the date and the week day the label shows, and its text is made
+  // when it is read.
+  mutable bool clockTextPending_ = false;
+  double clockDate_ = 0;
+  int clockWeekDay_ = 0;
+  // Each date is decoded twice: after the advance that reaches it and before the next.
+  DateDecoder decode_;
 };
 
 }  // namespace kelpmark

@@ -3,6 +3,7 @@
 // with the time of day as the fraction. Decoding works on the date rounded to the
 // nearest millisecond.
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace kelpmark {
@@ -17,6 +18,22 @@ struct DecodedDate {
 };
 
 DecodedDate decodeDate(double date);
+
+// decodeDate that remembers its last date.
+class DateDecoder {
+ public:
+  const DecodedDate& operator()(double date) {
+    if (!(date == date_)) {
+      decoded_ = decodeDate(date);
+      date_ = date;
+    }
+    return decoded_;
+  }
+
+ private:
+  double date_ = std::numeric_limits<double>::quiet_NaN();
+  DecodedDate decoded_;
+};
 
 // Puts a date back on the nearest whole millisecond (ties to even).
 double snapToMillisecond(double date);
