@@ -80,6 +80,8 @@ void HelpWindow::showTopic(int topic) {
     browser_->setHtml(QStringLiteral("<h2>Справка</h2><p>Страница справки не найдена.</p>"));
   }
   if (!isVisible()) placeBeside(back != nullptr ? back.data() : owner);
+  // The page takes the keys, so that it scrolls at once.
+  browser_->setFocus();
   show();
   raise();
   activateWindow();

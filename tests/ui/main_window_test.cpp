@@ -296,17 +296,21 @@ class MainWindowTest : public QObject {
       QVERIFY(uitest::pressKey(Qt::Key_F1));
       QVERIFY(uitest::waitActive(&help));
       QCOMPARE(help.currentPage(), QStringLiteral("topic_100.html"));
-      // Its links and its buttons work by mouse, its page scrolls by keys.
+      // Its links and buttons work by mouse.
       QVERIFY(uitest::clickLink(browser, QStringLiteral("index.html")));
       QTRY_COMPARE(help.currentPage(), QStringLiteral("index.html"));
       QVERIFY(uitest::clickLink(browser, QStringLiteral("topic_10.html")));
       QTRY_COMPARE(help.currentPage(), QStringLiteral("topic_10.html"));
-      browser->setFocus();
-      QVERIFY(uitest::pressKey(Qt::Key_PageDown));
-      QVERIFY(browser->verticalScrollBar()->value() > 0);
       uitest::saveScreenScreenshot(&help, "help-over-welcome");
       QTest::mouseClick(uitest::buttonWithText(&help, QStringLiteral("Закрыть")), Qt::LeftButton);
       QVERIFY(!help.isVisible());
+      QVERIFY(uitest::waitActive(&welcome));
+      // Opened again, its page scrolls by keys at once; Escape closes one, then the other.
+      QVERIFY(uitest::pressKey(Qt::Key_F1));
+      QVERIFY(uitest::waitActive(&help));
+      QVERIFY(uitest::pressKey(Qt::Key_PageDown));
+      QVERIFY(browser->verticalScrollBar()->value() > 0);
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
       QVERIFY(uitest::waitActive(&welcome));
       QVERIFY(uitest::pressKey(Qt::Key_Escape));
       done = true;
