@@ -1,15 +1,19 @@
 #pragma once
-// Helpers the save file tests share: raw file bytes, and a load into a fresh company.
+// Helpers the save file tests share: raw file bytes, a load into a fresh company,
+// and where a value stands in a file, found by its name in the save tables.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
+#include "model/save_fields.h"
 #include "model/save_file.h"
 
 namespace kelpmark::savetest {
@@ -42,6 +46,28 @@ inline std::unique_ptr<Loaded> load(const std::string& bytes) {
   auto l = std::make_unique<Loaded>();
   l->ok = LoadGameFromBytes(bytes, l->company, l->world, l->random);
   return l;
+}
+
+// Position of a named field in a save table.
+template <class Table>
+size_t fieldIndex(const Table& table, std::string_view name) {
+  const size_t i = savefile::indexOf(table, name);
+  if (i == savefile::kLines<Table>)
+    throw std::invalid_argument("no save field " + std::string(name));
+  return i;
+}
+
+// Lines of the company, engine and closing values, which end every file.
+inline size_t closingLine(const std::vector<std::string>& lines, std::string_view name) {
+  return lines.size() - savefile::kClosingValueLines + fieldIndex(savefile::kClosingValues, name);
+}
+inline size_t engineLine(const std::vector<std::string>& lines, std::string_view name) {
+  return lines.size() - savefile::kClosingValueLines - savefile::kEngineValueLines +
+         fieldIndex(savefile::kEngineValues, name);
+}
+inline size_t companyLine(const std::vector<std::string>& lines, std::string_view name) {
+  return lines.size() - savefile::kClosingValueLines - savefile::kEngineValueLines -
+         savefile::kCompanyValueLines + fieldIndex(savefile::kCompanyValues, name);
 }
 
 }  // namespace kelpmark::savetest

@@ -5,20 +5,17 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <type_traits>
 
 #include "model/codepage.h"
 #include "model/random.h"
 #include "model/save_disk.h"
+#include "model/save_fields.h"
 #include "model/save_file.h"
 
 namespace kelpmark {
 
 namespace {
-
-constexpr int64_t kIntLimit = 1000000000;      // every other integer
-constexpr double kMoneyLimit = 1e11;           // amounts, in units
-constexpr double kDateLimit = 1e6;             // dates, in days
-constexpr double kRealLimit = 1e9;             // every other real
 
 struct LoadFailed {};
 
@@ -37,8 +34,6 @@ class Reader {
     endLine();
     return cp1251ToUtf8(out);
   }
-
-  bool flag() { return text() == "TRUE"; }
 
   int64_t integer(int64_t lo, int64_t hi) {
     const std::string tok = token(32);
@@ -60,11 +55,7 @@ class Reader {
     return v;
   }
 
-  int32_t int32(int64_t lo = -kIntLimit, int64_t hi = kIntLimit) {
-    return static_cast<int32_t>(integer(lo, hi));
-  }
-
-  double real(double limit) {
+  double real(double lo, double hi) {
     const std::string tok = token(64);
     if (!isRealToken(tok)) throw LoadFailed{};
     // Read independently of the C locale's decimal separator.
@@ -83,24 +74,8 @@ class Reader {
     } else if (r.ec != std::errc()) {
       throw LoadFailed{};
     }
-    if (!std::isfinite(v) || v > limit || v < -limit) throw LoadFailed{};
+    if (!std::isfinite(v) || v < lo || v > hi) throw LoadFailed{};
     return v;
-  }
-
-  double date() { return real(kDateLimit); }
-  double number() { return real(kRealLimit); }
-
-  Currency money() {
-    const double units = real(kMoneyLimit);
-    return Currency::fromDoubleCount(units * 10000);
-  }
-
-  // A list count; fails when the records could not fit in the rest of the file.
-  int32_t count(int linesPerRecord) {
-    const int32_t n = int32();
-    if (n > 0 && static_cast<int64_t>(n) * linesPerRecord * 2 > static_cast<int64_t>(bytesLeft()))
-      throw LoadFailed{};
-    return n;
   }
 
  private:
@@ -162,149 +137,74 @@ class Reader {
   size_t pos_ = 0;
 };
 
-constexpr int64_t kLevelLimit = 100;
+// Reads each field's line into it, the list records into new entries of their
+// lists. A count fails when its records could not fit in the rest of the file.
+class FieldReader {
+ public:
+  FieldReader(Reader& r, Random& random) : r_(r), random_(random) {}
 
-void readBuilding(Reader& r, TBuilding& b) {
-  b.MaxLevel = r.int32(-kLevelLimit, kLevelLimit);
-  b.Level = r.int32(-kLevelLimit, kLevelLimit);
-  b.Condition = r.int32();
-  b.Value = r.money();
-  b.UpgradeCost = r.money();
-  b.Upkeep = r.money();
-  b.BuildingSpare = r.number();
-  b.StaffPlaces = r.int32();
-  b.IsOffice = r.int32();
-}
-
-template <class Building>
-void readBuildings(Reader& r, BuildingList& list, int linesPerRecord) {
-  const int32_t n = r.count(linesPerRecord);
-  for (int32_t i = 0; i < n; ++i) {
-    std::string name = r.text();
-    auto b = std::make_shared<Building>();
-    list.add(std::move(name), b);
-    b->Description = r.text();
-    b->TypeName = r.text();
-    readBuilding(r, *b);
-    if constexpr (std::is_base_of_v<TSaleBuilding, Building>) {
-      b->SaleKind = r.int32();
-      b->SalesCapacity = r.int32();
-      b->SaleSpare = r.int32();
+  template <class F, class V>
+  void field(const F& f, V& v) {
+    using savefile::OnLoad;
+    if (f.bounds.onLoad == OnLoad::Skip) {
+      r_.text();
+      return;
+    }
+    using T = std::remove_const_t<V>;
+    T x{};
+    if constexpr (std::is_same_v<T, std::string>) {
+      x = r_.text();
+    } else if constexpr (std::is_same_v<T, bool>) {
+      x = r_.text() == "TRUE";
+    } else if constexpr (std::is_same_v<T, int32_t>) {
+      x = static_cast<int32_t>(
+          r_.integer(static_cast<int64_t>(f.bounds.lo), static_cast<int64_t>(f.bounds.hi)));
+    } else if constexpr (std::is_same_v<T, double>) {
+      x = r_.real(f.bounds.lo, f.bounds.hi);
+    } else {
+      static_assert(std::is_same_v<T, Currency>);
+      x = Currency::fromDoubleCount(r_.real(f.bounds.lo, f.bounds.hi) * 10000);
+    }
+    if constexpr (!std::is_const_v<V>) {
+      if (f.bounds.onLoad == OnLoad::Take) v = std::move(x);
     }
   }
-}
 
-template <class Worker>
-void readStaff(Reader& r, StaffList& list, Random& random) {
-  const int32_t n = r.count(7);
-  for (int32_t i = 0; i < n; ++i) {
-    std::string name = r.text();
-    auto w = std::make_shared<Worker>(random);
-    list.add(std::move(name), w);
-    w->Salary = r.money();
-    w->NominalSalary = r.money();
-    w->HireCost = r.money();
-    w->Experience = r.int32();
-    w->Profession = r.text();
-    w->Mood = r.int32();
+  template <class Building, class Fields>
+  void buildings(BuildingList& list, const Fields& fields) {
+    const int32_t n = count(1 + savefile::kLines<Fields>);
+    for (int32_t i = 0; i < n; ++i) {
+      std::string name = r_.text();
+      auto b = std::make_shared<Building>();
+      list.add(std::move(name), b);
+      savefile::walk(*this, fields, *b);
+    }
   }
-}
 
-void readAll(Reader& r, TCorporation& c, SavedWorld& world, Random& random) {
-  readBuildings<TShop>(r, c.Shops, 15);
-  readBuildings<TLot>(r, c.Lots, 15);
-  readBuildings<TSmallStore>(r, c.Stores, 12);
-  TOffice& office = *c.Office;
-  office.Description = r.text();
-  office.TypeName = r.text();
-  readBuilding(r, office);
-  office.OfficeSpare = r.int32();
-  readStaff<TAccounter>(r, c.Accountants, random);
-  readStaff<TStuff>(r, c.Loaders, random);
-  readStaff<TManager>(r, c.Managers, random);
-  readStaff<TSaler>(r, c.Salesmen, random);
+  template <class Worker>
+  void staff(StaffList& list) {
+    const int32_t n = count(savefile::kEmployeeRecordLines);
+    for (int32_t i = 0; i < n; ++i) {
+      std::string name = r_.text();
+      auto w = std::make_shared<Worker>(random_);
+      list.add(std::move(name), w);
+      savefile::walk(*this, savefile::kEmployeeFields, *w);
+    }
+  }
 
-  c.AccountantsWork = r.flag();
-  c.LoadersWork = r.flag();
-  c.ManagersWork = r.flag();
-  c.SalesmenWork = r.flag();
-  c.Prestige = r.int32();
-  c.FishStock = r.int32();
-  c.StockCost = r.money();
-  c.PausePenalty = r.number();
-  c.Prestige = r.int32();
-  c.StaffCount = r.int32(0, kIntLimit);
-  c.BuildingCount = r.int32(0, kIntLimit);
-  c.TaxSavedShare = r.number();
-  c.TodayRevenue = r.money();
-  c.LastDayRevenue = r.money();
-  c.CampaignReadyDate = r.date();
-  c.CampaignDuration = r.number();
-  c.TaxHolidayOver = r.flag();
-  c.Money = r.money();
-  c.MonthIncome = r.money();
-  c.MonthExpense = r.money();
-  c.OverdraftDate = r.date();
-  c.LastMonthValue = r.money();
-  c.OverdraftPenalty = r.int32();
-  c.StrikePenalty = r.number();
-  c.PendingCampaign = r.int32();
-  c.ResultPoints = r.int32();
-  c.CampaignEffectUntil = r.date();
-  c.MarketShare = r.int32();
-  c.CampaignCounter = r.int32();
+ private:
+  int32_t count(size_t linesPerRecord) {
+    const int64_t n = r_.integer(static_cast<int64_t>(savefile::kInteger.lo),
+                                 static_cast<int64_t>(savefile::kInteger.hi));
+    if (n > 0 && n * static_cast<int64_t>(linesPerRecord) * 2 >
+                     static_cast<int64_t>(r_.bytesLeft()))
+      throw LoadFailed{};
+    return static_cast<int32_t>(n);
+  }
 
-  EngineValues& v = world.values;
-  ClockValues& k = v.clock;
-  k.GameDate = r.date();
-  // The speed lines must hold integers but are not taken over: the clock keeps the
-  // speed the lamps show.
-  r.integer(INT32_MIN, INT32_MAX);
-  r.integer(INT32_MIN, INT32_MAX);
-  k.CurrentWeekDay = r.int32();
-  k.PreviousWeekDay = r.int32();
-  k.CurrentMonth = r.int32();
-  k.PreviousMonth = r.int32();
-  k.CurrentHour = r.int32();
-  k.PreviousHour = r.int32();
-  v.reserved.ReservedFlag = r.flag();
-  MarketValues& m = v.market;
-  m.RetailPrice = r.money();
-  m.WholesalePrice = r.money();
-  m.MarketLevel = r.number();
-  v.reserved.ReservedFactorA = r.number();
-  m.PricePhase = r.number();
-  m.ShopPriceFactor = r.number();
-  m.TrendPhase = r.number();
-  m.DayPhase = r.number();
-  m.MarketBias = r.number();
-  v.reserved.ReservedFactorB = r.number();
-  m.WholesaleFactor = r.number();
-  m.RetailFactor = r.number();
-  m.DemandLevel = r.number();
-  m.CampaignBoost = r.number();
-  v.sales.TaxRate = r.int32();
-  v.bargain.BargainBulkStep = r.int32();
-  v.bargain.BargainSmallStep = r.int32();
-  v.bargain.MonthsElapsed = r.int32(0, kIntLimit);
-  v.bargain.BargainHighPrice = r.money();
-  v.bargain.BargainLowPrice = r.money();
-  r.text();  // a constant 0
-  v.sales.MarketScale = r.int32(-1000000, 1000000);
-  v.sales.MarketCapacity = r.number();
-  m.TickerFree = r.flag();
-
-  c.OverdraftDate = r.date();
-  c.OverdraftPenalty = r.int32();
-  c.PauseDate = r.date();
-  c.PrestigeBonusUntil = r.date();
-  c.SaleTicks = r.int32(0, kIntLimit);
-  c.StrikePenalty = r.number();
-  c.ResultPoints = r.int32();
-  c.CampaignCounter = r.int32();
-  r.text();  // the chart counter keeps its value
-  world.tickerLine = r.text();
-}
+  Reader& r_;
+  Random& random_;
+};
 
 }  // namespace
 
@@ -312,8 +212,11 @@ bool LoadGameFromBytes(const std::string& bytes, TCorporation& company, SavedWor
                        Random& random) {
   if (bytes.size() > kMaxSaveFileBytes) return false;
   Reader reader(bytes);
+  FieldReader fields(reader, random);
+  savefile::ValuesView<TCorporation, EngineValues, std::string> view{company, world.values,
+                                                                     world.tickerLine};
   try {
-    readAll(reader, company, world, random);
+    savefile::walkFile(fields, view);
   } catch (const LoadFailed&) {
     return false;
   }

@@ -37,10 +37,16 @@ std::vector<std::string> linesOf(const Program& p) {
   return SaveLines(p.game.corp(), p.game.values, p.game.ticker.firstLine());
 }
 
-// Positions of the lines that a resume does not take over, counted from the end.
-size_t hourStepLine(const std::vector<std::string>& lines) { return lines.size() - 43; }
-size_t speedDividerLine(const std::vector<std::string>& lines) { return lines.size() - 42; }
-size_t chartTickLine(const std::vector<std::string>& lines) { return lines.size() - 2; }
+// Positions of the lines that a resume does not take over.
+size_t hourStepLine(const std::vector<std::string>& lines) {
+  return savetest::engineLine(lines, "HourStep");
+}
+size_t speedDividerLine(const std::vector<std::string>& lines) {
+  return savetest::engineLine(lines, "SpeedDivider");
+}
+size_t chartTickLine(const std::vector<std::string>& lines) {
+  return savetest::closingLine(lines, "ChartTick");
+}
 
 class ScratchDir {
  public:
@@ -408,7 +414,7 @@ TEST(LifecycleResume, LetterInANumberLineGivesTheMessageAndAFreshGame) {
   TCorporation company;
   company.Money = Currency::fromUnits(777);
   std::vector<std::string> lines = SaveLines(company, EngineValues{}, "из файла");
-  lines[6] = "7a";  // the office's MaxLevel
+  lines[3 + savetest::fieldIndex(savefile::kOfficeFields, "MaxLevel")] = "7a";
   writeAll(path, fileBytes(lines));
 
   TestProgram tp(60);
@@ -461,8 +467,9 @@ TEST(LifecycleResume, FailedLoadLeavesNothingOfTheFileBehind) {
   for (const char* badLine : {"SaleTicks", "CampaignCounter", "first count"}) {
     SCOPED_TRACE(badLine);
     std::vector<std::string> bad = lines;
-    if (std::string(badLine) == "SaleTicks") bad[lines.size() - 6] = "-1";
-    if (std::string(badLine) == "CampaignCounter") bad[lines.size() - 3] = "x";
+    if (std::string(badLine) == "SaleTicks") bad[savetest::closingLine(lines, "SaleTicks")] = "-1";
+    if (std::string(badLine) == "CampaignCounter")
+      bad[savetest::closingLine(lines, "CampaignCounter again")] = "x";
     if (std::string(badLine) == "first count") bad[0] = "NAN";
     writeAll(path, fileBytes(bad));
 
@@ -497,7 +504,7 @@ TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
   TestProgram saver(5);
   playSomeDays(*saver);
   std::vector<std::string> lines = linesOf(*saver);
-  lines.resize(lines.size() - 44);
+  lines.resize(savetest::engineLine(lines, "GameDate"));  // the engine and closing values
   const std::string cut = fileBytes(lines);
   for (const char* before : {"none", "older copy", "link"}) {
     SCOPED_TRACE(before);

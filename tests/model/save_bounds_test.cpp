@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "save_test_support.h"
@@ -22,23 +23,24 @@ namespace fs = std::filesystem;
 using savetest::fileBytes;
 using savetest::Loaded;
 using savetest::load;
+using savetest::fieldIndex;
 
 // A game with one shop, one store and one loader, and where its lines are.
 struct SmallGame {
   static constexpr size_t kShopsCount = 0;
   static constexpr size_t kShop = 1;  // the shop's record
-  static constexpr size_t kLotsCount = 16;
-  static constexpr size_t kStoresCount = 17;
-  static constexpr size_t kStore = 18;
-  static constexpr size_t kOffice = 30;
-  static constexpr size_t kAccountantsCount = 42;
-  static constexpr size_t kLoadersCount = 43;
-  static constexpr size_t kLoader = 44;
-  static constexpr size_t kManagersCount = 51;
-  static constexpr size_t kSalesmenCount = 52;
-  static constexpr size_t kCompany = 53;  // company value 1
-  static constexpr size_t kEngine = kCompany + 29;
-  static constexpr size_t kClosing = kEngine + 34;
+  static constexpr size_t kLotsCount = kShop + savefile::kSaleRecordLines;
+  static constexpr size_t kStoresCount = kLotsCount + 1;
+  static constexpr size_t kStore = kStoresCount + 1;
+  static constexpr size_t kOffice = kStore + savefile::kStoreRecordLines;
+  static constexpr size_t kAccountantsCount = kOffice + savefile::kOfficeRecordLines;
+  static constexpr size_t kLoadersCount = kAccountantsCount + 1;
+  static constexpr size_t kLoader = kLoadersCount + 1;
+  static constexpr size_t kManagersCount = kLoader + savefile::kEmployeeRecordLines;
+  static constexpr size_t kSalesmenCount = kManagersCount + 1;
+  static constexpr size_t kCompany = kSalesmenCount + 1;  // the company values
+  static constexpr size_t kEngine = kCompany + savefile::kCompanyValueLines;
+  static constexpr size_t kClosing = kEngine + savefile::kEngineValueLines;
 
   SmallGame() {
     TCorporation c;
@@ -49,9 +51,28 @@ struct SmallGame {
     v.clock.GameDate = 36892.25;
     lines = SaveLines(c, v, "тикер");
   }
-  static size_t company(size_t k) { return kCompany + k - 1; }
-  static size_t engine(size_t k) { return kEngine + k - 1; }
-  static size_t closing(size_t k) { return kClosing + k - 1; }
+  // Lines of named fields; a list record begins with its entry's text.
+  static size_t shop(std::string_view f) {
+    return kShop + 1 + fieldIndex(savefile::kSaleFields, f);
+  }
+  static size_t store(std::string_view f) {
+    return kStore + 1 + fieldIndex(savefile::kStoreFields, f);
+  }
+  static size_t office(std::string_view f) {
+    return kOffice + fieldIndex(savefile::kOfficeFields, f);
+  }
+  static size_t loader(std::string_view f) {
+    return kLoader + 1 + fieldIndex(savefile::kEmployeeFields, f);
+  }
+  static size_t company(std::string_view f) {
+    return kCompany + fieldIndex(savefile::kCompanyValues, f);
+  }
+  static size_t engine(std::string_view f) {
+    return kEngine + fieldIndex(savefile::kEngineValues, f);
+  }
+  static size_t closing(std::string_view f) {
+    return kClosing + fieldIndex(savefile::kClosingValues, f);
+  }
 
   std::string with(size_t line, const std::string& token) const {
     std::vector<std::string> copy = lines;
@@ -72,12 +93,12 @@ TEST(SaveBoundsLayout, SmallGameLinesAreWhereTheTestsExpectThem) {
   EXPECT_EQ(g.lines[SmallGame::kStore], "Склад N 1");
   EXPECT_EQ(g.lines[SmallGame::kOffice], "Офис необходим вам для того, чтобы вести бизнес");
   EXPECT_EQ(g.lines[SmallGame::kLoadersCount], "1");
-  EXPECT_EQ(g.lines[SmallGame::kLoader + 5], "Грузчик");
+  EXPECT_EQ(g.lines[SmallGame::loader("Profession")], "Грузчик");
   EXPECT_EQ(g.lines[SmallGame::kSalesmenCount], "0");
-  EXPECT_EQ(g.lines[SmallGame::company(1)], "TRUE");
-  EXPECT_EQ(g.lines[SmallGame::engine(1)], " 3.68922500000000E+0004");
-  EXPECT_EQ(g.lines[SmallGame::closing(10)], "тикер");
-  EXPECT_EQ(g.lines.size(), SmallGame::kClosing + 10);
+  EXPECT_EQ(g.lines[SmallGame::company("AccountantsWork")], "TRUE");
+  EXPECT_EQ(g.lines[SmallGame::engine("GameDate")], " 3.68922500000000E+0004");
+  EXPECT_EQ(g.lines[SmallGame::closing("ticker")], "тикер");
+  EXPECT_EQ(g.lines.size(), SmallGame::kClosing + savefile::kClosingValueLines);
   EXPECT_TRUE(load(fileBytes(g.lines))->ok);
 }
 
@@ -99,21 +120,21 @@ TEST(SaveBounds, LevelsWithinPlusMinusHundred) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"office MaxLevel", G::kOffice + 2, "100", true},
-                     {"office MaxLevel", G::kOffice + 2, "101", false},
-                     {"office MaxLevel", G::kOffice + 2, "-100", true},
-                     {"office MaxLevel", G::kOffice + 2, "-101", false},
-                     {"office Level", G::kOffice + 3, "100", true},
-                     {"office Level", G::kOffice + 3, "101", false},
-                     {"office Level", G::kOffice + 3, "-101", false},
-                     {"shop MaxLevel", G::kShop + 3, "101", false},
-                     {"shop Level", G::kShop + 4, "-100", true},
-                     {"shop Level", G::kShop + 4, "-101", false},
-                     {"store MaxLevel", G::kStore + 3, "101", false},
-                     {"store Level", G::kStore + 4, "100", true},
-                     {"store Level", G::kStore + 4, "101", false},
+                     {"office MaxLevel", G::office("MaxLevel"), "100", true},
+                     {"office MaxLevel", G::office("MaxLevel"), "101", false},
+                     {"office MaxLevel", G::office("MaxLevel"), "-100", true},
+                     {"office MaxLevel", G::office("MaxLevel"), "-101", false},
+                     {"office Level", G::office("Level"), "100", true},
+                     {"office Level", G::office("Level"), "101", false},
+                     {"office Level", G::office("Level"), "-101", false},
+                     {"shop MaxLevel", G::shop("MaxLevel"), "101", false},
+                     {"shop Level", G::shop("Level"), "-100", true},
+                     {"shop Level", G::shop("Level"), "-101", false},
+                     {"store MaxLevel", G::store("MaxLevel"), "101", false},
+                     {"store Level", G::store("Level"), "100", true},
+                     {"store Level", G::store("Level"), "101", false},
                      // Condition is not a level: any integer within 10^9.
-                     {"shop Condition", G::kShop + 5, "101", true},
+                     {"shop Condition", G::shop("Condition"), "101", true},
                  });
 }
 
@@ -121,26 +142,28 @@ TEST(SaveBounds, IntegersWithinPlusMinusTenToTheNine) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"shop Condition", G::kShop + 5, "1000000000", true},
-                     {"shop Condition", G::kShop + 5, "1000000001", false},
-                     {"shop Condition", G::kShop + 5, "-1000000000", true},
-                     {"shop Condition", G::kShop + 5, "-1000000001", false},
-                     {"shop SalesCapacity", G::kShop + 13, "1000000001", false},
-                     {"store StaffPlaces", G::kStore + 10, "-1000000001", false},
-                     {"office OfficeSpare", G::kOffice + 11, "1000000001", false},
-                     {"loader Experience", G::kLoader + 4, "1000000001", false},
-                     {"loader Mood", G::kLoader + 6, "-1000000000", true},
-                     {"loader Mood", G::kLoader + 6, "2147483647", false},
-                     {"Prestige", G::company(5), "1000000001", false},
-                     {"Prestige again", G::company(9), "-1000000001", false},
-                     {"FishStock", G::company(6), "1000000000", true},
-                     {"FishStock", G::company(6), "1000000001", false},
-                     {"MarketShare", G::company(28), "1000000001", false},
-                     {"TaxRate", G::engine(25), "-1000000001", false},
-                     {"BargainBulkStep", G::engine(26), "1000000001", false},
-                     {"CurrentHour", G::engine(8), "1000000001", false},
-                     {"OverdraftPenalty again", G::closing(2), "1000000001", false},
-                     {"CampaignCounter again", G::closing(8), "-1000000001", false},
+                     {"shop Condition", G::shop("Condition"), "1000000000", true},
+                     {"shop Condition", G::shop("Condition"), "1000000001", false},
+                     {"shop Condition", G::shop("Condition"), "-1000000000", true},
+                     {"shop Condition", G::shop("Condition"), "-1000000001", false},
+                     {"shop SalesCapacity", G::shop("SalesCapacity"), "1000000001", false},
+                     {"store StaffPlaces", G::store("StaffPlaces"), "-1000000001", false},
+                     {"office OfficeSpare", G::office("OfficeSpare"), "1000000001", false},
+                     {"loader Experience", G::loader("Experience"), "1000000001", false},
+                     {"loader Mood", G::loader("Mood"), "-1000000000", true},
+                     {"loader Mood", G::loader("Mood"), "2147483647", false},
+                     {"Prestige", G::company("Prestige"), "1000000001", false},
+                     {"Prestige again", G::company("Prestige again"), "-1000000001", false},
+                     {"FishStock", G::company("FishStock"), "1000000000", true},
+                     {"FishStock", G::company("FishStock"), "1000000001", false},
+                     {"MarketShare", G::company("MarketShare"), "1000000001", false},
+                     {"TaxRate", G::engine("TaxRate"), "-1000000001", false},
+                     {"BargainBulkStep", G::engine("BargainBulkStep"), "1000000001", false},
+                     {"CurrentHour", G::engine("CurrentHour"), "1000000001", false},
+                     {"OverdraftPenalty again", G::closing("OverdraftPenalty again"), "1000000001",
+                      false},
+                     {"CampaignCounter again", G::closing("CampaignCounter again"), "-1000000001",
+                      false},
                  });
 }
 
@@ -148,18 +171,18 @@ TEST(SaveBounds, CountersWithinZeroAndTenToTheNine) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"StaffCount", G::company(10), "0", true},
-                     {"StaffCount", G::company(10), "-1", false},
-                     {"StaffCount", G::company(10), "1000000000", true},
-                     {"StaffCount", G::company(10), "1000000001", false},
-                     {"BuildingCount", G::company(11), "-1", false},
-                     {"BuildingCount", G::company(11), "1000000000", true},
-                     {"MonthsElapsed", G::engine(28), "-1", false},
-                     {"MonthsElapsed", G::engine(28), "1000000000", true},
-                     {"MonthsElapsed", G::engine(28), "1000000001", false},
-                     {"SaleTicks", G::closing(5), "-1", false},
-                     {"SaleTicks", G::closing(5), "1000000000", true},
-                     {"SaleTicks", G::closing(5), "1000000001", false},
+                     {"StaffCount", G::company("StaffCount"), "0", true},
+                     {"StaffCount", G::company("StaffCount"), "-1", false},
+                     {"StaffCount", G::company("StaffCount"), "1000000000", true},
+                     {"StaffCount", G::company("StaffCount"), "1000000001", false},
+                     {"BuildingCount", G::company("BuildingCount"), "-1", false},
+                     {"BuildingCount", G::company("BuildingCount"), "1000000000", true},
+                     {"MonthsElapsed", G::engine("MonthsElapsed"), "-1", false},
+                     {"MonthsElapsed", G::engine("MonthsElapsed"), "1000000000", true},
+                     {"MonthsElapsed", G::engine("MonthsElapsed"), "1000000001", false},
+                     {"SaleTicks", G::closing("SaleTicks"), "-1", false},
+                     {"SaleTicks", G::closing("SaleTicks"), "1000000000", true},
+                     {"SaleTicks", G::closing("SaleTicks"), "1000000001", false},
                  });
 }
 
@@ -167,19 +190,19 @@ TEST(SaveBounds, SpeedLinesTakeAny32BitIntegerAndAreNotTakenOver) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"HourStep", G::engine(2), "2147483647", true},
-                     {"HourStep", G::engine(2), "-2147483648", true},
-                     {"HourStep", G::engine(2), "2147483648", false},
-                     {"HourStep", G::engine(2), "-2147483649", false},
-                     {"HourStep", G::engine(2), "99999999999999999999", false},
-                     {"HourStep", G::engine(2), "1.5", false},
-                     {"SpeedDivider", G::engine(3), "0", true},
-                     {"SpeedDivider", G::engine(3), "-2147483648", true},
-                     {"SpeedDivider", G::engine(3), "4294967296", false},
+                     {"HourStep", G::engine("HourStep"), "2147483647", true},
+                     {"HourStep", G::engine("HourStep"), "-2147483648", true},
+                     {"HourStep", G::engine("HourStep"), "2147483648", false},
+                     {"HourStep", G::engine("HourStep"), "-2147483649", false},
+                     {"HourStep", G::engine("HourStep"), "99999999999999999999", false},
+                     {"HourStep", G::engine("HourStep"), "1.5", false},
+                     {"SpeedDivider", G::engine("SpeedDivider"), "0", true},
+                     {"SpeedDivider", G::engine("SpeedDivider"), "-2147483648", true},
+                     {"SpeedDivider", G::engine("SpeedDivider"), "4294967296", false},
                  });
   std::vector<std::string> lines = g.lines;
-  lines[G::engine(2)] = "-2147483648";
-  lines[G::engine(3)] = "0";
+  lines[G::engine("HourStep")] = "-2147483648";
+  lines[G::engine("SpeedDivider")] = "0";
   Loaded l;
   l.world.values.clock.HourStep = 1;
   l.world.values.clock.SpeedDivider = 4;
@@ -192,12 +215,12 @@ TEST(SaveBounds, MarketScaleWithinPlusMinusAMillion) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"MarketScale", G::engine(32), "1000000", true},
-                     {"MarketScale", G::engine(32), "1000001", false},
-                     {"MarketScale", G::engine(32), "-1000000", true},
-                     {"MarketScale", G::engine(32), "-1000001", false},
+                     {"MarketScale", G::engine("MarketScale"), "1000000", true},
+                     {"MarketScale", G::engine("MarketScale"), "1000001", false},
+                     {"MarketScale", G::engine("MarketScale"), "-1000000", true},
+                     {"MarketScale", G::engine("MarketScale"), "-1000001", false},
                  });
-  auto l = load(g.with(G::engine(32), "-1000000"));
+  auto l = load(g.with(G::engine("MarketScale"), "-1000000"));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->world.values.sales.MarketScale, -1000000);
 }
@@ -206,24 +229,24 @@ TEST(SaveBounds, MoneyWithinPlusMinusTenToTheEleven) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"Money", G::company(18), " 1.00000000000000E+0011", true},
-                     {"Money", G::company(18), " 1.00000000000001E+0011", false},
-                     {"Money", G::company(18), "-1.00000000000000E+0011", true},
-                     {"Money", G::company(18), "-1.00000000000001E+0011", false},
-                     {"Money", G::company(18), "1e12", false},
-                     {"StockCost", G::company(7), "100000000001", false},
-                     {"MonthExpense", G::company(20), "-100000000001", false},
-                     {"shop Value", G::kShop + 6, "1.5e11", false},
-                     {"store Upkeep", G::kStore + 8, "-99999999999.9999", true},
-                     {"office UpgradeCost", G::kOffice + 6, "2e11", false},
-                     {"loader Salary", G::kLoader + 1, "1e11", true},
-                     {"loader HireCost", G::kLoader + 3, "-1.1e11", false},
-                     {"RetailPrice", G::engine(11), "1e11", true},
-                     {"BargainLowPrice", G::engine(30), "1.0000000001e11", false},
+                     {"Money", G::company("Money"), " 1.00000000000000E+0011", true},
+                     {"Money", G::company("Money"), " 1.00000000000001E+0011", false},
+                     {"Money", G::company("Money"), "-1.00000000000000E+0011", true},
+                     {"Money", G::company("Money"), "-1.00000000000001E+0011", false},
+                     {"Money", G::company("Money"), "1e12", false},
+                     {"StockCost", G::company("StockCost"), "100000000001", false},
+                     {"MonthExpense", G::company("MonthExpense"), "-100000000001", false},
+                     {"shop Value", G::shop("Value"), "1.5e11", false},
+                     {"store Upkeep", G::store("Upkeep"), "-99999999999.9999", true},
+                     {"office UpgradeCost", G::office("UpgradeCost"), "2e11", false},
+                     {"loader Salary", G::loader("Salary"), "1e11", true},
+                     {"loader HireCost", G::loader("HireCost"), "-1.1e11", false},
+                     {"RetailPrice", G::engine("RetailPrice"), "1e11", true},
+                     {"BargainLowPrice", G::engine("BargainLowPrice"), "1.0000000001e11", false},
                      // A money amount is not held to the tighter bound of other reals.
-                     {"Money", G::company(18), "5e10", true},
+                     {"Money", G::company("Money"), "5e10", true},
                  });
-  auto l = load(g.with(G::company(18), "-1.00000000000000E+0011"));
+  auto l = load(g.with(G::company("Money"), "-1.00000000000000E+0011"));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.Money.count(), -1000000000000000);
 }
@@ -232,19 +255,19 @@ TEST(SaveBounds, DatesWithinPlusMinusAMillionDays) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"GameDate", G::engine(1), "1000000", true},
-                     {"GameDate", G::engine(1), "1000000.001", false},
-                     {"GameDate", G::engine(1), "-1000000", true},
-                     {"GameDate", G::engine(1), "-1000000.001", false},
-                     {"CampaignReadyDate", G::company(15), "1000001", false},
-                     {"OverdraftDate", G::company(21), "1000001", false},
-                     {"CampaignEffectUntil", G::company(27), "-1000001", false},
-                     {"OverdraftDate again", G::closing(1), "1000001", false},
-                     {"PauseDate", G::closing(3), "1e7", false},
-                     {"PrestigeBonusUntil", G::closing(4), "1000001", false},
-                     {"PrestigeBonusUntil", G::closing(4), "999999.5", true},
+                     {"GameDate", G::engine("GameDate"), "1000000", true},
+                     {"GameDate", G::engine("GameDate"), "1000000.001", false},
+                     {"GameDate", G::engine("GameDate"), "-1000000", true},
+                     {"GameDate", G::engine("GameDate"), "-1000000.001", false},
+                     {"CampaignReadyDate", G::company("CampaignReadyDate"), "1000001", false},
+                     {"OverdraftDate", G::company("OverdraftDate"), "1000001", false},
+                     {"CampaignEffectUntil", G::company("CampaignEffectUntil"), "-1000001", false},
+                     {"OverdraftDate again", G::closing("OverdraftDate again"), "1000001", false},
+                     {"PauseDate", G::closing("PauseDate"), "1e7", false},
+                     {"PrestigeBonusUntil", G::closing("PrestigeBonusUntil"), "1000001", false},
+                     {"PrestigeBonusUntil", G::closing("PrestigeBonusUntil"), "999999.5", true},
                      // A duration is not a date: it is held to the bound of other reals.
-                     {"CampaignDuration", G::company(16), "1000001", true},
+                     {"CampaignDuration", G::company("CampaignDuration"), "1000001", true},
                  });
 }
 
@@ -252,26 +275,26 @@ TEST(SaveBounds, OtherRealsWithinPlusMinusTenToTheNine) {
   const SmallGame g;
   using G = SmallGame;
   expectCases(g, {
-                     {"CampaignDuration", G::company(16), "1e9", true},
-                     {"CampaignDuration", G::company(16), "1.000000001e9", false},
-                     {"PausePenalty", G::company(8), "-1e9", true},
-                     {"PausePenalty", G::company(8), "-1.000000001e9", false},
-                     {"TaxSavedShare", G::company(12), "2e9", false},
-                     {"StrikePenalty", G::company(24), "2e9", false},
-                     {"MarketLevel", G::engine(13), "1000000001", false},
-                     {"ReservedFactorA", G::engine(14), "1e10", false},
-                     {"DemandLevel", G::engine(23), "-1e10", false},
-                     {"MarketCapacity", G::engine(33), "1e9", true},
-                     {"MarketCapacity", G::engine(33), "1.1e9", false},
-                     {"shop BuildingSpare", G::kShop + 9, "1e10", false},
-                     {"StrikePenalty again", G::closing(6), "-2e9", false},
+                     {"CampaignDuration", G::company("CampaignDuration"), "1e9", true},
+                     {"CampaignDuration", G::company("CampaignDuration"), "1.000000001e9", false},
+                     {"PausePenalty", G::company("PausePenalty"), "-1e9", true},
+                     {"PausePenalty", G::company("PausePenalty"), "-1.000000001e9", false},
+                     {"TaxSavedShare", G::company("TaxSavedShare"), "2e9", false},
+                     {"StrikePenalty", G::company("StrikePenalty"), "2e9", false},
+                     {"MarketLevel", G::engine("MarketLevel"), "1000000001", false},
+                     {"ReservedFactorA", G::engine("ReservedFactorA"), "1e10", false},
+                     {"DemandLevel", G::engine("DemandLevel"), "-1e10", false},
+                     {"MarketCapacity", G::engine("MarketCapacity"), "1e9", true},
+                     {"MarketCapacity", G::engine("MarketCapacity"), "1.1e9", false},
+                     {"shop BuildingSpare", G::shop("BuildingSpare"), "1e10", false},
+                     {"StrikePenalty again", G::closing("StrikePenalty again"), "-2e9", false},
                  });
 }
 
 TEST(SaveBounds, NonFiniteAndMalformedRealsFail) {
   const SmallGame g;
   using G = SmallGame;
-  const size_t realLines[] = {G::company(8), G::company(18), G::engine(1), G::engine(13)};
+  const size_t realLines[] = {G::company("PausePenalty"), G::company("Money"), G::engine("GameDate"), G::engine("MarketLevel")};
   for (size_t line : realLines) {
     for (const char* token : {"INF", "inf", "-INF", "NAN", "nan", "Infinity", "1e999", "-1e999",
                               "1e400", "0x10", "0x1p3", "1,5", ".", "-.", "1e", "1e+", "e5",
@@ -289,7 +312,7 @@ TEST(SaveBounds, NonFiniteAndMalformedRealsFail) {
 TEST(SaveBounds, IntegerTokensAreDecimalDigitsWithASign) {
   const SmallGame g;
   using G = SmallGame;
-  const size_t line = G::company(6);  // FishStock
+  const size_t line = G::company("FishStock");
   for (const char* token : {"+5", "007", "-0", "0"}) {
     auto l = load(g.with(line, token));
     EXPECT_TRUE(l->ok) << token;
@@ -307,20 +330,20 @@ TEST(SaveBounds, TokensOverTheirLengthFail) {
   using G = SmallGame;
   const std::string int32Chars = std::string(31, '0') + "7";
   const std::string int33Chars = std::string(32, '0') + "7";
-  auto l = load(g.with(G::company(6), int32Chars));
+  auto l = load(g.with(G::company("FishStock"), int32Chars));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.FishStock, 7);
-  EXPECT_FALSE(load(g.with(G::company(6), int33Chars))->ok);
+  EXPECT_FALSE(load(g.with(G::company("FishStock"), int33Chars))->ok);
 
   const std::string real64Chars = "1." + std::string(62, '0');
   const std::string real65Chars = "1." + std::string(63, '0');
-  l = load(g.with(G::company(8), real64Chars));
+  l = load(g.with(G::company("PausePenalty"), real64Chars));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.PausePenalty, 1.0);
-  EXPECT_FALSE(load(g.with(G::company(8), real65Chars))->ok);
+  EXPECT_FALSE(load(g.with(G::company("PausePenalty"), real65Chars))->ok);
   // A money line is a real line.
-  EXPECT_TRUE(load(g.with(G::company(18), real64Chars))->ok);
-  EXPECT_FALSE(load(g.with(G::company(18), real65Chars))->ok);
+  EXPECT_TRUE(load(g.with(G::company("Money"), real64Chars))->ok);
+  EXPECT_FALSE(load(g.with(G::company("Money"), real65Chars))->ok);
   // A text line has no length limit.
   l = load(g.with(G::kShop, std::string(100000, 'x')));
   ASSERT_TRUE(l->ok);
@@ -336,7 +359,7 @@ TEST(SaveCounts, NegativeCountReadsNoEntries) {
   std::vector<std::string> lines = SaveLines(company, values, "t");
   lines[0] = "-5";          // shops
   lines[1] = "-1000000000";  // stalls
-  lines[15] = "-1";         // accountants
+  lines[3 + savefile::kOfficeRecordLines] = "-1";  // accountants, after the office
   auto l = load(fileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_TRUE(l->company.Shops.empty());
@@ -383,28 +406,54 @@ std::string smallRecordsThenBytes(size_t countLine, const std::string& record, i
   return head + after;
 }
 
+// The smallest record of a list: its entry's text and every text empty, every
+// number 0, LF line ends.
+class SmallestRecord {
+ public:
+  template <class Table, class Subject>
+  SmallestRecord(const Table& table, Subject& subject) : lines_(1), bytes_("\n") {
+    savefile::walk(*this, table, subject);
+  }
+  template <class F, class V>
+  void field(const F&, const V&) {
+    bytes_ += std::is_same_v<std::remove_cv_t<V>, std::string> ? "\n" : "0\n";
+    ++lines_;
+  }
+  size_t lines() const { return lines_; }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  size_t lines_;
+  std::string bytes_;
+};
+
 TEST(SaveCounts, RecordsMustFitTheBytesLeft) {
-  // Lines 0..2 are the building counts and line 15.. the staff counts of a new game's
-  // file; the bytes after the count's line must hold two bytes per record line. The
-  // smallest records are a little shorter than that, so enough of them reach the
-  // limit. In a record's shape "t" is a text line and "0" a number line.
+  // The three building counts open a new game's file, the four staff counts follow the
+  // office; the bytes after the count's line must hold two bytes per record line. The
+  // smallest records are a little shorter than that, so enough of them reach the limit.
+  Random random;
+  TShop shop;
+  TSmallStore store;
+  TSaler salesman(random);
+  const SmallestRecord sale(savefile::kSaleFields, shop);
+  const SmallestRecord storage(savefile::kStoreFields, store);
+  const SmallestRecord employee(savefile::kEmployeeFields, salesman);
+  const size_t staff = 3 + savefile::kOfficeRecordLines;
   const struct {
     const char* list;
     size_t countLine;
-    std::string shape;
-  } lists[] = {{"shops", 0, "ttt000000000000"},  {"stalls", 1, "ttt000000000000"},
-               {"stores", 2, "ttt000000000"},     {"accountants", 15, "t0000t0"},
-               {"loaders", 16, "t0000t0"},        {"managers", 17, "t0000t0"},
-               {"salesmen", 18, "t0000t0"}};
+    const SmallestRecord& record;
+  } lists[] = {{"shops", 0, sale},          {"stalls", 1, sale},
+               {"stores", 2, storage},      {"accountants", staff, employee},
+               {"loaders", staff + 1, employee}, {"managers", staff + 2, employee},
+               {"salesmen", staff + 3, employee}};
   constexpr int n = 1000;
   for (const auto& list : lists) {
-    std::string record;
-    for (char ch : list.shape) record += ch == 't' ? "\n" : "0\n";
-    const size_t limit = n * list.shape.size() * 2;
-    const std::string fits = smallRecordsThenBytes(list.countLine, record, n, limit);
+    const size_t limit = n * list.record.lines() * 2;
+    const std::string fits = smallRecordsThenBytes(list.countLine, list.record.bytes(), n, limit);
     ASSERT_FALSE(fits.empty()) << list.list;
     EXPECT_TRUE(load(fits)->ok) << list.list << " with exactly " << limit << " bytes left";
-    EXPECT_FALSE(load(smallRecordsThenBytes(list.countLine, record, n, limit - 1))->ok)
+    EXPECT_FALSE(load(smallRecordsThenBytes(list.countLine, list.record.bytes(), n, limit - 1))->ok)
         << list.list << " with " << limit - 1 << " bytes left";
   }
 }

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "save_test_support.h"
@@ -24,6 +25,9 @@ using savetest::readAll;
 using savetest::fileBytes;
 using savetest::Loaded;
 using savetest::load;
+using savetest::closingLine;
+using savetest::companyLine;
+using savetest::engineLine;
 
 // ---------------------------------------------------------------------------
 // helpers
@@ -283,59 +287,59 @@ const std::vector<std::string> kDistinctLines = {
     " 3.69012500000000E+0004", "217", " 3.69031250000000E+0004", " 3.69040625000000E+0004",
     "6", " 2.50000000000000E+0000", "-220", "-2", "77", "Бегущая строка"};
 
-// The form of every line of DistinctGame's file.
-enum class Form { Count, Integer, Real, Money, Flag, Text, Skipped };
+// The form of every line of DistinctGame's file. Whether a line holds a number
+// follows from the type of its field in the save tables.
+enum class Form { Count, Number, Flag, Text, Skipped };
+
+class FormsOf {
+ public:
+  template <class Table, class Subject>
+  FormsOf& record(const Table& table, Subject& subject, bool entryText) {
+    if (entryText) forms.push_back(Form::Text);
+    savefile::walk(*this, table, subject);
+    return *this;
+  }
+  template <class F, class V>
+  void field(const F& f, const V&) {
+    using T = std::remove_cv_t<V>;
+    if (f.bounds.onLoad == savefile::OnLoad::Skip) {
+      forms.push_back(Form::Skipped);
+    } else if constexpr (std::is_same_v<T, std::string>) {
+      forms.push_back(Form::Text);
+    } else if constexpr (std::is_same_v<T, bool>) {
+      forms.push_back(Form::Flag);
+    } else {
+      forms.push_back(Form::Number);
+    }
+  }
+  std::vector<Form> forms;
+};
 
 std::vector<Form> distinctForms() {
-  using F = Form;
-  std::vector<Form> f;
-  auto add = [&](std::initializer_list<Form> part) { f.insert(f.end(), part); };
-  const std::initializer_list<Form> building = {F::Text,    F::Text,    F::Text,    F::Integer,
-                                                F::Integer, F::Integer, F::Money,   F::Money,
-                                                F::Money,   F::Real,    F::Integer, F::Integer};
-  const std::initializer_list<Form> employee = {F::Text,    F::Money, F::Money,  F::Money,
-                                                F::Integer, F::Text,  F::Integer};
-  add({F::Count});
-  add(building);
-  add({F::Integer, F::Integer, F::Integer});
-  add({F::Count});
-  add(building);
-  add({F::Integer, F::Integer, F::Integer});
-  add({F::Count});
-  add(building);
-  add({F::Text, F::Text, F::Integer, F::Integer, F::Integer, F::Money, F::Money, F::Money,
-       F::Real, F::Integer, F::Integer, F::Integer});
-  add({F::Count});
-  add(employee);
-  add({F::Count});
-  add(employee);
-  add({F::Count});
-  add(employee);
-  add(employee);
-  add({F::Count});
-  add({F::Flag, F::Flag, F::Flag, F::Flag, F::Integer, F::Integer, F::Money, F::Real,
-       F::Integer, F::Integer, F::Integer, F::Real, F::Money, F::Money, F::Real, F::Real,
-       F::Flag, F::Money, F::Money, F::Money, F::Real, F::Money, F::Integer, F::Real,
-       F::Integer, F::Integer, F::Real, F::Integer, F::Integer});
-  add({F::Real, F::Integer, F::Integer, F::Integer, F::Integer, F::Integer, F::Integer,
-       F::Integer, F::Integer, F::Flag, F::Money, F::Money, F::Real, F::Real, F::Real,
-       F::Real, F::Real, F::Real, F::Real, F::Real, F::Real, F::Real, F::Real, F::Real,
-       F::Integer, F::Integer, F::Integer, F::Integer, F::Money, F::Money, F::Skipped,
-       F::Integer, F::Real, F::Flag});
-  add({F::Real, F::Integer, F::Real, F::Real, F::Integer, F::Real, F::Integer, F::Integer,
-       F::Skipped, F::Text});
-  return f;
-}
-
-// Where the fixed sections start, counted from the end of a file.
-size_t companyLine(const std::vector<std::string>& lines, size_t k) {
-  return lines.size() - 73 + (k - 1);
-}
-size_t engineLine(const std::vector<std::string>& lines, size_t k) {
-  return lines.size() - 44 + (k - 1);
-}
-size_t closingLine(const std::vector<std::string>& lines, size_t k) {
-  return lines.size() - 10 + (k - 1);
+  using namespace savefile;
+  DistinctGame g;
+  TCorporation& c = g.company;
+  ValuesView<TCorporation, EngineValues, std::string> values{c, g.values, g.ticker};
+  FormsOf f;
+  const auto count = [&] { f.forms.push_back(Form::Count); };
+  count();
+  f.record(kSaleFields, static_cast<TShop&>(c.Shops[0]), true);
+  count();
+  f.record(kSaleFields, static_cast<TLot&>(c.Lots[0]), true);
+  count();
+  f.record(kStoreFields, c.Stores[0], true);
+  f.record(kOfficeFields, *c.Office, false);
+  count();
+  f.record(kEmployeeFields, c.Accountants[0], true);
+  count();
+  f.record(kEmployeeFields, c.Loaders[0], true);
+  count();
+  f.record(kEmployeeFields, c.Managers[0], true).record(kEmployeeFields, c.Managers[1], true);
+  count();
+  f.record(kCompanyValues, values, false)
+      .record(kEngineValues, values, false)
+      .record(kClosingValues, values, false);
+  return f.forms;
 }
 
 // ---------------------------------------------------------------------------
@@ -533,26 +537,22 @@ TEST(SaveLinesOrder, EveryLineIsReadIntoItsField) {
 
 TEST(SaveLinesOrder, TheLaterOfTwiceSavedValuesWins) {
   std::vector<std::string> lines = kDistinctLines;
-  lines[companyLine(lines, 5)] = "7";                         // Prestige
-  lines[companyLine(lines, 9)] = "8";                         // Prestige again
-  lines[companyLine(lines, 21)] = "1";                        // OverdraftDate
-  lines[closingLine(lines, 1)] = "2";                         // OverdraftDate again
-  lines[companyLine(lines, 23)] = "3";                        // OverdraftPenalty
-  lines[closingLine(lines, 2)] = "4";                         // OverdraftPenalty again
-  lines[companyLine(lines, 24)] = "5";                        // StrikePenalty
-  lines[closingLine(lines, 6)] = "6";                         // StrikePenalty again
-  lines[companyLine(lines, 26)] = "9";                        // ResultPoints
-  lines[closingLine(lines, 7)] = "10";                        // ResultPoints again
-  lines[companyLine(lines, 29)] = "11";                       // CampaignCounter
-  lines[closingLine(lines, 8)] = "12";                        // CampaignCounter again
+  int value = 0;
+  for (const std::string name :
+       {"OverdraftDate", "OverdraftPenalty", "StrikePenalty", "ResultPoints", "CampaignCounter"}) {
+    lines[companyLine(lines, name)] = std::to_string(++value);
+    lines[closingLine(lines, name + " again")] = std::to_string(++value);
+  }
+  lines[companyLine(lines, "Prestige")] = "11";
+  lines[companyLine(lines, "Prestige again")] = "12";
   auto l = load(fileBytes(lines));
   ASSERT_TRUE(l->ok);
-  EXPECT_EQ(l->company.Prestige, 8);
   EXPECT_EQ(l->company.OverdraftDate, 2.0);
   EXPECT_EQ(l->company.OverdraftPenalty, 4);
   EXPECT_EQ(l->company.StrikePenalty, 6.0);
-  EXPECT_EQ(l->company.ResultPoints, 10);
-  EXPECT_EQ(l->company.CampaignCounter, 12);
+  EXPECT_EQ(l->company.ResultPoints, 8);
+  EXPECT_EQ(l->company.CampaignCounter, 10);
+  EXPECT_EQ(l->company.Prestige, 12);
 }
 
 // Loads a file of DistinctGame's values (with the clock values that a load keeps)
@@ -695,7 +695,7 @@ TEST(SaveMoney, NegativeAmountHasTheMinusInTheSignPosition) {
   company.Money = Currency::fromCount(-123456);
   const EngineValues values;
   const std::vector<std::string> lines = SaveLines(company, values, "");
-  const std::string& line = lines[companyLine(lines, 18)];
+  const std::string& line = lines[companyLine(lines, "Money")];
   EXPECT_EQ(line, "-1.23456000000000E+0001");
   EXPECT_EQ(line.size(), 23u);
   auto l = load(fileBytes(lines));
@@ -727,9 +727,10 @@ TEST(SaveReals, SmallAndNegativeRealsKeepTheForm) {
   company.StrikePenalty = -123456789.125;
   const EngineValues values;
   const std::vector<std::string> lines = SaveLines(company, values, "");
-  EXPECT_EQ(lines[companyLine(lines, 8)], " 0.00000000000000E+0000") << "no negative zero";
-  EXPECT_EQ(lines[companyLine(lines, 12)], " 1.00000000000000E-0300");
-  EXPECT_EQ(lines[companyLine(lines, 24)], "-1.23456789125000E+0008");
+  EXPECT_EQ(lines[companyLine(lines, "PausePenalty")], " 0.00000000000000E+0000")
+      << "no negative zero";
+  EXPECT_EQ(lines[companyLine(lines, "TaxSavedShare")], " 1.00000000000000E-0300");
+  EXPECT_EQ(lines[companyLine(lines, "StrikePenalty")], "-1.23456789125000E+0008");
   for (const std::string& line : lines)
     if (line.find('E') != std::string::npos && line.size() == 23) {
       EXPECT_TRUE(line[0] == ' ' || line[0] == '-') << line;
@@ -749,10 +750,10 @@ TEST(SaveFlags, OnlyUpperCaseTrueIsTrue) {
                {" TRUE", false}, {"1", false}, {"", false}, {"FALSE", false}};
   for (const auto& c : cases) {
     std::vector<std::string> lines = kDistinctLines;
-    lines[companyLine(lines, 1)] = c.text;       // AccountantsWork
-    lines[companyLine(lines, 17)] = c.text;      // TaxHolidayOver
-    lines[engineLine(lines, 10)] = c.text;       // ReservedFlag
-    lines[engineLine(lines, 34)] = c.text;       // TickerFree
+    lines[companyLine(lines, "AccountantsWork")] = c.text;
+    lines[companyLine(lines, "TaxHolidayOver")] = c.text;
+    lines[engineLine(lines, "ReservedFlag")] = c.text;
+    lines[engineLine(lines, "TickerFree")] = c.text;
     auto l = load(fileBytes(lines));
     ASSERT_TRUE(l->ok) << c.text;
     EXPECT_EQ(l->company.AccountantsWork, c.value) << c.text;
@@ -793,7 +794,7 @@ TEST(SaveShortFile, AFileCutAnywhereBeforeItsLastLineFails) {
   }
   // The last lines missing: no zeros and no empty ticker take their place.
   std::vector<std::string> kept = kDistinctLines;
-  kept.resize(companyLine(kept, 1));
+  kept.resize(companyLine(kept, "AccountantsWork"));
   EXPECT_FALSE(load(fileBytes(kept))->ok);
 }
 
@@ -816,8 +817,7 @@ TEST(SaveDamagedFile, LetterOnANumberLineFailsAndOnATextLineLoads) {
   const std::vector<Form> forms = distinctForms();
   ASSERT_EQ(forms.size(), kDistinctLines.size());
   for (size_t i = 0; i < kDistinctLines.size(); ++i) {
-    const bool number = forms[i] == Form::Count || forms[i] == Form::Integer ||
-                        forms[i] == Form::Real || forms[i] == Form::Money;
+    const bool number = forms[i] == Form::Count || forms[i] == Form::Number;
     for (const char* bad : {"x", "1x", "-", "+", "1 2"}) {
       if (std::string(bad) == "1 2" && forms[i] == Form::Count) continue;
       std::vector<std::string> lines = kDistinctLines;
@@ -832,12 +832,12 @@ TEST(SaveDamagedFile, LetterOnANumberLineFailsAndOnATextLineLoads) {
 
 TEST(SaveDamagedFile, RestOfANumberLineAfterTheFirstWordIsIgnored) {
   std::vector<std::string> lines = kDistinctLines;
-  lines[companyLine(lines, 6)] = "  303 kg of fish";                   // FishStock
-  lines[companyLine(lines, 18)] = "\t-5.5E+0000 dollars";              // Money
-  lines[engineLine(lines, 25)] = "18;";                                // TaxRate: "18;" is one word
+  lines[companyLine(lines, "FishStock")] = "  303 kg of fish";
+  lines[companyLine(lines, "Money")] = "\t-5.5E+0000 dollars";
+  lines[engineLine(lines, "TaxRate")] = "18;";  // "18;" is one word
   auto l = load(fileBytes(lines));
   EXPECT_FALSE(l->ok);
-  lines[engineLine(lines, 25)] = "18 ;";
+  lines[engineLine(lines, "TaxRate")] = "18 ;";
   l = load(fileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.FishStock, 303);
@@ -849,7 +849,7 @@ TEST(SaveDamagedFile, EmptyLineBeforeANumberIsPassedOver) {
   // Before a number the reader skips blanks and line ends, so an empty line in front
   // of a number line is passed over and the lines after it stay in step.
   std::vector<std::string> lines = kDistinctLines;
-  lines.insert(lines.begin() + static_cast<long>(companyLine(lines, 6)), "");
+  lines.insert(lines.begin() + static_cast<long>(companyLine(lines, "FishStock")), "");
   auto l = load(fileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.FishStock, 202);
@@ -858,8 +858,8 @@ TEST(SaveDamagedFile, EmptyLineBeforeANumberIsPassedOver) {
 
 TEST(SaveDamagedFile, SkippedLinesAreNotChecked) {
   std::vector<std::string> lines = kDistinctLines;
-  lines[engineLine(lines, 31)] = "not a number";
-  lines[closingLine(lines, 9)] = "1e999";
+  lines[engineLine(lines, "constant 0")] = "not a number";
+  lines[closingLine(lines, "ChartTick")] = "1e999";
   auto l = load(fileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->world.values.sales.MarketScale, 123);
