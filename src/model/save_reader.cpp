@@ -1,5 +1,6 @@
-// Reading the saved game. The reader consumes exactly the sequence the writer
-// produces; numbers are single tokens, texts the rest of their line. Counts and
+// Reading the saved game: the reader walks the save tables as the writer does, so
+// it consumes exactly the sequence the writer produces. Numbers are single tokens,
+// texts whole lines; a file that ends before a line it should hold fails. Counts and
 // values the game could never use fail the load, so that nothing in a file can
 // exhaust memory or overflow the game's arithmetic.
 #include <charconv>
