@@ -41,15 +41,15 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   Program& p = game.program();
   ui::MainWindow& w = game.mainWindow();
-  w.runCommand([&p] { p.mainForm.NewGameMClick(); });
-  w.runCommand([&p] { p.mainForm.SetSpeed(5); });
+  w.perform(PlayerAction::newGame());
+  w.perform(PlayerAction::speed(5));
   w.gameTimer().stop();
 
   // A year of hourly steps, drawn once at the end. The company is kept from
   // losing its reputation so that one game lasts the whole year.
   for (int i = 0; i < 8700; ++i) {
     p.game.corp().ResultPoints = 0;
-    p.mainForm.Timer1Timer();
+    p.perform(PlayerAction::tick());
   }
   w.syncFromGame();
   QApplication::processEvents();
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
               ms(micros.back()));
 
   // The real timer at 200 ms for a while: the ticks arrive on time.
-  w.runCommand([&p] { p.mainForm.SetSpeed(5); });
+  w.perform(PlayerAction::speed(5));
   QElapsedTimer clock;
   clock.start();
   const int before = p.game.values.clock.ChartTick;

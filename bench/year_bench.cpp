@@ -6,34 +6,16 @@
 #include <string>
 
 #include "commands/program.h"
+#include "commands/quiet_view_port.h"
 
 using namespace kelpmark;
 
 namespace {
 
-// Answers every question with Yes and shows nothing.
-class QuietView : public ViewPort {
- public:
-  void message(const std::string&) override { ++messages; }
-  void error(const std::string&) override { ++messages; }
-  Answer question(const std::string&, QuestionKind, bool) override { return Answer::Yes; }
-  void showModal(ModalWindow) override {}
-  void openHelp(int) override {}
-  void openWeb() override {}
-  void endProgram() override {}
-  long messages = 0;
-};
-
 // A careful trader: a store, two stalls, staff for their places, and fish bought
 // every hour the stock runs low.
-void trade(TMainForm& f, const TCorporation& c) {
-  auto press = [&f](MainButton b) {
-    if (!f.enabled(b)) return;
-    try {
-      f.click(b);
-    } catch (const CommandError&) {
-    }
-  };
+void trade(Program& p, const TCorporation& c) {
+  auto press = [&p](MainButton b) { p.perform(PlayerAction::click(b)); };
   if (c.Stores.empty()) press(MainButton::StorageBtn);
   if (c.Lots.count() < 2) press(MainButton::LotBtn);
   if (c.Loaders.count() < 2) press(MainButton::StuffBtn);
@@ -52,28 +34,28 @@ struct Result {
 };
 
 Result runYear(bool trading) {
-  QuietView view;
+  QuietViewPort view;
   ProgramOptions options;
   options.welcomeText = "KELPMARK";
   uint32_t seed = 1;
-  options.clockSeed = [&seed] { return seed++; };
+  options.clockSeed = [&seed](std::optional<uint32_t>) { return seed++; };
   Program program(view, options);
-  TMainForm& f = program.mainForm;
-  f.NewGameMClick();
+  program.perform(PlayerAction::newGame());
   const long ticks = 365L * 24 * 60;
   const auto start = std::chrono::steady_clock::now();
   int lastHour = -1;
   long salesTicks = 0;
   for (long i = 0; i < ticks && !program.ended; ++i) {
-    f.Timer1Timer();
+    program.perform(PlayerAction::tick());
     if (trading && program.game.values.clock.CurrentHour != lastHour) {
       lastHour = program.game.values.clock.CurrentHour;
-      trade(f, program.game.corp());
+      trade(program, program.game.corp());
       if (program.game.corp().TodayRevenue > Currency()) ++salesTicks;
     }
   }
   const auto end = std::chrono::steady_clock::now();
-  return {ticks, std::chrono::duration<double>(end - start).count(), view.messages, salesTicks};
+  return {ticks, std::chrono::duration<double>(end - start).count(), view.messages + view.errors,
+          salesTicks};
 }
 
 }  // namespace

@@ -8,25 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "commands/lifecycle.h"
 #include "commands/program.h"
+#include "commands/quiet_view_port.h"
 #include "model/random.h"
 #include "model/save_file.h"
 
 namespace {
 
 using namespace kelpmark;
-
-class QuietView : public ViewPort {
- public:
-  void message(const std::string&) override {}
-  void error(const std::string&) override {}
-  // Every question is answered Yes: loss dialogs start a new game.
-  Answer question(const std::string&, QuestionKind, bool) override { return Answer::Yes; }
-  void showModal(ModalWindow) override {}
-  void openHelp(int) override {}
-  void openWeb() override {}
-  void endProgram() override {}
-};
 
 constexpr MainButton kPlayerButtons[] = {
     MainButton::MaxBtn,     MainButton::TorgBtn,   MainButton::FishBtn,      MainButton::StuffBtn,
@@ -46,40 +36,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!LoadGameFromBytes(bytes, probe, probeWorld, probeRandom)) return 0;
   }
 
-  QuietView view;
+  QuietViewPort view;
   ProgramOptions options;
   options.welcomeText = "fuzz";
   uint32_t seed = static_cast<uint32_t>(size);
-  options.clockSeed = [&seed] { return seed++; };
+  options.clockSeed = [&seed](std::optional<uint32_t>) { return seed++; };
   Program p(view, std::move(options));
-  Game& game = p.game;
 
   // The resume of the start-up, from bytes instead of a file.
-  p.mainForm.NewGameMClick();
-  auto company = std::make_unique<TCorporation>();
-  SavedWorld world{game.values, {}};
-  if (!LoadGameFromBytes(bytes, *company, world, game.random)) return 0;
-  world.values.clock.ChartTick = game.values.clock.ChartTick;
-  world.values.clock.HourStep = game.values.clock.HourStep;
-  world.values.clock.SpeedDivider = game.values.clock.SpeedDivider;
-  game.company = std::move(company);
-  game.values = world.values;
-  game.ticker.set(world.tickerLine);
-  p.run([&] { p.mainForm.HourlyStep(false); });
-  p.run([&] { p.mainForm.RefreshDisplay(); });
+  resumeGame(
+      p,
+      [&bytes](TCorporation& company, SavedWorld& world, Random& random) {
+        return LoadGameFromBytes(bytes, company, world, random);
+      },
+      {});
 
-  p.mainForm.SetSpeed(5);
+  p.perform(PlayerAction::speed(5));
   for (int hour = 0; hour < 48 && !p.ended; ++hour) {
-    if (!game.hasCompany() || !p.mainForm.timerRuns()) break;
-    p.run([&] { p.mainForm.Timer1Timer(); });
-    if (p.ended || !game.hasCompany()) break;
+    if (p.perform(PlayerAction::tick()) != ActionResult::Done) break;
+    if (p.ended || !p.game.hasCompany()) break;
     const MainButton b = kPlayerButtons[static_cast<size_t>(hour) % std::size(kPlayerButtons)];
-    if (p.mainForm.enabled(b)) p.run([&] { p.mainForm.click(b); });
+    p.perform(PlayerAction::click(b));
     if (p.mainForm.enabled(MainButton::FishBtn)) {
-      p.run([&] { p.mainForm.click(MainButton::MaxBtn); });
-      p.run([&] { p.mainForm.click(MainButton::FishBtn); });
+      p.perform(PlayerAction::click(MainButton::MaxBtn));
+      p.perform(PlayerAction::click(MainButton::FishBtn));
     }
-    if (!p.mainForm.timerRuns()) p.mainForm.SetSpeed(5);
+    if (!p.mainForm.timerRuns()) p.perform(PlayerAction::speed(5));
   }
   return 0;
 }

@@ -43,13 +43,11 @@ void TActionForm::FormShow() {
     AdBtnEnabled = c.PendingCampaign == 0 && c.Managers.count() > 1;
     AdBoxChange();
   }
-  ++version;
 }
 
 void TActionForm::FormClose() {
   if (!visible) return;
   visible = false;
-  ++version;
 }
 
 void TActionForm::chooseDepartment(int item) {
@@ -70,7 +68,6 @@ void TActionForm::DivBoxChange() {
   premiumAmount = payroll;
   SalaryLbl.caption = program_.game.money(raiseAmount);
   PayPremLbl.caption = program_.game.money(premiumAmount);
-  ++version;
 }
 
 void TActionForm::UpSalBtnClick() {
@@ -102,8 +99,9 @@ void TActionForm::AdBoxChange() {
   Game& g = program_.game;
   const int kind = AdBox + 1;
   const CampaignInfo* campaign = campaignInfo(kind);
-  // With no campaign chosen there is nothing to order.
-  AdBtnEnabled = campaign != nullptr;
+  // With no campaign chosen there is nothing to order; while one is pending no
+  // second order may replace it (its cost would be lost).
+  AdBtnEnabled = campaign != nullptr && g.corp().PendingCampaign == 0;
   if (campaign != nullptr) {
     campaignAmount = Currency::fromUnits(CampaignCost(g.corp(), *campaign));
     AdCostLbl.caption = g.money(campaignAmount);
@@ -113,7 +111,6 @@ void TActionForm::AdBoxChange() {
   const double ready = g.values.clock.GameDate + CampaignLeadTime(g.corp(), kind);
   NoteCampaignDuration(g.corp(), kind);
   AdReady.caption = formatDate(decodeDate(ready), g.format.shortDateFormat);
-  ++version;
 }
 
 void TActionForm::AdBtnClick() {
@@ -130,7 +127,6 @@ void TActionForm::AdBtnClick() {
   c.PendingCampaign = kind;
   AdBtnEnabled = false;
   program_.mainForm.RefreshDisplay();
-  ++version;
 }
 
 }  // namespace kelpmark

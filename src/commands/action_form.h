@@ -18,18 +18,6 @@ class TActionForm {
 
   static const std::array<const char*, 5> kDepartments;
 
-  void FormShow();
-  void FormClose();
-  void DivBoxChange();
-  void UpSalBtnClick();
-  void PayPremBtnClick();
-  void GradBtn1Click();  // dismiss the department
-  void AdBoxChange();
-  void AdBtnClick();
-
-  void chooseDepartment(int item);
-  void chooseCampaign(int item);
-
   bool visible = false;
   int DivBox = -1;
   FormattedLabel SalaryLbl{"Увеличит расходы на $%s в неделю", "0"};
@@ -43,9 +31,34 @@ class TActionForm {
   Currency premiumAmount;
   Currency campaignAmount;
   bool AdBtnEnabled = true;
-  unsigned version = 0;
 
  private:
+  // The player reaches the handlers only through Program::perform; the main
+  // window's "Действия" button shows the window.
+  friend class Program;
+  friend class TMainForm;
+
+  // Shows the window: "Провести!" is set for the chosen campaign.
+  void FormShow();
+  // Hides the window.
+  void FormClose();
+  // A department chosen: the cost of a raise and of premiums for it are shown.
+  void DivBoxChange();
+  // "Поднять оклады": the whole department gets a raise.
+  void UpSalBtnClick();
+  // "Выдать премии": every employee of the department gets a week's salary.
+  void PayPremBtnClick();
+  // "Распустить": dismisses the whole department after a question.
+  void GradBtn1Click();
+  // A campaign chosen: its cost, description and ready date; "Провести!" is
+  // available unless a campaign is pending.
+  void AdBoxChange();
+  // "Провести!": orders the campaign, paid at once, ready after its lead time.
+  void AdBtnClick();
+
+  void chooseDepartment(int item);
+  void chooseCampaign(int item);
+
   std::vector<StaffList*> departments();
   Program& program_;
 };

@@ -25,14 +25,12 @@ void TBuildForm::FormShow() {
   if (visible) return;
   visible = true;
   BuildBoxChange();
-  ++version;
 }
 
 void TBuildForm::FormClose() {
   if (!visible) return;
   visible = false;
-  if (program_.game.hasCompany()) program_.mainForm.RefreshDisplay();
-  ++version;
+  program_.mainForm.RefreshDisplay();
 }
 
 void TBuildForm::choose(int item) {
@@ -50,7 +48,6 @@ void TBuildForm::BuildBoxChange() {
   BuildList.selectPosition(SelIndex);
   BuildListClick();
   UpdateStatus();
-  ++version;
 }
 
 void TBuildForm::BuildListClick() {
@@ -81,7 +78,6 @@ void TBuildForm::BuildListClick() {
   UpgLbl.caption = g.money(upgradeCost);
   // No building may rise above the office.
   if (b->Level >= g.corp().Office->Level) UpgBtnEnabled = false;
-  ++version;
 }
 
 void TBuildForm::UpdateStatus() {
@@ -141,10 +137,15 @@ void TBuildForm::FireBtnClick() {
       return;
     TCorporation& c = program_.game.corp();
     int32_t idle = 0;
-    if (BuildBox == 0)
-      idle = c.SellStore(&b, true, &view);
-    else
+    if (BuildBox == 0) {
+      // Selling a store that holds fish which would not fit elsewhere is warned of.
+      if (!c.SaleLosesFish(&b) ||
+          view.question("Удаление этого склада приведет к потере товара. Продолжить?",
+                        QuestionKind::Warning, false) == Answer::Yes)
+        idle = c.SellStore(&b);
+    } else {
       idle = c.SellSalePoint(*category(), &b);
+    }
     if (idle < 0) {
       std::string text = "У вас ";
       text += std::to_string(-static_cast<int64_t>(idle));

@@ -21,19 +21,6 @@ class TBuildForm {
 
   static const std::array<const char*, 3> kCategories;
 
-  void FormShow();
-  void FormClose();
-  void BuildBoxChange();
-  void BuildListClick();
-  void UpdateStatus();
-  void RemBtnClick();
-  void UpgBtnClick();
-  void FireBtnClick();
-  void GradBtn1Click();
-
-  void choose(int item);
-  void select(int entry);
-
   bool visible = false;
   bool enabled = true;  // the whole window, opened and closed by the clock
   int SelIndex = 0;
@@ -52,11 +39,41 @@ class TBuildForm {
   int picture = -1;
   bool RemBtnEnabled = true;
   bool UpgBtnEnabled = true;
-  bool FireBtnEnabled = true;
   std::array<std::string, 3> Status{};
-  unsigned version = 0;
 
  private:
+  // The player reaches the handlers only through Program::perform; the main
+  // window's "Сооружения" button shows the window.
+  friend class Program;
+  friend class TMainForm;
+
+  // Shows the window with the chosen category's list refilled.
+  void FormShow();
+  // Hides the window; the main window's labels are brought up to date.
+  void FormClose();
+  // "Ok": closes the window.
+  void CloseBtnClick() { FormClose(); }
+  // Refills the list from the chosen category and shows the remembered entry.
+  void BuildBoxChange();
+  // Shows the selected building's card, its repair and upgrade costs and buttons.
+  void BuildListClick();
+  // The category's count, upkeep and average wear.
+  void UpdateStatus();
+  // "Капремонт": the building is as new again, for the cost shown.
+  void RemBtnClick();
+  // "Улучшить": the building rises a level (a repair comes first), for the cost shown.
+  void UpgBtnClick();
+  // "Продать": sells the building after a question (and a warning when fish would
+  // be lost); reports staff left without a workplace.
+  void FireBtnClick();
+  // "Help": the buildings window's help page.
+  void GradBtn1Click();
+
+  // Chooses a category (the drop-down's change handler runs).
+  void choose(int item);
+  // A click on an entry of the list.
+  void select(int entry);
+
   BuildingList* category();
   template <class Action>
   void act(Action action);

@@ -26,7 +26,7 @@ bool between(int h, int from, int to) { return h >= from && h <= to; }
 
 void TMainForm::NewGameMClick() {
   Game& g = game();
-  g.random.setSeed(program_.options.clockSeed ? program_.options.clockSeed() : 0u);
+  g.random.setSeed(program_.takeClockSeed());
   NewGameMEnabled = false;
   MarketValues& m = g.values.market;
   m.RetailPrice = Currency::fromDoubleCount(std::nearbyint((g.random.real() + 10) * 10000));
@@ -35,7 +35,6 @@ void TMainForm::NewGameMClick() {
   chart.line2.clear();
   program_.reportForm.line1.clear();
   program_.reportForm.line2.clear();
-  ++program_.reportForm.chartVersion;
   addChartPoints();
   g.company = std::make_unique<TCorporation>();
   g.values.clock.GameDate = kNewGameDate;
@@ -74,10 +73,9 @@ void TMainForm::Timer1Timer() {
   if (clock.CurrentHour != clock.PreviousHour) HourlyStep(true);
   if (clock.CurrentWeekDay != clock.PreviousWeekDay) DailyStep();
   if (clock.CurrentMonth != clock.PreviousMonth) {
-    CloseMonth(g);
+    for (const std::string& text : CloseMonth(g)) program_.view.message(text);
     RefreshDisplay();
     program_.reportForm.line1.add(clock.CurrentMonth - 1, g.corp().LastMonthValue.units());
-    ++program_.reportForm.chartVersion;
   }
   clockDate_ = clock.GameDate;
   clockTextPending_ = true;

@@ -27,14 +27,29 @@ void FormShow(Program& program, const std::string& path) {
 
 void resumeSavedGame(Program& program, const std::string& path) {
   if (!savedGameExists(path)) return;
+  const uint32_t seed = resumeGame(
+      program,
+      [&path](TCorporation& company, SavedWorld& world, Random& random) {
+        return LoadGame(path, company, world, random);
+      },
+      // The refused file is kept beside itself, so that a later save cannot destroy
+      // the only copy; a file that is no regular file is left alone.
+      [&path] { copyRefusedSave(path); });
+  if (ProgramObserver* o = program.observer()) o->resumed(path, seed);
+}
+
+uint32_t resumeGame(Program& program,
+                    const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
+                    const std::function<void()>& refused) {
   Game& game = program.game;
   TMainForm& main = program.mainForm;
   main.NewGameMClick();
+  const uint32_t seed = program.lastClockSeed();
   // The file is read into a fresh company and a copy of the engine values, which
   // are taken over only when the whole file was read.
   auto company = std::make_unique<TCorporation>();
   SavedWorld world{game.values, {}};
-  if (LoadGame(path, *company, world, game.random)) {
+  if (read(*company, world, game.random)) {
     world.values.clock.ChartTick = game.values.clock.ChartTick;
     world.values.clock.HourStep = game.values.clock.HourStep;
     world.values.clock.SpeedDivider = game.values.clock.SpeedDivider;
@@ -42,14 +57,13 @@ void resumeSavedGame(Program& program, const std::string& path) {
     game.values = world.values;
     game.ticker.set(world.tickerLine);
   } else {
-    // The refused file is kept beside itself, so that a later save cannot destroy
-    // the only copy; a file that is no regular file is left alone.
-    copyRefusedSave(path);
+    if (refused) refused();
     main.NewGameMClick();
     program.view.message(kLoadFailedMessage);
   }
   main.HourlyStep(false);
   main.RefreshDisplay();
+  return seed;
 }
 
 bool saveCurrentGame(Program& program, const std::string& path) {

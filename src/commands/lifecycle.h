@@ -1,11 +1,16 @@
 #pragma once
 // Start-up and exit of the main window: resuming the saved game and the save
 // question when the window closes.
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace kelpmark {
 
 class Program;
+class Random;
+class TCorporation;
+struct SavedWorld;
 
 extern const char* const kResumeQuestion;
 extern const char* const kLoadFailedMessage;
@@ -21,6 +26,14 @@ void FormShow(Program& program, const std::string& path);
 // file loaded over it. A file that fails to load is copied to "<path>.bad", then a
 // second new game starts with a message.
 void resumeSavedGame(Program& program, const std::string& path);
+
+// The same resume from whatever `read` reads: it fills a fresh company and a copy
+// of the engine values and returns false when the saved game is refused; then
+// `refused` (if any) runs before the second new game. Returns the clock seed of
+// the new game the resume began with.
+uint32_t resumeGame(Program& program,
+                    const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
+                    const std::function<void()>& refused);
 
 // Writes the current game; false when the file could not be written.
 bool saveCurrentGame(Program& program, const std::string& path);

@@ -34,14 +34,8 @@ constexpr std::array<LabelDesign, kMainLabelCount> kLabels = {{
     {"TimeLbl", "%s"},
 }};
 
-constexpr std::array<const char*, kMainButtonCount> kButtons = {
-    "FishBtn",    "TorgBtn",    "MaxBtn",       "StopBtn",    "StorageBtn", "LotBtn",
-    "ShopBtn",    "OfficeBtn",  "StuffBtn",     "SalerBtn",   "AccounterBtn", "ManagerBtn",
-    "ActionsBtn", "StatsBtn",   "WokrersBtn",   "BuildingsBtn"};
-
 }  // namespace
 
-const char* mainButtonName(MainButton b) { return kButtons[static_cast<size_t>(b)]; }
 const char* mainLabelName(MainLabel l) { return kLabels[static_cast<size_t>(l)].name; }
 
 TMainForm::TMainForm(Program& program) : program_(program) {
@@ -97,6 +91,7 @@ void TMainForm::About1Click() { program_.view.showModal(ModalWindow::WelcomeForm
 
 void TMainForm::RefreshDisplay() {
   Game& g = game();
+  if (!g.hasCompany()) return;
   const TCorporation& c = g.corp();
   auto set = [this](MainLabel l, std::string text) { label(l).caption = std::move(text); };
   set(MainLabel::MoneyLbl, g.money(c.Money));
@@ -141,8 +136,6 @@ void TMainForm::BuildingsBtnClick() { program_.buildForm.FormShow(); }
 void TMainForm::ActionsBtnClick() { program_.actionForm.FormShow(); }
 
 void TMainForm::click(MainButton b) {
-  // Before the first game a press does nothing.
-  if (!program_.game.hasCompany()) return;
   switch (b) {
     case MainButton::FishBtn: FishBtnClick(); break;
     case MainButton::TorgBtn: TorgBtnClick(); break;

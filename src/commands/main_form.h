@@ -3,6 +3,7 @@
 // menus, speed control and the game timer.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "commands/controls.h"
@@ -13,6 +14,9 @@ namespace kelpmark {
 
 class Program;
 class Game;
+class Random;
+class TCorporation;
+struct SavedWorld;
 
 // The main window's buttons, in the runner's order.
 enum class MainButton {
@@ -70,48 +74,82 @@ class TMainForm {
   bool spinEnabled() const { return PSpn.enabled && FishPanelEnabled; }
   bool timerRuns() const { return TimerInterval > 0; }
 
-  // --- menus, speed and display --------------------------------------------
-  void NewGameMClick();
-  void SetSpeed(int level);
-  void Help1Click();
-  void About1Click();
-  void TimeLblClick() { SetSpeed(0); }
-  void LampClick(int lamp) { SetSpeed(lamp); }
-  void ApplicationEvents1Minimize() { SetSpeed(0); }
-  void ApplicationEvents1Restore() { SetSpeed(1); }
+  // Rewrites the status labels from the company (nothing before the first game).
   void RefreshDisplay();
 
+ private:
+  // The player reaches the handlers only through Program::perform, which checks
+  // first what the player could really click; the start-up resume runs the
+  // new-game sequence and the hourly step itself.
+  friend class Program;
+  friend uint32_t resumeGame(Program& program,
+                             const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
+                             const std::function<void()>& refused);
+
+  // --- menus, speed and display --------------------------------------------
+  // F2: starts a new game (the menu item then stays disabled).
+  void NewGameMClick();
+  // Sets the speed level 0..5: lamps, timer interval and game minutes per tick.
+  void SetSpeed(int level);
+  // F1: the game runs slowly and the help opens at the main window's page.
+  void Help1Click();
+  // The about box (the welcome window), modal; the game goes on.
+  void About1Click();
+  // A click on the clock pauses the game.
+  void TimeLblClick() { SetSpeed(0); }
+  // A click on a speed lamp sets that speed.
+  void LampClick(int lamp) { SetSpeed(lamp); }
+  // Minimizing the program pauses the game.
+  void ApplicationEvents1Minimize() { SetSpeed(0); }
+  // Restoring it resumes at the slow speed.
+  void ApplicationEvents1Restore() { SetSpeed(1); }
+
   // --- the clock ----------------------------------------------------------
+  // One timer event: the game time advances and the hourly step, the daily step
+  // and the month end run when their boundary is crossed.
   void Timer1Timer();
+  // Sales, the campaign's readiness, opening hours, market and chart, strikes.
   void HourlyStep(bool advance);
+  // Upkeep, wages, overdraft, prestige, the day's report and the loss checks.
   void DailyStep();
 
   // --- buttons ------------------------------------------------------------
+  // "Приостановить": no sales in the next hour, and a pause is booked.
   void StopBtnClick();
+  // "Отчеты": the game stops while the reports window is open.
   void StatsBtnClick();
+  // "Персонал": shows the personnel window.
   void WokrersBtnClick();
+  // "Сооружения": shows the buildings window.
   void BuildingsBtnClick();
+  // "Действия": shows the actions window.
   void ActionsBtnClick();
-  void SpeedButton1Click();  // accountant
-  void SpeedButton2Click();  // manager
-  void SpeedButton3Click();  // salesman
-  void SpeedButton4Click();  // loader
-  void SpeedButton5Click();  // store
-  void SpeedButton6Click();  // stall
-  void SpeedButton7Click();  // shop
+  void SpeedButton1Click();  // hires an accountant
+  void SpeedButton2Click();  // hires a manager
+  void SpeedButton3Click();  // hires a salesman
+  void SpeedButton4Click();  // hires a loader
+  void SpeedButton5Click();  // builds a store
+  void SpeedButton6Click();  // builds a stall
+  void SpeedButton7Click();  // builds a shop
+  // "Апгрейд офиса": the office grows a level and doubles its workplaces.
   void OfficeBtnClick();
-  // Runs the handler of a button (whatever its enabled state).
+  // Runs the handler of a button.
   void click(MainButton b);
 
   // --- purchase panel -------------------------------------------------------
+  // The quantity changed: new step, the limit enforced, the total shown; locked
+  // after a bargain.
   void PSpnChange();
   // One click on a spin button (+1 up, -1 down).
   void spinClick(int direction);
+  // "Максимум": the largest quantity the company can buy now (and the offer of a
+  // terminal when that is more than the field allows).
   void MaxBtnClick();
+  // "Торговаться": bargains once an hour for a lower price of the quantity shown.
   void TorgBtnClick();
+  // "Закупить!": buys the quantity at the total shown, once an hour.
   void FishBtnClick();
 
- private:
   // The clock label's text, made from the tick's date when the label is read.
   void writeClockText() const;
   void setSpinValue(int64_t value);

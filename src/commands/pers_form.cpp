@@ -25,14 +25,12 @@ void TPersForm::FormShow() {
   if (visible) return;
   visible = true;
   PersBoxChange();
-  ++version;
 }
 
 void TPersForm::FormClose() {
   if (!visible) return;
   visible = false;
-  if (program_.game.hasCompany()) program_.mainForm.RefreshDisplay();
-  ++version;
+  program_.mainForm.RefreshDisplay();
 }
 
 void TPersForm::choose(int item) {
@@ -50,7 +48,6 @@ void TPersForm::PersBoxChange() {
   PersList.selectPosition(SelIndex);
   PersListClick();
   UpdateStatus();
-  ++version;
 }
 
 void TPersForm::PersListClick() {
@@ -68,7 +65,6 @@ void TPersForm::PersListClick() {
   ExpGauge = worker->Experience;
   FunGauge = worker->Mood;
   SalaryLbl.caption = program_.game.money(worker->Salary);
-  ++version;
 }
 
 void TPersForm::UpdateStatus() {
@@ -149,7 +145,13 @@ void TPersForm::FireBtnClick() {
   act([this](TWorkerBee& w) {
     TCorporation& c = program_.game.corp();
     StaffList& list = *department();
-    const int32_t penalty = c.FireEmployee(list, &w, program_.view);
+    // A discontented department is warned of first; No fires nobody.
+    int32_t penalty = 0;
+    if (!TCorporation::FiringUpsetsStaff(list, &w) ||
+        program_.view.question(
+            "Работники недовольны. Увольнения могут ухудшить ситуацию. Продолжить?",
+            QuestionKind::Warning, false) == Answer::Yes)
+      penalty = c.FireEmployee(list, &w);
     // The rest of the department as shown loses mood; entries that have left the
     // company meanwhile are not touched.
     if (penalty != 0) {

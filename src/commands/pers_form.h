@@ -21,23 +21,6 @@ class TPersForm {
 
   static const std::array<const char*, 4> kDepartments;
 
-  void FormShow();
-  void FormClose();
-  void PersBoxChange();
-  void PersListClick();
-  void UpdateStatus();
-  void UpBtnClick();
-  void LoBtnClick();
-  void WokrersBtnClick();
-  void BuildingsBtnClick();
-  void FireBtnClick();
-  void GradBtn1Click();
-
-  // Chooses a department (the drop-down's change handler runs).
-  void choose(int item);
-  // A click on an entry of the list.
-  void select(int entry);
-
   bool visible = false;
   int SelIndex = 0;
   int PersBox = -1;
@@ -49,9 +32,44 @@ class TPersForm {
   bool WokrersBtnEnabled = true;
   bool FireBtnEnabled = true;
   std::array<std::string, 4> Status{};
-  unsigned version = 0;
 
  private:
+  // The player reaches the handlers only through Program::perform; the main
+  // window's "Персонал" button shows the window.
+  friend class Program;
+  friend class TMainForm;
+
+  // Shows the window with the chosen department's list refilled.
+  void FormShow();
+  // Hides the window; the main window's labels are brought up to date.
+  void FormClose();
+  // "Ok": closes the window.
+  void CloseBtnClick() { FormClose(); }
+  // Refills the list from the chosen department and shows the remembered entry.
+  void PersBoxChange();
+  // Shows the selected employee's card.
+  void PersListClick();
+  // The department's head count, payroll, average pay, experience and mood.
+  void UpdateStatus();
+  // "Поднять": a tenth more salary from the next payday; the employee is pleased.
+  void UpBtnClick();
+  // "Снизить": a tenth less salary; the employee is displeased.
+  void LoBtnClick();
+  // "Похвалить": praise, once an hour in the whole company; pleases the content.
+  void WokrersBtnClick();
+  // "Дать премию": a week's salary as a premium; a big lift in mood.
+  void BuildingsBtnClick();
+  // "Уволить": fires the employee (after a warning when the department is
+  // discontented); the rest of the department loses mood.
+  void FireBtnClick();
+  // "Help": the personnel window's help page.
+  void GradBtn1Click();
+
+  // Chooses a department (the drop-down's change handler runs).
+  void choose(int item);
+  // A click on an entry of the list.
+  void select(int entry);
+
   StaffList* department();
   // Runs a personal action on the selected employee. An entry whose employee has
   // left changes nothing and only refreshes the list.

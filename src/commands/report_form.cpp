@@ -60,6 +60,4 @@ void TReportForm::showModal() {
   program_.view.showModal(ModalWindow::ReportForm);
 }
 
-void TReportForm::GradBtn1Click() { program_.view.openHelp(40); }
-
 }  // namespace kelpmark

@@ -23,19 +23,19 @@ class TReportForm {
 
   // Fills the nine figures from the current state.
   void FormShow();
-  // Fills the figures and shows the window modally.
-  void showModal();
-  void GradBtn1Click();
 
   std::array<FormattedLabel, kReportLabelCount> labels;
   ChartLine line1;  // "Расходы": the company value at each month end
   ChartLine line2;  // "Доходы": never receives points
-  unsigned chartVersion = 0;
 
   FormattedLabel& label(ReportLabel l) { return labels[static_cast<size_t>(l)]; }
   const FormattedLabel& label(ReportLabel l) const { return labels[static_cast<size_t>(l)]; }
 
  private:
+  friend class TMainForm;
+  // Fills the figures and shows the window modally ("Отчеты", and at the victory).
+  void showModal();
+
   Program& program_;
 };
 

@@ -50,7 +50,7 @@ void PayUpkeep(Game& game) {
             static_cast<int128>(b.Upkeep.count()) * (1000 - static_cast<int64_t>(b.Condition));
         return Currency::fromCount(divRoundHalfEven(num, 1000));
       },
-      [&c](const TBuilding& b) { c.SellStore(&b, false, nullptr); });
+      [&c](const TBuilding& b) { c.SellStore(&b); });
   // Stalls pay no surcharge.
   wearList(
       c.Lots, c, 7, [](const TBuilding&) { return Currency(); },

@@ -8,7 +8,6 @@
 #include "model/corporation.h"
 #include "model/engine_values.h"
 #include "model/random.h"
-#include "model/view_port.h"
 
 namespace kelpmark {
 
@@ -37,8 +36,6 @@ struct FormatSettings {
 
 class Game {
  public:
-  explicit Game(ViewPort& port) : view(port) {}
-
   bool hasCompany() const { return company != nullptr; }
   TCorporation& corp() { return *company; }
   const TCorporation& corp() const { return *company; }
@@ -51,7 +48,6 @@ class Game {
   Random random;
   std::unique_ptr<TCorporation> company;
   Ticker ticker;
-  ViewPort& view;
 };
 
 }  // namespace kelpmark

@@ -21,7 +21,8 @@ const char* const kPrestigeLostText =
 const char* const kVictoryText =
     "Отлично! Вы не хуже Кварцмана справились с созданием монополии!";
 
-void CloseMonth(Game& game) {
+std::vector<std::string> CloseMonth(Game& game) {
+  std::vector<std::string> messages;
   TCorporation& c = game.corp();
   c.LastMonthValue = c.CompanyValue();
   Currency r = c.MonthIncome + c.MonthExpense;
@@ -41,15 +42,16 @@ void CloseMonth(Game& game) {
     text += "\n\rНалог на прибыль составит $" + game.money(tax);
     c.pay(tax);
   }
-  if (game.values.clock.CurrentMonth > 1) game.view.message(text);
+  if (game.values.clock.CurrentMonth > 1) messages.push_back(text);
   c.MonthIncome = Currency();
   c.MonthExpense = Currency();
   if (game.values.clock.CurrentMonth == 2) {
     c.TaxHolidayOver = true;
-    game.view.message("Период льготного налогооблажения закончился!");
+    messages.push_back("Период льготного налогооблажения закончился!");
   }
   game.values.bargain.MonthsElapsed =
       saturate32(static_cast<int64_t>(game.values.bargain.MonthsElapsed) + 1);
+  return messages;
 }
 
 bool yearOver(const Game& game) { return decodeDate(game.values.clock.GameDate).year > 2001; }

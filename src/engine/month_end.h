@@ -1,14 +1,17 @@
 #pragma once
 // The month end and how a game ends.
 #include <string>
+#include <vector>
 
 namespace kelpmark {
 
 class Game;
 
 // Closes the month's accounts: records the company value, reports the result,
-// charges profit tax, ends the tax holiday after January.
-void CloseMonth(Game& game);
+// charges profit tax, ends the tax holiday after January. Returns the messages
+// for the player in the order they are shown; nothing in the month end waits
+// for them, so they are shown once it is done.
+std::vector<std::string> CloseMonth(Game& game);
 
 // The three ways to lose; each question's Yes starts a new game, No ends the program.
 extern const char* const kYearOverText;

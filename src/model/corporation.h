@@ -12,7 +12,6 @@
 namespace kelpmark {
 
 class Random;
-class ViewPort;
 struct EngineValues;
 
 using StaffList = OrderedList<TWorkerBee>;
@@ -41,9 +40,12 @@ class TCorporation {
   int32_t LoaderPlaces() const;
   int32_t SalesmanPlaces() const;
   static void ShiftMood(const StaffList& list, int64_t delta);
-  // Sells a store; with ask, a warning question guards against losing fish.
-  // Returns loader places minus loaders after the sale (0 when nothing was sold).
-  int32_t SellStore(const TBuilding* building, bool ask, ViewPort* view);
+  // Whether selling this store would leave too little room for the fish in stock
+  // (false when it is not one of the company's stores).
+  bool SaleLosesFish(const TBuilding* building) const;
+  // Sells a store; fish that no longer fits is lost. Returns loader places minus
+  // loaders after the sale (0 when it is not one of the company's stores).
+  int32_t SellStore(const TBuilding* building);
   // Sells a stall or shop from the given list; returns salesman places minus salesmen.
   int32_t SellSalePoint(BuildingList& list, const TBuilding* building);
 
@@ -65,9 +67,12 @@ class TCorporation {
   static TWorkerBee* PickWorker(const StaffList& list, bool byExperience, bool byMood);
 
   // --- staff measures -----------------------------------------------------
-  // Removes an employee (after a warning question when the department is
-  // discontented) and returns the mood penalty for the rest; 0 when nobody left.
-  int32_t FireEmployee(StaffList& list, const TWorkerBee* worker, ViewPort& view);
+  // Whether firing this employee of the list would upset a discontented department
+  // (average mood below 30), so that the player is warned first.
+  static bool FiringUpsetsStaff(const StaffList& list, const TWorkerBee* worker);
+  // Removes an employee and returns the mood penalty for the rest of the
+  // department; 0 when the employee is not on the list.
+  int32_t FireEmployee(StaffList& list, const TWorkerBee* worker);
   static Currency AverageSalary(const StaffList& list);
   static int32_t RoundedAverageMood(const StaffList& list);
   static void RaiseSalaries(const StaffList& list, Random& random);

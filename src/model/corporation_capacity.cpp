@@ -1,7 +1,6 @@
 // Storage capacity, workplaces, the mood shift of a department and building sales.
 #include "model/corporation.h"
 #include "model/int128.h"
-#include "model/view_port.h"
 
 namespace kelpmark {
 
@@ -34,16 +33,15 @@ void TCorporation::ShiftMood(const StaffList& list, int64_t delta) {
   for (const auto& e : list) e.object->SetMood(e.object->Mood + delta);
 }
 
-int32_t TCorporation::SellStore(const TBuilding* building, bool ask, ViewPort* view) {
+bool TCorporation::SaleLosesFish(const TBuilding* building) const {
+  if (Stores.indexOf(building) < 0) return false;
+  const auto& store = static_cast<const TStorageBuilding&>(*building);
+  return static_cast<int64_t>(StoreCapacity()) - store.Capacity < FishStock;
+}
+
+int32_t TCorporation::SellStore(const TBuilding* building) {
   const int index = Stores.indexOf(building);
   if (index < 0) return 0;
-  const auto& store = static_cast<const TStorageBuilding&>(*building);
-  if (ask && view != nullptr &&
-      static_cast<int64_t>(StoreCapacity()) - store.Capacity < FishStock) {
-    const Answer a = view->question(
-        "Удаление этого склада приведет к потере товара. Продолжить?", QuestionKind::Warning, false);
-    if (a != Answer::Yes) return 0;
-  }
   receive(building->ResaleValue());
   Stores.removeAt(static_cast<size_t>(index));
   if (StoreCapacity() < FishStock) FishStock = StoreCapacity();

@@ -2,21 +2,18 @@
 #include "model/corporation.h"
 #include "model/int128.h"
 #include "model/random.h"
-#include "model/view_port.h"
 
 namespace kelpmark {
 
-int32_t TCorporation::FireEmployee(StaffList& list, const TWorkerBee* worker, ViewPort& view) {
+bool TCorporation::FiringUpsetsStaff(const StaffList& list, const TWorkerBee* worker) {
+  return list.indexOf(worker) >= 0 && AverageMood(list) < 30;
+}
+
+int32_t TCorporation::FireEmployee(StaffList& list, const TWorkerBee* worker) {
   const int index = list.indexOf(worker);
   if (index < 0) return 0;
   const int32_t average = AverageMood(list);
   const int n = list.count();
-  if (average < 30) {
-    const Answer a = view.question(
-        "Работники недовольны. Увольнения могут ухудшить ситуацию. Продолжить?",
-        QuestionKind::Warning, false);
-    if (a != Answer::Yes) return 0;
-  }
   list.removeAt(static_cast<size_t>(index));
   // Small and discontented departments take a firing worse.
   return 1 + (average < 30) + (n < 5) + (n < 10) + (n < 50);

@@ -30,8 +30,9 @@ QGroupBox* group(QWidget* parent, const QString& title, int x) {
 }  // namespace
 
 ActionWindow::ActionWindow(Program& program, MainWindow& main)
-    : SecondaryWindow(main, QStringLiteral("Ваши действия"), 458, 257, 50), program_(program) {
-  TActionForm& form = program_.actionForm;
+    : SecondaryWindow(main, Control::ActionForm, QStringLiteral("Ваши действия"), 458, 257, 50),
+      program_(program) {
+  const TActionForm& form = program_.actionForm;
   QGroupBox* staff = group(this, QStringLiteral("Сотрудники "), 7);
   label(staff, 6, 18, 203, 17, QStringLiteral("Подразделение:"));
   QStringList departments;
@@ -60,22 +61,14 @@ ActionWindow::ActionWindow(Program& program, MainWindow& main)
   order_ = button(ads, QStringLiteral("Провести!"), 56, 220, 105);
 
   connect(departments_, &QComboBox::activated, this,
-          [this, &form](int i) { run([&form, i] { form.chooseDepartment(i); }); });
+          [this](int i) { perform(PlayerAction::choose(Control::ActionDivBox, i)); });
   connect(campaigns_, &QComboBox::activated, this,
-          [this, &form](int i) { run([&form, i] { form.chooseCampaign(i); }); });
-  connect(raise, &GradientButton::clicked, this, [this, &form] { run([&form] { form.UpSalBtnClick(); }); });
-  connect(premium, &GradientButton::clicked, this,
-          [this, &form] { run([&form] { form.PayPremBtnClick(); }); });
-  connect(dismiss, &GradientButton::clicked, this,
-          [this, &form] { run([&form] { form.GradBtn1Click(); }); });
-  connect(order_, &GradientButton::clicked, this, [this, &form] {
-    run([&form] {
-      if (form.AdBtnEnabled) form.AdBtnClick();
-    });
-  });
+          [this](int i) { perform(PlayerAction::choose(Control::ActionAdBox, i)); });
+  connectClick(raise, Control::ActionUpSalBtn);
+  connectClick(premium, Control::ActionPayPremBtn);
+  connectClick(dismiss, Control::ActionGradBtn1);
+  connectClick(order_, Control::ActionAdBtn);
 }
-
-void ActionWindow::closeInGame() { program_.actionForm.FormClose(); }
 
 void ActionWindow::syncFromGame() {
   const TActionForm& f = program_.actionForm;

@@ -15,7 +15,6 @@ class ActionWindow : public SecondaryWindow {
   void syncFromGame() override;
 
  protected:
-  void closeInGame() override;
 
  private:
   Program& program_;

@@ -17,13 +17,12 @@ namespace kelpmark::ui {
 using widgets::GradientButton;
 
 BuildWindow::BuildWindow(Program& program, MainWindow& main)
-    : SecondaryWindow(main, QStringLiteral("Ваши сооружения"), 465, 298, 20), program_(program) {
-  TBuildForm& form = program_.buildForm;
+    : SecondaryWindow(main, Control::BuildForm, QStringLiteral("Ваши сооружения"), 465, 298, 20),
+      program_(program) {
+  const TBuildForm& form = program_.buildForm;
   QStringList categories;
   for (const char* c : TBuildForm::kCategories) categories << QString::fromUtf8(c);
-  buildListPicker(
-      categories, [&form](int i) { form.choose(i); }, [&form](int i) { form.select(i); },
-      [&form] { return form.BuildList.size(); });
+  buildListPicker(categories, Control::BuildBox, Control::BuildList);
 
   QFrame* card = cardPanel(240, 8, 217, 233);
   header_ = headerPanel(256, 3, 185, 16);
@@ -52,26 +51,12 @@ BuildWindow::BuildWindow(Program& program, MainWindow& main)
   auto* ok = button(this, QStringLiteral("Ok"), 120, 250, 97);
   auto* help = button(this, QStringLiteral("Help"), 240, 250, 97);
 
-  connect(repair_, &GradientButton::clicked, this, [this, &form] {
-    run([&form] {
-      if (form.enabled && form.RemBtnEnabled) form.RemBtnClick();
-    });
-  });
-  connect(upgrade_, &GradientButton::clicked, this, [this, &form] {
-    run([&form] {
-      if (form.enabled && form.UpgBtnEnabled) form.UpgBtnClick();
-    });
-  });
-  connect(sell, &GradientButton::clicked, this, [this, &form] {
-    run([&form] {
-      if (form.enabled) form.FireBtnClick();
-    });
-  });
-  connect(ok, &GradientButton::clicked, this, [this] { run([this] { closeInGame(); }); });
-  connect(help, &GradientButton::clicked, this, [this] { emit helpRequested(20); });
+  connectClick(repair_, Control::BuildRemBtn);
+  connectClick(upgrade_, Control::BuildUpgBtn);
+  connectClick(sell, Control::BuildFireBtn);
+  connectClick(ok, Control::BuildCloseBtn);
+  connectClick(help, Control::BuildGradBtn1);
 }
-
-void BuildWindow::closeInGame() { program_.buildForm.FormClose(); }
 
 void BuildWindow::syncFromGame() {
   const TBuildForm& f = program_.buildForm;

@@ -22,7 +22,6 @@ class BuildWindow : public SecondaryWindow {
   void syncFromGame() override;
 
  protected:
-  void closeInGame() override;
 
  private:
   Program& program_;

@@ -45,7 +45,8 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   po.format = systemFormat();
   po.welcomeText = welcomeText();
   const uint32_t fixed = options.fixedSeed;
-  po.clockSeed = [fixed] {
+  po.clockSeed = [fixed](std::optional<uint32_t> requested) {
+    if (requested) return *requested;
     return fixed != 0 ? fixed : static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
   };
   program_ = std::make_unique<Program>(*view_, std::move(po));

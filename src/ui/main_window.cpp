@@ -98,7 +98,7 @@ void MainWindow::buildLeftColumn(QWidget* central) {
   time->setClickable(true);
   time->setToolTip(QStringLiteral("Щелчок останавливает игру"));
   connect(time, &ShadowLabel::clicked, this,
-          [this] { runCommand([this] { program_.mainForm.TimeLblClick(); }); });
+          [this] { perform(PlayerAction::click(Control::MainTimeLbl)); });
 
   const MainLabel column[] = {MainLabel::MoneyLbl,    MainLabel::FishLbl,      MainLabel::StoreLbl,
                               MainLabel::LotsLbl,     MainLabel::ShopsLbl,     MainLabel::StuffLbl,
@@ -115,8 +115,9 @@ void MainWindow::buildLeftColumn(QWidget* central) {
     lamp->setGeometry(7 + 10 * (k - 1), 387, 10, 10);
     lamp->setToolTip(QStringLiteral("Скорость %1").arg(k));
     lamp->setAccessibleName(lamp->toolTip());
+    const auto control = static_cast<Control>(static_cast<int>(Control::MainImg1on) + k - 1);
     connect(lamp, &LampWidget::clicked, this,
-            [this, k] { runCommand([this, k] { program_.mainForm.LampClick(k); }); });
+            [this, control] { perform(PlayerAction::click(control)); });
     lamps_[static_cast<size_t>(k - 1)] = lamp;
   }
 
@@ -196,12 +197,8 @@ void MainWindow::buildPanels(QWidget* central) {
   quantity_->setPalette(spin);
   quantity_->setToolTip(QStringLiteral("Количество рыбы для закупки, кг"));
   quantity_->setAccessibleName(quantity_->toolTip());
-  connect(quantity_, &QuantitySpinBox::stepRequested, this, [this](int direction) {
-    runCommand([this, direction] {
-      TMainForm& f = program_.mainForm;
-      if (program_.game.hasCompany() && f.spinEnabled()) f.spinClick(direction);
-    });
-  });
+  connect(quantity_, &QuantitySpinBox::stepRequested, this,
+          [this](int direction) { perform(PlayerAction::spin(direction)); });
   ShadowLabel* total = makeLabel(MainLabel::TotalLbl, fishPanel_, 94, 52, 117, 16);
   total->setFont(statusFont());
   total->setBold(true);
@@ -226,11 +223,7 @@ void MainWindow::buildMenus() {
   QMenu* game = menuBar()->addMenu(QStringLiteral("&Игра"));
   newGame_ = game->addAction(QStringLiteral("&Новая"));
   newGame_->setShortcut(Qt::Key_F2);
-  connect(newGame_, &QAction::triggered, this, [this] {
-    runCommand([this] {
-      if (program_.mainForm.NewGameMEnabled) program_.mainForm.NewGameMClick();
-    });
-  });
+  connect(newGame_, &QAction::triggered, this, [this] { perform(PlayerAction::newGame()); });
   game->addSeparator();
   connect(game->addAction(QStringLiteral("&Выход")), &QAction::triggered, this, &QWidget::close);
 
@@ -238,8 +231,7 @@ void MainWindow::buildMenus() {
   const char* names[] = {"Пауза", "Медленно", "Нормально", "Ускоренно", "Быстро", "Молниеносно"};
   for (int level = 0; level <= 5; ++level) {
     QAction* a = speed->addAction(QString::fromUtf8(names[level]));
-    connect(a, &QAction::triggered, this,
-            [this, level] { runCommand([this, level] { program_.mainForm.SetSpeed(level); }); });
+    connect(a, &QAction::triggered, this, [this, level] { perform(PlayerAction::speed(level)); });
     if (level == 0) {
       // The pause item is hidden; its key, Alt with the key left of 1, still works.
       a->setVisible(false);
@@ -254,9 +246,9 @@ void MainWindow::buildMenus() {
   QAction* helpItem = help->addAction(QStringLiteral("Help"));
   helpItem->setShortcut(Qt::Key_F1);
   connect(helpItem, &QAction::triggered, this,
-          [this] { runCommand([this] { program_.mainForm.Help1Click(); }); });
+          [this] { perform(PlayerAction::plain(ActionVerb::Help)); });
   connect(help->addAction(QStringLiteral("About...")), &QAction::triggered, this,
-          [this] { runCommand([this] { program_.mainForm.About1Click(); }); });
+          [this] { perform(PlayerAction::plain(ActionVerb::About)); });
 }
 
 GradientButton* MainWindow::makeButton(MainButton b, const QString& caption, QWidget* parent,
@@ -265,7 +257,7 @@ GradientButton* MainWindow::makeButton(MainButton b, const QString& caption, QWi
   button->setGeometry(x, y, width, GradientButton::kDesignHeight);
   button->setDisabledStyle(olive ? GradientButton::DisabledStyle::Olive
                                  : GradientButton::DisabledStyle::Red);
-  connect(button, &GradientButton::clicked, this, [this, b] { clickButton(b); });
+  connect(button, &GradientButton::clicked, this, [this, b] { perform(PlayerAction::click(b)); });
   buttons_[static_cast<size_t>(b)] = button;
   return button;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "commands/main_form.h"
+#include "commands/program_observer.h"
 
 class QAction;
 class QFrame;
@@ -35,8 +36,11 @@ class MainWindow : public QMainWindow {
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Runs one event of the game (a click, a menu item, a tick) and shows its result.
-  // Its boxes open over the window the player acted in (this one by default).
+  // Hands one action of the player (a click, a menu item, a tick) to the game and
+  // shows its result. Its boxes open over the window the player acted in (this
+  // one by default).
+  ActionResult perform(const PlayerAction& action, QWidget* actingWindow = nullptr);
+  // Runs one event of the program's own (start-up) and shows its result.
   void runCommand(const std::function<void()>& command, QWidget* actingWindow = nullptr);
   // Brings every control up to the game's state.
   void syncFromGame();
@@ -72,7 +76,6 @@ class MainWindow : public QMainWindow {
   widgets::GradientButton* makeButton(MainButton b, const QString& caption, QWidget* parent,
                                       int x, int y, int width, bool olive);
   widgets::ShadowLabel* makeLabel(MainLabel l, QWidget* parent, int x, int y, int w, int h);
-  void clickButton(MainButton b);
   void syncTimer();
   void syncChart();
   void programEnded();

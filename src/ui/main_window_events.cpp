@@ -34,21 +34,18 @@ void MainWindow::runCommand(const std::function<void()>& command, QWidget* actin
   emit gameChanged();
 }
 
-void MainWindow::clickButton(MainButton b) {
-  runCommand([this, b] {
-    TMainForm& f = program_.mainForm;
-    // Before the first game, and while a button is disabled, a press does nothing.
-    if (!program_.game.hasCompany() || !f.enabled(b)) return;
-    f.click(b);
-  });
+ActionResult MainWindow::perform(const PlayerAction& action, QWidget* actingWindow) {
+  ActionResult result = ActionResult::IgnoredQuietly;
+  runCommand([&] { result = program_.perform(action); }, actingWindow);
+  return result;
 }
 
 void MainWindow::timerTick() {
   // No tick runs while a message, question or modal window is open.
-  if (view_.modalOpen() || program_.ended || !program_.game.hasCompany()) return;
+  if (view_.modalOpen()) return;
   QElapsedTimer clock;
   clock.start();
-  runCommand([this] { program_.mainForm.Timer1Timer(); });
+  perform(PlayerAction::tick());
   repaint();
   lastTickMicros_ = clock.nsecsElapsed() / 1000;
 }
@@ -135,9 +132,9 @@ void MainWindow::changeEvent(QEvent* event) {
   const bool wasMinimized = change->oldState() & Qt::WindowMinimized;
   const bool minimized = windowState() & Qt::WindowMinimized;
   if (minimized && !wasMinimized)
-    runCommand([this] { program_.mainForm.ApplicationEvents1Minimize(); });
+    perform(PlayerAction::plain(ActionVerb::Minimize));
   else if (!minimized && wasMinimized)
-    runCommand([this] { program_.mainForm.ApplicationEvents1Restore(); });
+    perform(PlayerAction::plain(ActionVerb::Restore));
 }
 
 void MainWindow::programEnded() {

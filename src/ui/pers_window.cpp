@@ -16,13 +16,12 @@ namespace kelpmark::ui {
 using widgets::GradientButton;
 
 PersWindow::PersWindow(Program& program, MainWindow& main)
-    : SecondaryWindow(main, QStringLiteral("Ваш персонал"), 464, 298, 30), program_(program) {
-  TPersForm& form = program_.persForm;
+    : SecondaryWindow(main, Control::PersForm, QStringLiteral("Ваш персонал"), 464, 298, 30),
+      program_(program) {
+  const TPersForm& form = program_.persForm;
   QStringList departments;
   for (const char* d : TPersForm::kDepartments) departments << QString::fromUtf8(d);
-  buildListPicker(
-      departments, [&form](int i) { form.choose(i); }, [&form](int i) { form.select(i); },
-      [&form] { return form.PersList.size(); });
+  buildListPicker(departments, Control::PersBox, Control::PersList);
 
   QFrame* card = cardPanel(240, 8, 217, 233);
   header_ = headerPanel(256, 3, 185, 16);
@@ -50,25 +49,14 @@ PersWindow::PersWindow(Program& program, MainWindow& main)
   auto* ok = button(this, QStringLiteral("Ok"), 120, 250, 97);
   auto* help = button(this, QStringLiteral("Help"), 240, 250, 97);
 
-  connect(up, &GradientButton::clicked, this, [this, &form] { run([&form] { form.UpBtnClick(); }); });
-  connect(down, &GradientButton::clicked, this, [this, &form] { run([&form] { form.LoBtnClick(); }); });
-  connect(praise_, &GradientButton::clicked, this, [this, &form] {
-    run([&form] {
-      if (form.WokrersBtnEnabled) form.WokrersBtnClick();
-    });
-  });
-  connect(premium, &GradientButton::clicked, this,
-          [this, &form] { run([&form] { form.BuildingsBtnClick(); }); });
-  connect(fire_, &GradientButton::clicked, this, [this, &form] {
-    run([&form] {
-      if (form.FireBtnEnabled) form.FireBtnClick();
-    });
-  });
-  connect(ok, &GradientButton::clicked, this, [this] { run([this] { closeInGame(); }); });
-  connect(help, &GradientButton::clicked, this, [this] { emit helpRequested(30); });
+  connectClick(up, Control::PersUpBtn);
+  connectClick(down, Control::PersLoBtn);
+  connectClick(praise_, Control::PersWokrersBtn);
+  connectClick(premium, Control::PersBuildingsBtn);
+  connectClick(fire_, Control::PersFireBtn);
+  connectClick(ok, Control::PersCloseBtn);
+  connectClick(help, Control::PersGradBtn1);
 }
-
-void PersWindow::closeInGame() { program_.persForm.FormClose(); }
 
 void PersWindow::syncFromGame() {
   const TPersForm& f = program_.persForm;

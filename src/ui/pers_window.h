@@ -20,7 +20,6 @@ class PersWindow : public SecondaryWindow {
   void syncFromGame() override;
 
  protected:
-  void closeInGame() override;
 
  private:
   Program& program_;

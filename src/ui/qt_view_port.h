@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "model/view_port.h"
+#include "commands/view_port.h"
 
 class QMessageBox;
 

@@ -24,9 +24,9 @@ const char* const kListStyle =
 
 }  // namespace
 
-SecondaryWindow::SecondaryWindow(MainWindow& main, const QString& title, int width, int height,
-                                 int helpTopic)
-    : QDialog(&main), main_(main), helpTopic_(helpTopic) {
+SecondaryWindow::SecondaryWindow(MainWindow& main, Control window, const QString& title,
+                                 int width, int height, int helpTopic)
+    : QDialog(&main), main_(main), window_(window), helpTopic_(helpTopic) {
   setWindowTitle(title);
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -35,12 +35,17 @@ SecondaryWindow::SecondaryWindow(MainWindow& main, const QString& title, int wid
   setDialogBackground(this);
 }
 
-void SecondaryWindow::run(const std::function<void()>& command) { main_.runCommand(command, this); }
+void SecondaryWindow::perform(const PlayerAction& action) { main_.perform(action, this); }
+
+void SecondaryWindow::connectClick(widgets::GradientButton* button, Control control) {
+  connect(button, &widgets::GradientButton::clicked, this,
+          [this, control] { perform(PlayerAction::click(control)); });
+}
 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {
   // Hidden, never destroyed: the game closes it and the next sync hides it.
   event->ignore();
-  if (isEnabled()) run([this] { closeInGame(); });
+  perform(PlayerAction::close(window_));
 }
 
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
@@ -66,17 +71,14 @@ void SecondaryWindow::followVisibility(bool visible) {
   }
 }
 
-void SecondaryWindow::buildListPicker(const QStringList& items, std::function<void(int)> choose,
-                                      std::function<void(int)> select, std::function<int()> count) {
+void SecondaryWindow::buildListPicker(const QStringList& items, Control box, Control list) {
   box_ = comboBox(this, 8, 8, 225, items);
   connect(box_, &QComboBox::activated, this,
-          [this, choose](int i) { run([choose, i] { choose(i); }); });
+          [this, box](int i) { perform(PlayerAction::choose(box, i)); });
   list_ = listBox(this, 8, 40, 225, 201);
-  connect(list_, &QListWidget::itemClicked, this, [this, select, count](QListWidgetItem* item) {
+  connect(list_, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
     const int row = list_->row(item);
-    run([select, count, row] {
-      if (row >= 0 && row < count()) select(row);
-    });
+    if (row >= 0) perform(PlayerAction::select(list, row));
   });
 }
 

@@ -4,9 +4,10 @@
 // F1 for its help topic; every action goes through the main window, so that all
 // windows show its result.
 #include <QDialog>
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "commands/player_action.h"
 
 class QComboBox;
 class QFrame;
@@ -25,7 +26,8 @@ class MainWindow;
 class SecondaryWindow : public QDialog {
   Q_OBJECT
  public:
-  SecondaryWindow(MainWindow& main, const QString& title, int width, int height, int helpTopic);
+  SecondaryWindow(MainWindow& main, Control window, const QString& title, int width, int height,
+                  int helpTopic);
   // Brings the window up to the game's state (shown or hidden included).
   virtual void syncFromGame() = 0;
 
@@ -33,18 +35,18 @@ class SecondaryWindow : public QDialog {
   void helpRequested(int topic);
 
  protected:
-  void run(const std::function<void()>& command);
-  // The game's own close handler for this window.
-  virtual void closeInGame() = 0;
+  // Hands the player's action to the game (through the main window, so that every
+  // window shows its result).
+  void perform(const PlayerAction& action);
+  // A click on the button is a click on the game's control.
+  void connectClick(widgets::GradientButton* button, Control control);
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void followVisibility(bool visible);
 
   // The drop-down and the list below it of the personnel and buildings windows,
-  // wired to the game's handlers: choose(item), and select(entry) for a click on
-  // an entry that the game's list holds (count() of them).
-  void buildListPicker(const QStringList& items, std::function<void(int)> choose,
-                       std::function<void(int)> select, std::function<int()> count);
+  // wired to the game's controls of those names.
+  void buildListPicker(const QStringList& items, Control box, Control list);
   // Shows the game's choice, its list's texts and the selected entry.
   template <class List>
   void syncListPicker(int item, const List& list) {
@@ -69,6 +71,7 @@ class SecondaryWindow : public QDialog {
   static void setListEntries(QListWidget* list, const std::vector<std::string>& texts, int selected);
 
   MainWindow& main_;
+  Control window_;
   int helpTopic_;
   QComboBox* box_ = nullptr;
   QListWidget* list_ = nullptr;

@@ -24,10 +24,8 @@ class AnswerYesView : public ViewPort {
 
 // A careful trader: a store, two stalls, staff for their places, and fish bought
 // only while the stock runs low, so that cash never runs out.
-void playHour(TMainForm& f, const TCorporation& c) {
-  auto press = [&f](MainButton b) {
-    if (f.enabled(b)) f.click(b);
-  };
+void playHour(Program& p, const TCorporation& c) {
+  auto press = [&p](MainButton b) { p.perform(PlayerAction::click(b)); };
   if (c.Stores.empty()) press(MainButton::StorageBtn);
   if (c.Lots.count() < 2) press(MainButton::LotBtn);
   if (c.Loaders.count() < 2) press(MainButton::StuffBtn);
@@ -58,11 +56,10 @@ TEST(BooksBalance, MonthBooksExplainEveryChangeOfCash) {
   AnswerYesView view;
   ProgramOptions options;
   uint32_t seed = 20010101;
-  options.clockSeed = [&seed] { return seed++; };
+  options.clockSeed = [&seed](std::optional<uint32_t>) { return seed++; };
   Program program(view, options);
-  TMainForm& f = program.mainForm;
-  f.NewGameMClick();
-  f.SetSpeed(4);  // 15 game minutes a tick
+  program.perform(PlayerAction::newGame());
+  program.perform(PlayerAction::speed(4));  // 15 game minutes a tick
 
   const TCorporation* company = &program.game.corp();
   Currency monthStart = company->Money;
@@ -72,7 +69,7 @@ TEST(BooksBalance, MonthBooksExplainEveryChangeOfCash) {
   int gamesLost = 0;
   const long ticks = 5L * 30 * 24 * 4;  // about five months
   for (long i = 0; i < ticks && !program.ended; ++i) {
-    f.Timer1Timer();
+    program.perform(PlayerAction::tick());
     const TCorporation& c = program.game.corp();
     if (&c != company) {
       // A loss answered Yes: a new company starts with its books empty.
@@ -95,7 +92,7 @@ TEST(BooksBalance, MonthBooksExplainEveryChangeOfCash) {
     const int hour = program.game.values.clock.CurrentHour;
     if (hour != lastHour) {
       lastHour = hour;
-      playHour(f, c);
+      playHour(program, c);
       ASSERT_EQ(c.MonthIncome + c.MonthExpense, c.Money - monthStart) << "after commands, tick " << i;
     }
   }

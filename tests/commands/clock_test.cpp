@@ -9,7 +9,9 @@
 #include "model/random_sequence.h"
 
 using kelpmark::Currency;
+using kelpmark::ActionVerb;
 using kelpmark::MainLabel;
+using kelpmark::PlayerAction;
 
 namespace {
 
@@ -17,9 +19,6 @@ Currency units(int64_t u) { return Currency::fromUnits(u); }
 
 struct Clock : kmtest::TestProgram {
   explicit Clock(uint32_t seed = 7) : kmtest::TestProgram(seed) {}
-  void ticks(int n) {
-    for (int i = 0; i < n; ++i) program.run([&] { main().Timer1Timer(); });
-  }
   kelpmark::ClockValues& clock() { return game().values.clock; }
   std::string time() { return main().label(MainLabel::TimeLbl).text(); }
 };
@@ -28,49 +27,49 @@ struct Clock : kmtest::TestProgram {
 
 TEST(GameClock, SpeedTableLampsAndSpeedChangesBeforeAGame) {
   Clock c;
-  c.main().SetSpeed(3);  // no game yet: nothing happens
+  c.speed(3);  // no game yet: nothing happens
   EXPECT_EQ(c.main().SpeedLevel, 0);
   EXPECT_EQ(c.main().TimerInterval, 0);
   EXPECT_EQ(c.clock().SpeedDivider, 60);
 
-  c.main().NewGameMClick();
+  c.newGame();
   EXPECT_EQ(c.main().SpeedLevel, 2);
   struct Row {
     int level, interval, divider, lamps;
   };
   for (const Row r : {Row{1, 2000, 60, 1}, Row{3, 600, 12, 3}, Row{4, 300, 4, 4},
                       Row{5, 200, 1, 4}, Row{2, 1000, 60, 2}}) {
-    c.main().SetSpeed(r.level);
+    c.speed(r.level);
     EXPECT_EQ(c.main().TimerInterval, r.interval) << r.level;
     EXPECT_EQ(c.clock().SpeedDivider, r.divider) << r.level;
     for (int k = 1; k <= 4; ++k)
       EXPECT_EQ(c.main().lampOn[static_cast<size_t>(k - 1)], k <= r.lamps) << r.level;
   }
-  c.main().SetSpeed(4);
-  c.main().SetSpeed(0);  // pause keeps the divider
+  c.speed(4);
+  c.speed(0);  // pause keeps the divider
   EXPECT_EQ(c.main().TimerInterval, 0);
   EXPECT_EQ(c.clock().SpeedDivider, 4);
   EXPECT_FALSE(c.main().lampOn[0]);
 
-  c.main().Help1Click();  // help runs the game slowly, even from a pause
+  c.perform(PlayerAction::plain(ActionVerb::Help));  // help runs the game slowly, even from a pause
   EXPECT_EQ(c.main().SpeedLevel, 1);
   EXPECT_EQ(c.view.helpTopics, std::vector<int>{10});
-  c.main().SetSpeed(4);
-  c.main().ApplicationEvents1Minimize();
+  c.speed(4);
+  c.perform(PlayerAction::plain(ActionVerb::Minimize));
   EXPECT_EQ(c.main().TimerInterval, 0);
-  c.main().ApplicationEvents1Restore();
+  c.perform(PlayerAction::plain(ActionVerb::Restore));
   EXPECT_EQ(c.main().SpeedLevel, 1);
-  c.main().TimeLblClick();
+  c.perform(PlayerAction::click(kelpmark::Control::MainTimeLbl));
   EXPECT_EQ(c.main().SpeedLevel, 0);
 }
 
 TEST(GameClock, ReportsWindowPausesTheGameWhileItIsOpen) {
   Clock c;
-  c.main().NewGameMClick();
-  c.main().SetSpeed(3);
+  c.newGame();
+  c.speed(3);
   int intervalWhileOpen = -1;
   c.view.onModal = [&](kelpmark::ModalWindow) { intervalWhileOpen = c.main().TimerInterval; };
-  c.main().StatsBtnClick();
+  c.press(kelpmark::MainButton::StatsBtn);
   EXPECT_EQ(c.view.modals, std::vector<kelpmark::ModalWindow>{kelpmark::ModalWindow::ReportForm});
   EXPECT_EQ(intervalWhileOpen, 0);
   EXPECT_EQ(c.main().SpeedLevel, 3);
@@ -81,7 +80,7 @@ TEST(GameClock, ReportsWindowPausesTheGameWhileItIsOpen) {
 // round((0.21966 + 10) x 10000) = 102197 ten-thousandths.
 TEST(GameClock, NewGameAndTheFirstTickAfterProgramStart) {
   Clock c;
-  c.main().NewGameMClick();
+  c.newGame();
   EXPECT_EQ(c.game().values.market.RetailPrice, Currency::fromCount(102197));
   EXPECT_EQ(c.game().values.market.WholesalePrice, units(8));
   EXPECT_EQ(c.clock().GameDate, 36892.25);
@@ -116,7 +115,7 @@ TEST(GameClock, NewGameAndTheFirstTickAfterProgramStart) {
 // the January month end. Hourly steps ran at ticks 1, 61, ..., 44281: 739 of them.
 TEST(GameClock, AMonthAtNormalSpeedHitsEveryBoundary) {
   Clock c;
-  c.main().NewGameMClick();
+  c.newGame();
   c.ticks(44279);
   EXPECT_EQ(c.time(), "31.01.2001, Среда. 23:59:00");
   c.ticks(1);
@@ -139,7 +138,7 @@ TEST(GameClock, AMonthAtNormalSpeedHitsEveryBoundary) {
 
 TEST(GameClock, MidnightRunsTheDailyStepAndTheNextTickTheHourAndTheMonth) {
   Clock c;
-  c.main().NewGameMClick();
+  c.newGame();
   c.ticks(1);
   auto& shop = kmtest::addBuilding<kelpmark::TShop>(c.corp().Shops);
   c.corp().MonthIncome = Currency();
@@ -167,11 +166,11 @@ TEST(GameClock, MidnightRunsTheDailyStepAndTheNextTickTheHourAndTheMonth) {
 // chart points are added at 6..20.
 TEST(GameClock, FastestSpeedRunsAnHourlyStepAtEveryTick) {
   Clock c;
-  c.main().NewGameMClick();
+  c.newGame();
   kmtest::addBuilding<kelpmark::TShop>(c.corp().Shops);
   kmtest::addWorker<kelpmark::TSaler>(c.corp().Salesmen, 60, 80);
   c.corp().FishStock = 100000;
-  c.main().SetSpeed(5);
+  c.speed(5);
   for (int k = 1; k <= 24; ++k) {
     c.ticks(1);
     EXPECT_EQ(c.clock().ChartTick, 1 + k);
@@ -189,11 +188,11 @@ TEST(GameClock, FastestSpeedRunsAnHourlyStepAtEveryTick) {
 // tick 138 reaches Sunday 00:00 and tick 162 Monday 00:00.
 TEST(GameClock, SundayHasNoSalesMarketOrChartPoints) {
   Clock c;
-  c.main().NewGameMClick();
+  c.newGame();
   auto& shop = kmtest::addBuilding<kelpmark::TShop>(c.corp().Shops);
   kmtest::addWorker<kelpmark::TSaler>(c.corp().Salesmen, 60, 80);
   c.corp().FishStock = 100000;
-  c.main().SetSpeed(5);
+  c.speed(5);
   c.ticks(120);  // Saturday 06:00
   const int saturdayStock = c.corp().FishStock;
   c.ticks(18);
@@ -220,8 +219,8 @@ TEST(GameClock, SundayHasNoSalesMarketOrChartPoints) {
 
 TEST(GameClock, ChartSlidesAfter72HourlyStepsAndANewGameKeepsTheCounter) {
   Clock c;
-  c.main().NewGameMClick();
-  c.main().SetSpeed(5);
+  c.newGame();
+  c.speed(5);
   c.ticks(71);
   EXPECT_EQ(c.clock().ChartTick, 72);
   EXPECT_EQ(c.main().chart.bottomMin, 0.0);
@@ -235,7 +234,9 @@ TEST(GameClock, ChartSlidesAfter72HourlyStepsAndANewGameKeepsTheCounter) {
 
   const size_t marketPoints = c.main().chart.line3.points.size();
   const kelpmark::TCorporation* old = &c.corp();
-  c.main().NewGameMClick();
+  // A second new game, as an outcome dialog's Yes starts it.
+  c.main().NewGameMEnabled = true;
+  c.newGame();
   EXPECT_NE(&c.corp(), old);
   // The new game adds its first points at the old counter, then its hourly step (the
   // clock still reads Thursday 9:00) counts on and adds the next ones.
@@ -253,9 +254,9 @@ TEST(GameClock, ChartSlidesAfter72HourlyStepsAndANewGameKeepsTheCounter) {
 TEST(GameClock, TheYearEndsWithAQuestion) {
   for (const kelpmark::Answer answer : {kelpmark::Answer::No, kelpmark::Answer::Yes}) {
     Clock c;
-    c.main().NewGameMClick();
+    c.newGame();
     c.ticks(1);
-    c.main().SetSpeed(5);
+    c.speed(5);
     const kelpmark::TCorporation* old = &c.corp();
     c.clock().GameDate = 37256 + 23.0 / 24;  // Monday 31 December 2001, 23:00
     c.clock().CurrentHour = 22;

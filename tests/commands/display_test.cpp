@@ -17,7 +17,7 @@ Currency count(int64_t c) { return Currency::fromCount(c); }
 
 TEST(MainDisplay, StatusLabelsAndPrices) {
   kmtest::TestProgram p;
-  p.main().NewGameMClick();
+  p.newGame();
   auto text = [&p](MainLabel l) { return p.main().label(l).text(); };
   EXPECT_EQ(text(MainLabel::MoneyLbl), "Денег:  $10000");
   EXPECT_EQ(text(MainLabel::FishLbl), "Рыбы:  0 (0) кг.");
@@ -55,7 +55,7 @@ TEST(MainDisplay, DecimalSeparatorOfTheSystem) {
   kelpmark::ProgramOptions options = kmtest::TestProgram::options(1);
   options.format.decimalSeparator = ',';
   kelpmark::Program program(view, options);
-  program.mainForm.NewGameMClick();
+  program.perform(kelpmark::PlayerAction::newGame());
   program.game.corp().Money = count(100005000);
   program.game.values.market.RetailPrice = Currency::fromDouble(10.5);
   program.mainForm.RefreshDisplay();
@@ -65,7 +65,7 @@ TEST(MainDisplay, DecimalSeparatorOfTheSystem) {
 
 TEST(ReportsWindow, FiguresRoundedAsShown) {
   kmtest::TestProgram p;
-  p.main().NewGameMClick();
+  p.newGame();
   kelpmark::TCorporation& c = p.corp();
   auto text = [&p](ReportLabel l) { return p.program.reportForm.label(l).text(); };
   kmtest::addBuilding<kelpmark::TSmallStore>(c.Stores, 400);  // 60 + 36

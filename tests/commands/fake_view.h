@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "commands/program.h"
-#include "model/view_port.h"
 
 namespace kmtest {
 
@@ -64,13 +63,30 @@ struct TestProgram {
   static kelpmark::ProgramOptions options(uint32_t seed) {
     kelpmark::ProgramOptions o;
     o.welcomeText = "WELCOME";
-    o.clockSeed = [seed] { return seed; };
+    o.clockSeed = [seed](std::optional<uint32_t> requested) { return requested.value_or(seed); };
     return o;
   }
 
   kelpmark::TMainForm& main() { return program.mainForm; }
   kelpmark::Game& game() { return program.game; }
   kelpmark::TCorporation& corp() { return program.game.corp(); }
+
+  // The player's way in.
+  kelpmark::ActionResult perform(const kelpmark::PlayerAction& action) {
+    return program.perform(action);
+  }
+  void newGame() { perform(kelpmark::PlayerAction::newGame()); }
+  void speed(int level) { perform(kelpmark::PlayerAction::speed(level)); }
+  void ticks(int n) { perform(kelpmark::PlayerAction::tick(static_cast<uint64_t>(n))); }
+  kelpmark::ActionResult click(kelpmark::MainButton b) {
+    return perform(kelpmark::PlayerAction::click(b));
+  }
+  // A click on a main window button at any hour: the button is first opened as the
+  // clock opens it in working hours.
+  kelpmark::ActionResult press(kelpmark::MainButton b) {
+    main().flag(b) = true;
+    return click(b);
+  }
 
   FakeView view;
   kelpmark::Program program;

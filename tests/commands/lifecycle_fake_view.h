@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "commands/program.h"
-#include "model/view_port.h"
 
 namespace kelpmark::lifecycle_test {
 
@@ -50,7 +49,10 @@ class TestProgram {
   explicit TestProgram(uint32_t firstSeed = 1) : nextSeed_(firstSeed) {
     ProgramOptions options;
     options.welcomeText = "WELCOME";
-    options.clockSeed = [this] { return nextSeed_++; };
+    options.clockSeed = [this](std::optional<uint32_t> requested) {
+      if (requested) nextSeed_ = *requested;
+      return nextSeed_++;
+    };
     program_ = std::make_unique<Program>(view, std::move(options));
   }
 

@@ -74,19 +74,15 @@ class FailAfterLines {
   ~FailAfterLines() { setSaveFailureAfterLinesForTesting(-1); }
 };
 
-void tick(Program& p, int n) {
-  for (int i = 0; i < n; ++i) {
-    if (!p.game.hasCompany() || !p.mainForm.timerRuns()) return;
-    p.run([&] { p.mainForm.Timer1Timer(); });
-  }
-}
+void tick(Program& p, int n) { p.perform(PlayerAction::tick(static_cast<uint64_t>(n))); }
 
 // Clicks a main window button the way a player can: only while it is enabled.
 bool press(Program& p, MainButton b) {
-  if (!p.mainForm.enabled(b)) return false;
-  p.run([&] { p.mainForm.click(b); });
-  return true;
+  return p.perform(PlayerAction::click(b)) == ActionResult::Done;
 }
+
+void newGame(Program& p) { p.perform(PlayerAction::newGame()); }
+void setSpeed(Program& p, int level) { p.perform(PlayerAction::speed(level)); }
 
 void pressTimes(Program& p, MainButton b, int n) {
   for (int i = 0; i < n; ++i) ASSERT_TRUE(press(p, b)) << mainButtonName(b);
@@ -172,8 +168,8 @@ void expectRoundTrip(Program& original, const std::string& stage) {
   EXPECT_EQ(readAll(third), readAll(second));
   ASSERT_EQ(p1.game.random.seed(), p2.game.random.seed());
 
-  p1.mainForm.SetSpeed(5);
-  p2.mainForm.SetSpeed(5);
+  setSpeed(p1, 5);
+  setSpeed(p2, 5);
   for (int i = 0; i < 60; ++i) {
     tick(p1, 1);
     tick(p2, 1);
@@ -199,14 +195,14 @@ void expectRoundTrip(Program& original, const std::string& stage) {
 TEST(SaveRoundTrip, NewGameAtOnce) {
   TestProgram tp(7);
   Program& p = *tp;
-  p.mainForm.NewGameMClick();
+  newGame(p);
   expectRoundTrip(p, "new game");
 }
 
 TEST(SaveRoundTrip, GamePlayedForMonths) {
   TestProgram tp(11);
   Program& p = *tp;
-  p.mainForm.NewGameMClick();
+  newGame(p);
 
   // The first morning: a store, a stall and their staff.
   pressTimes(p, MainButton::StorageBtn, 1);
@@ -215,7 +211,7 @@ TEST(SaveRoundTrip, GamePlayedForMonths) {
   pressTimes(p, MainButton::SalerBtn, 1);
   expectRoundTrip(p, "first morning");
 
-  p.mainForm.SetSpeed(3);
+  setSpeed(p, 3);
   tick(p, 12);
   ASSERT_TRUE(press(p, MainButton::MaxBtn));
   ASSERT_TRUE(press(p, MainButton::FishBtn));
@@ -223,7 +219,7 @@ TEST(SaveRoundTrip, GamePlayedForMonths) {
   expectRoundTrip(p, "fish bought");
 
   // Money for the office and all four professions.
-  p.mainForm.SetSpeed(5);
+  setSpeed(p, 5);
   tickToHour(p, 9);
   giveMoney(p, 200000);
   pressTimes(p, MainButton::ShopBtn, 1);
@@ -292,7 +288,7 @@ TEST(SaveRoundTrip, GamePlayedForMonths) {
     press(p, MainButton::FishBtn);
     if (p.game.corp().Money < Currency::fromUnits(20000)) giveMoney(p, 50000);
   }
-  p.mainForm.SetSpeed(2);
+  setSpeed(p, 2);
   tick(p, 37);
   ASSERT_FALSE(outcomeAsked(tp.view));
   ASSERT_EQ(p.game.values.clock.CurrentMonth, 4);
@@ -305,16 +301,16 @@ TEST(SaveRoundTrip, ResumeDrawsOneRandomNumberPerSavedEmployee) {
   const std::string path = dir / "game.dat";
   TestProgram tp(21);
   Program& p = *tp;
-  p.mainForm.NewGameMClick();
+  newGame(p);
   pressTimes(p, MainButton::StorageBtn, 1);
   pressTimes(p, MainButton::LotBtn, 1);
   pressTimes(p, MainButton::StuffBtn, 4);
   pressTimes(p, MainButton::SalerBtn, 1);
   ASSERT_TRUE(saveCurrentGame(p, path));
 
+  // A resume whose file holds nothing at all: the new game and the hourly step.
   TestProgram fresh(900);
-  fresh->mainForm.NewGameMClick();
-  fresh->mainForm.HourlyStep(false);
+  resumeGame(*fresh, [](TCorporation&, SavedWorld&, Random&) { return true; }, {});
   const uint64_t newGameDraws = fresh->game.random.draws();
 
   TestProgram resumed(900);
@@ -355,10 +351,10 @@ TEST(LifecycleFormShow, AnswerYesResumesTheSavedGame) {
   ScratchDir dir;
   const std::string path = dir / "game.dat";
   TestProgram saver(3);
-  saver->mainForm.NewGameMClick();
+  newGame(*saver);
   pressTimes(*saver, MainButton::StorageBtn, 1);
   pressTimes(*saver, MainButton::StuffBtn, 2);
-  saver->mainForm.SetSpeed(5);
+  setSpeed(*saver, 5);
   tick(*saver, 30);
   ASSERT_TRUE(saveCurrentGame(*saver, path));
 
@@ -393,12 +389,9 @@ TEST(LifecycleResume, MissingFileDoesNothing) {
 }
 
 // The state a program is in after its failed resume should equal that of a twin
-// that started two new games in a row.
+// whose resume was refused before reading anything: two new games in a row.
 void expectSameAsTwoNewGames(TestProgram& failed, TestProgram& twin) {
-  twin->mainForm.NewGameMClick();
-  twin->mainForm.NewGameMClick();
-  twin->mainForm.HourlyStep(false);
-  twin->mainForm.RefreshDisplay();
+  resumeGame(*twin, [](TCorporation&, SavedWorld&, Random&) { return false; }, {});
   ASSERT_TRUE(failed->game.hasCompany());
   EXPECT_EQ(linesOf(*failed), linesOf(*twin));
   EXPECT_EQ(failed->game.ticker.lines(), twin->game.ticker.lines());
@@ -429,12 +422,12 @@ TEST(LifecycleResume, LetterInANumberLineGivesTheMessageAndAFreshGame) {
 
 // Plays a deterministic game so that two programs can be brought to one state.
 void playSomeDays(Program& p) {
-  p.mainForm.NewGameMClick();
+  newGame(p);
   pressTimes(p, MainButton::StorageBtn, 1);
   pressTimes(p, MainButton::LotBtn, 1);
   pressTimes(p, MainButton::StuffBtn, 2);
   pressTimes(p, MainButton::SalerBtn, 1);
-  p.mainForm.SetSpeed(5);
+  setSpeed(p, 5);
   tick(p, 3);
   press(p, MainButton::MaxBtn);
   press(p, MainButton::FishBtn);
@@ -572,7 +565,7 @@ class LifecycleCloseTest : public ::testing::Test {
   void SetUp() override {
     path_ = dir_ / "game.dat";
     writeAll(path_, "old game\r\n");
-    tp_->mainForm.NewGameMClick();
+    newGame(*tp_);
     pressTimes(*tp_, MainButton::StorageBtn, 1);
   }
   void expectOldFileKept() {
@@ -634,6 +627,70 @@ TEST_F(LifecycleCloseTest, YesIntoAMissingDirectoryShowsTheErrorAndStaysOpen) {
   EXPECT_FALSE(FormCloseQuery(*tp_, dir_ / "missing/game.dat"));
   EXPECT_EQ(tp_.view.messages, std::vector<std::string>{"Ошибка сохранения!"});
   expectOldFileKept();
+}
+
+// ---------------------------------------------------------------------------
+// Watching a program, as a recording does
+
+class Journal : public ProgramObserver {
+ public:
+  void answered(const std::string& question, Answer a) override {
+    lines.push_back(std::string("answer ") + (a == Answer::Yes ? "yes" : "no") + " to " + question);
+  }
+  void performed(const PlayerAction& action, ActionResult r) override {
+    const char* result[] = {"done", "ignored", "quiet"};
+    lines.push_back(action.scriptLine() + " -> " + result[static_cast<int>(r)]);
+  }
+  void resumed(const std::string&, uint32_t clockSeed) override {
+    lines.push_back("resume " + std::to_string(clockSeed));
+  }
+  std::vector<std::string> lines;
+};
+
+// The resume with the seed it took, each answer before the action that asked it,
+// each action as it ran: the new game with its seed, the ticks that really ran.
+TEST(Observer, HearsTheResumeEachAnswerBeforeItsActionAndEachActionAsItRan) {
+  ScratchDir dir;
+  const std::string path = dir / "game.dat";
+  TestProgram saver(3);
+  newGame(*saver);
+  setSpeed(*saver, 5);
+  tick(*saver, 30);  // Tuesday, 12:00
+  ASSERT_TRUE(saveCurrentGame(*saver, path));
+
+  TestProgram tp(40);
+  Journal journal;
+  tp->setObserver(&journal);
+  FormShow(*tp, path);
+  tp->perform(PlayerAction::newGame());
+  setSpeed(*tp, 0);
+  tick(*tp, 5);
+  setSpeed(*tp, 5);
+  tick(*tp, 2);
+  press(*tp, MainButton::ActionsBtn);
+  tp->perform(PlayerAction::choose(Control::ActionDivBox, 3));
+  tp.view.answers.push_back(Answer::No);
+  tp->perform(PlayerAction::click(Control::ActionGradBtn1));
+  EXPECT_EQ(journal.lines, (std::vector<std::string>{
+                               "answer yes to Загрузить предыдущую игру?",
+                               "resume 40",
+                               "new -> ignored",
+                               "speed 0 -> done",
+                               "tick 0 -> quiet",
+                               "speed 5 -> done",
+                               "tick 2 -> done",
+                               "click MainForm.ActionsBtn -> done",
+                               "choose ActionForm.DivBox 3 -> done",
+                               "answer no to Уволить всех грузчиков?",
+                               "click ActionForm.GradBtn1 -> done",
+                           }));
+
+  // A fresh program: F2 reports the seed its clock gave.
+  TestProgram fresh(77);
+  Journal first;
+  fresh->setObserver(&first);
+  fresh->perform(PlayerAction::newGame());
+  EXPECT_EQ(first.lines, std::vector<std::string>{"new 77 -> done"});
 }
 
 }  // namespace

@@ -20,15 +20,16 @@ const char* const kLocked = "Нельзя изменить количество 
 // A new game (wholesale price 8, so 800 per 100 kg) with stores and loaders.
 struct Panel : kmtest::TestProgram {
   Panel(int stores, int loaders, int experience) {
-    main().NewGameMClick();
+    newGame();
+    // The panel opened as in working hours (the new game's own step ran at hour 0).
+    main().FishPanelEnabled = true;
+    main().flag(MainButton::FishBtn) = true;
     for (int i = 0; i < stores; ++i) kmtest::addBuilding<kelpmark::TSmallStore>(corp().Stores);
     for (int i = 0; i < loaders; ++i)
       kmtest::addWorker<kelpmark::TStuff>(corp().Loaders, experience, 70);
   }
   int32_t value() { return main().PSpn.value; }
-  void spin(int direction) {
-    program.run([&] { main().spinClick(direction); });
-  }
+  void spin(int direction) { perform(kelpmark::PlayerAction::spin(direction)); }
   std::string caption(MainLabel l) { return main().label(l).caption; }
 };
 
@@ -36,23 +37,24 @@ struct Panel : kmtest::TestProgram {
 
 TEST(PurchasePanel, MaxTakesTheLimitAndPricesWholeHundreds) {
   Panel none(1, 0, 50);
-  none.main().MaxBtnClick();
+  none.click(MainButton::MaxBtn);
   EXPECT_EQ(none.value(), 0);
   EXPECT_EQ(none.caption(MainLabel::TotalLbl), "0");
 
   // 1400 kg of carrying, but 10000 / 1.01 buys only 1200 kg at 8.
   Panel p(1, 7, 100);
-  p.main().MaxBtnClick();
+  p.click(MainButton::MaxBtn);
   EXPECT_EQ(p.value(), 1200);
   EXPECT_EQ(p.main().total, units(9600));
   EXPECT_EQ(p.caption(MainLabel::TotalLbl), "9600");
   EXPECT_EQ(p.main().PSpn.increment, 200);
   EXPECT_TRUE(p.view.questions.empty());
 
-  // Only whole hundreds of kilograms are priced.
+  // Only whole hundreds of kilograms are priced: 150 + 200 = 350 kg cost 3 x 800.
   p.main().PSpn.value = 150;
-  p.main().PSpnChange();
-  EXPECT_EQ(p.main().total, units(800));
+  p.spin(+1);
+  EXPECT_EQ(p.value(), 350);
+  EXPECT_EQ(p.main().total, units(2400));
 }
 
 // Stepping up from 0 with room for more than 10000 kg: 100 up to 1000, 200 above
@@ -78,9 +80,13 @@ TEST(PurchasePanel, SpinStepsFollowTheValue) {
   EXPECT_EQ(p.value(), 9500);
   // Above 10000 (after a sponsorship) the step is 1000.
   p.main().PSpn.maxValue = 20000;
-  p.main().PSpn.value = 11000;
-  p.main().PSpnChange();
+  p.spin(+1);
+  EXPECT_EQ(p.value(), 10000);
+  p.spin(+1);
+  EXPECT_EQ(p.value(), 10500);
   EXPECT_EQ(p.main().PSpn.increment, 1000);
+  p.spin(+1);
+  EXPECT_EQ(p.value(), 11500);
   EXPECT_TRUE(p.view.errors.empty());
 }
 
@@ -100,7 +106,7 @@ TEST(PurchasePanel, BargainLocksTheQuantityUntilTheNextHour) {
   Panel p(1, 5, 50);  // limit 500
   p.main().PSpn.value = 1000;  // chosen earlier; the bargain first cuts it to the limit
   const uint32_t seed = p.game().random.seed();
-  p.main().TorgBtnClick();
+  p.click(MainButton::TorgBtn);
   // No manager: the unskilled roll 1 - Random(10) per 100 kg.
   const int discount = 1 - kmtest::DrawSequence(seed).integer(10);
   const Currency price = units(800 - discount);
@@ -120,21 +126,25 @@ TEST(PurchasePanel, BargainLocksTheQuantityUntilTheNextHour) {
 
   // Max with the same limit changes nothing and keeps the bargained price.
   p.view.clear();
-  p.program.run([&] { p.main().MaxBtnClick(); });
+  p.click(MainButton::MaxBtn);
   EXPECT_TRUE(p.view.errors.empty());
   EXPECT_EQ(p.main().total, price * 5);
   // With a different limit it runs into the lock.
   kmtest::addWorker<kelpmark::TStuff>(p.corp().Loaders, 50, 70);
-  p.program.run([&] { p.main().MaxBtnClick(); });
+  p.click(MainButton::MaxBtn);
   EXPECT_EQ(p.view.errors, std::vector<std::string>{kLocked});
   EXPECT_EQ(p.value(), 500);
 
-  // The hourly reset unlocks the field and brings back the base price.
-  p.main().HourlyStep(false);
+  // The next hour's step unlocks the field and brings back the base price.
+  p.speed(5);
+  p.ticks(1);
+  const Currency base = p.game().values.market.WholesalePrice * 100;
+  EXPECT_NE(base, price);
   EXPECT_TRUE(p.main().flag(MainButton::TorgBtn));
   EXPECT_EQ(p.main().BargainedQuantity, 0);
-  EXPECT_EQ(p.caption(MainLabel::RealPrcLbl), "800");
-  EXPECT_EQ(p.main().total, units(4000));
+  EXPECT_EQ(p.main().realPrice, base);
+  EXPECT_EQ(p.caption(MainLabel::RealPrcLbl), p.game().money(base));
+  EXPECT_EQ(p.main().total, base * 5);
   p.spin(+1);
   EXPECT_EQ(p.value(), 600);
 }
@@ -144,7 +154,7 @@ TEST(PurchasePanel, TerminalSponsorship) {
   Panel p(3, 60, 100);  // 12000 kg of carrying
   p.corp().Money = units(100000);
   p.view.answers = {kelpmark::Answer::No};
-  p.main().MaxBtnClick();
+  p.click(MainButton::MaxBtn);
   ASSERT_EQ(p.view.questions.size(), 1u);
   EXPECT_EQ(p.view.questions[0],
             "Если вы проспонсируете строительство дополнительного терминала,\n\r"
@@ -154,7 +164,7 @@ TEST(PurchasePanel, TerminalSponsorship) {
   EXPECT_EQ(p.corp().Money, units(100000));
   EXPECT_EQ(p.value(), 10000);
 
-  p.main().MaxBtnClick();  // asked again; Yes this time
+  p.click(MainButton::MaxBtn);  // asked again; Yes this time
   EXPECT_EQ(p.view.questions.size(), 2u);
   EXPECT_EQ(p.main().PSpn.maxValue, 20000);
   EXPECT_EQ(p.corp().Money, units(50000));
@@ -163,7 +173,7 @@ TEST(PurchasePanel, TerminalSponsorship) {
   EXPECT_EQ(p.caption(MainLabel::MoneyLbl), "50000");
 
   // 50000 / 1.01 buys 6100 kg at 8; no offer.
-  p.main().MaxBtnClick();
+  p.click(MainButton::MaxBtn);
   EXPECT_EQ(p.value(), 6100);
   EXPECT_EQ(p.view.questions.size(), 2u);
 
@@ -171,26 +181,27 @@ TEST(PurchasePanel, TerminalSponsorship) {
   Panel q(3, 60, 100);
   q.corp().Money = units(50000);
   q.game().values.market.WholesalePrice = units(4);
-  q.main().MaxBtnClick();
+  q.click(MainButton::MaxBtn);
   EXPECT_TRUE(q.view.questions.empty());
   EXPECT_EQ(q.value(), 10000);
 }
 
 TEST(PurchasePanel, BuyingAddsToTheStockAtTheWeightedAverageCost) {
   Panel p(1, 5, 50);
-  p.main().MaxBtnClick();
+  p.click(MainButton::MaxBtn);
   ASSERT_EQ(p.value(), 500);
   p.main().flag(MainButton::FishBtn) = true;
-  p.main().FishBtnClick();
+  p.click(MainButton::FishBtn);
   EXPECT_EQ(p.corp().FishStock, 500);
   EXPECT_EQ(p.corp().StockCost, units(8));
   EXPECT_EQ(p.corp().Money, units(6000));
   EXPECT_FALSE(p.main().flag(MainButton::FishBtn));
   EXPECT_EQ(p.caption(MainLabel::ByPrcLbl), "8.00");
 
-  p.game().values.market.WholesalePrice = units(9);
-  p.main().HourlyStep(false);  // the new hour's base price: 900 per 100 kg
-  p.main().FishBtnClick();
+  // Another 500 kg for the 4500 the total shows (900 per 100 kg).
+  p.main().total = units(4500);
+  p.main().flag(MainButton::FishBtn) = true;
+  p.click(MainButton::FishBtn);
   EXPECT_EQ(p.corp().FishStock, 1000);
   EXPECT_EQ(p.corp().StockCost, Currency::fromDouble(8.5));
   EXPECT_EQ(p.corp().Money, units(1500));
@@ -206,32 +217,31 @@ TEST(PurchasePanel, AverageCostRoundsHalfToEven) {
     p.corp().StockCost = Currency::fromCount(before);
     p.spin(+1);
     ASSERT_EQ(p.main().total, units(800));
-    p.main().FishBtnClick();
+    p.click(MainButton::FishBtn);
     EXPECT_EQ(p.corp().StockCost, Currency::fromCount(after)) << before;
   }
 }
 
 TEST(PurchasePanel, RefusalsAndTheEmptyPurchase) {
   Panel noStore(0, 5, 50);
-  noStore.main().PSpn.value = 100;
-  noStore.main().PSpnChange();
-  noStore.main().FishBtnClick();
+  noStore.spin(+1);  // no room: the limit puts it back to 0
+  noStore.click(MainButton::FishBtn);
   EXPECT_EQ(noStore.view.messages, std::vector<std::string>{"Недостаточно места для хранения!"});
   EXPECT_EQ(noStore.corp().FishStock, 0);
 
   Panel full(1, 5, 50);
   full.spin(+1);
   full.corp().FishStock = 5000;
-  full.main().FishBtnClick();
+  full.click(MainButton::FishBtn);
   EXPECT_EQ(full.view.messages, std::vector<std::string>{"Недостаточно места для хранения!"});
   EXPECT_EQ(full.corp().FishStock, 5000);
 
   // The total held by the label is checked against the money at the click.
   Panel poor(1, 5, 50);
-  poor.main().MaxBtnClick();
+  poor.click(MainButton::MaxBtn);
   poor.corp().Money = units(3999);
   poor.main().flag(MainButton::FishBtn) = true;
-  poor.main().FishBtnClick();
+  poor.click(MainButton::FishBtn);
   EXPECT_EQ(poor.view.messages, std::vector<std::string>{"Недостаточно денег!"});
   EXPECT_EQ(poor.corp().FishStock, 0);
   EXPECT_EQ(poor.corp().Money, units(3999));
@@ -241,7 +251,7 @@ TEST(PurchasePanel, RefusalsAndTheEmptyPurchase) {
   Panel empty(1, 5, 50);
   empty.corp().StockCost = Currency::fromDouble(7.25);
   empty.main().flag(MainButton::FishBtn) = true;
-  empty.main().FishBtnClick();
+  empty.click(MainButton::FishBtn);
   EXPECT_EQ(empty.corp().FishStock, 0);
   EXPECT_EQ(empty.corp().StockCost, Currency::fromDouble(7.25));
   EXPECT_EQ(empty.corp().Money, units(10000));

@@ -1,8 +1,7 @@
 #pragma once
-// A game object with a fresh company and a fake view, for the engine's steps.
+// A game object with a fresh company, for the engine's steps.
 #include <memory>
 
-#include "commands/fake_view.h"
 #include "engine/game.h"
 #include "model/corporation.h"
 
@@ -13,8 +12,7 @@ struct GameWithCompany {
   kelpmark::TCorporation& c() { return game.corp(); }
   kelpmark::MarketValues& market() { return game.values.market; }
 
-  FakeView view;
-  kelpmark::Game game{view};
+  kelpmark::Game game;
 };
 
 }  // namespace kmtest

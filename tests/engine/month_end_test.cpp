@@ -16,22 +16,27 @@ namespace {
 Currency units(int64_t u) { return Currency::fromUnits(u); }
 Currency count(int64_t c) { return Currency::fromCount(c); }
 
-void closeMonth(GameWithCompany& g, int newMonth, Currency income, Currency expense) {
+// A game whose month end keeps what it said.
+struct MonthEndGame : GameWithCompany {
+  std::vector<std::string> messages;
+};
+
+void closeMonth(MonthEndGame& g, int newMonth, Currency income, Currency expense) {
   g.game.values.clock.CurrentMonth = newMonth;
   g.c().MonthIncome = income;
   g.c().MonthExpense = expense;
   g.c().Money = units(10000) + income + expense;
-  kelpmark::CloseMonth(g.game);
+  g.messages = kelpmark::CloseMonth(g.game);
 }
 
 }  // namespace
 
 TEST(MonthEnd, ProfitIsReportedAndTaxedAtThirtyPercent) {
-  GameWithCompany g;
+  MonthEndGame g;
   g.game.values.bargain.MonthsElapsed = 4;
   closeMonth(g, 3, units(12000), units(-10500));
-  ASSERT_EQ(g.view.messages.size(), 1u);
-  EXPECT_EQ(g.view.messages[0],
+  ASSERT_EQ(g.messages.size(), 1u);
+  EXPECT_EQ(g.messages[0],
             "Ваша фирма закончила месяц с прибылью в $1500\n\rНалог на прибыль составит $450");
   EXPECT_EQ(g.c().LastMonthValue, units(11500));  // recorded before the tax
   EXPECT_EQ(g.c().Money, units(11050));
@@ -43,42 +48,42 @@ TEST(MonthEnd, ProfitIsReportedAndTaxedAtThirtyPercent) {
 }
 
 TEST(MonthEnd, ZeroOrNegativeResultIsALossWithoutTax) {
-  GameWithCompany zero;
+  MonthEndGame zero;
   closeMonth(zero, 5, units(3000), units(-3000));
-  ASSERT_EQ(zero.view.messages.size(), 1u);
-  EXPECT_EQ(zero.view.messages[0], "Ваша фирма закончила месяц с убытками в $0");
+  ASSERT_EQ(zero.messages.size(), 1u);
+  EXPECT_EQ(zero.messages[0], "Ваша фирма закончила месяц с убытками в $0");
   EXPECT_EQ(zero.c().ResultPoints, -1);
   EXPECT_EQ(zero.c().Money, units(10000));
 
-  GameWithCompany loss;
+  MonthEndGame loss;
   closeMonth(loss, 5, units(1000), Currency::fromDouble(-3500.5));
-  ASSERT_EQ(loss.view.messages.size(), 1u);
-  EXPECT_EQ(loss.view.messages[0], "Ваша фирма закончила месяц с убытками в $2500.5");
+  ASSERT_EQ(loss.messages.size(), 1u);
+  EXPECT_EQ(loss.messages[0], "Ваша фирма закончила месяц с убытками в $2500.5");
   EXPECT_EQ(loss.c().ResultPoints, -1);
 }
 
 TEST(MonthEnd, TaxIsRoundedToTheTenThousandthHalfToEven) {
-  GameWithCompany a;  // 0.3 * 5 counts = 1.5 -> 2
+  MonthEndGame a;  // 0.3 * 5 counts = 1.5 -> 2
   closeMonth(a, 7, count(5), Currency());
-  EXPECT_EQ(a.view.messages.at(0),
+  EXPECT_EQ(a.messages.at(0),
             "Ваша фирма закончила месяц с прибылью в $0.0005\n\rНалог на прибыль составит $0.0002");
-  GameWithCompany b;  // 0.3 * 15 counts = 4.5 -> 4
+  MonthEndGame b;  // 0.3 * 15 counts = 4.5 -> 4
   closeMonth(b, 7, count(15), Currency());
   EXPECT_EQ(b.c().Money, units(10000) + count(15 - 4));
 }
 
 TEST(MonthEnd, JanuaryIsSilentAndFebruaryEndsTheTaxHoliday) {
-  GameWithCompany january;  // the first month end of a game, into January
+  MonthEndGame january;  // the first month end of a game, into January
   closeMonth(january, 1, units(1000), Currency());
-  EXPECT_TRUE(january.view.messages.empty());
+  EXPECT_TRUE(january.messages.empty());
   EXPECT_EQ(january.c().Money, units(10700));  // the tax is still charged
   EXPECT_FALSE(january.c().TaxHolidayOver);
 
-  GameWithCompany february;
+  MonthEndGame february;
   closeMonth(february, 2, units(100), units(-300));
-  ASSERT_EQ(february.view.messages.size(), 2u);
-  EXPECT_EQ(february.view.messages[0], "Ваша фирма закончила месяц с убытками в $200");
-  EXPECT_EQ(february.view.messages[1], "Период льготного налогооблажения закончился!");
+  ASSERT_EQ(february.messages.size(), 2u);
+  EXPECT_EQ(february.messages[0], "Ваша фирма закончила месяц с убытками в $200");
+  EXPECT_EQ(february.messages[1], "Период льготного налогооблажения закончился!");
   EXPECT_TRUE(february.c().TaxHolidayOver);
 }
 

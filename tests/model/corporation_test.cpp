@@ -2,7 +2,6 @@
 // construction and hiring into free workplaces.
 #include <gtest/gtest.h>
 
-#include "commands/fake_view.h"
 #include "model/company_builder.h"
 #include "model/corporation.h"
 #include "model/random_sequence.h"
@@ -89,34 +88,27 @@ TEST(Company, StorageCapacityAndWorkplaces) {
   EXPECT_EQ(list[2].Mood, 100);
 }
 
-TEST(Company, SellStoreAsksOnlyWhenFishWouldBeLost) {
-  kmtest::FakeView view;
+TEST(Company, SellStoreLosesOnlyTheFishThatNoLongerFits) {
   TCorporation c;
   auto& first = addBuilding<kelpmark::TSmallStore>(c.Stores);
   auto& second = addBuilding<kelpmark::TSmallStore>(c.Stores, 500);
   c.FishStock = 5000;
 
-  // Fish still fits into the other store: no question.
-  EXPECT_EQ(c.SellStore(&second, true, &view), 5);  // 5 places, no loaders
-  EXPECT_TRUE(view.questions.empty());
+  // Fish still fits into the other store.
+  EXPECT_FALSE(c.SaleLosesFish(&second));
+  EXPECT_EQ(c.SellStore(&second), 5);  // 5 places, no loaders
   EXPECT_EQ(c.Money, units(11200));  // 0.8 * 3000 * 500 / 1000 = 1200
   EXPECT_EQ(c.MonthIncome, units(1200));
   EXPECT_EQ(c.Stores.size(), 1u);
 
-  // Selling the only store with fish in stock asks; No keeps everything.
+  // The only store with fish in stock: the fish is lost, five loaders are left
+  // without a place.
   for (int i = 0; i < 5; ++i) addWorker<kelpmark::TStuff>(c.Loaders, 50, 70);
-  view.answers = {kelpmark::Answer::No};
-  EXPECT_EQ(c.SellStore(&first, true, &view), 0);
-  ASSERT_EQ(view.questions.size(), 1u);
-  EXPECT_EQ(view.questions[0], "Удаление этого склада приведет к потере товара. Продолжить?");
-  EXPECT_EQ(view.questionKinds[0], kelpmark::QuestionKind::Warning);
-  EXPECT_EQ(c.Stores.size(), 1u);
-  EXPECT_EQ(c.FishStock, 5000);
-  EXPECT_EQ(c.Money, units(11200));
-
-  // Yes: the store is sold, the fish is lost, five loaders are left without a place.
-  EXPECT_EQ(c.SellStore(&first, true, &view), -5);
-  EXPECT_EQ(view.questions.size(), 2u);
+  EXPECT_TRUE(c.SaleLosesFish(&first));
+  c.FishStock = 0;
+  EXPECT_FALSE(c.SaleLosesFish(&first));
+  c.FishStock = 5000;
+  EXPECT_EQ(c.SellStore(&first), -5);
   EXPECT_TRUE(c.Stores.empty());
   EXPECT_EQ(c.FishStock, 0);
   EXPECT_EQ(c.Money, units(13600));
@@ -124,18 +116,17 @@ TEST(Company, SellStoreAsksOnlyWhenFishWouldBeLost) {
 
   // A store that is not in the list is not sold.
   kelpmark::TSmallStore stranger;
-  EXPECT_EQ(c.SellStore(&stranger, true, &view), 0);
+  EXPECT_FALSE(c.SaleLosesFish(&stranger));
+  EXPECT_EQ(c.SellStore(&stranger), 0);
   EXPECT_EQ(c.Money, units(13600));
 }
 
-TEST(Company, SellStoreWithoutAskingCutsTheStockToTheRemainingCapacity) {
-  kmtest::FakeView view;
+TEST(Company, SellStoreCutsTheStockToTheRemainingCapacity) {
   TCorporation c;
   addBuilding<kelpmark::TSmallStore>(c.Stores);
   auto& worn = addBuilding<kelpmark::TSmallStore>(c.Stores, -2);
   c.FishStock = 8000;
-  EXPECT_EQ(c.SellStore(&worn, false, &view), 5);
-  EXPECT_TRUE(view.questions.empty());
+  EXPECT_EQ(c.SellStore(&worn), 5);
   EXPECT_EQ(c.FishStock, 5000);
   // Condition -2: 0.8 * 3000 * -2 / 1000 = -4.8, so the sale costs 5.
   EXPECT_EQ(c.Money, units(9995));

@@ -70,14 +70,15 @@ TEST(ScriptParsing, AcceptsTheFinePoints) {
       "answer yes no cancel\n"
       "click   MainForm.Img4on\n");
   ASSERT_EQ(c.size(), 8u);
-  EXPECT_EQ(c[0].seed, 4294967295u);  // any integer, modulo 2^32
+  EXPECT_EQ(c[0].action.seed, 4294967295u);  // any integer, modulo 2^32
   EXPECT_EQ(c[0].line, 1);
-  EXPECT_EQ(c[1].count, 1u);  // tick without a count is one tick
-  EXPECT_EQ(c[2].count, 0u);
-  EXPECT_EQ(c[3].seed, 1u);
-  EXPECT_EQ(c[4].direction, -1);
-  EXPECT_EQ(c[4].count, 3u);
-  EXPECT_EQ(c[5].count, 7u);
+  EXPECT_EQ(c[1].action.number, 1u);  // tick without a count is one tick
+  EXPECT_EQ(c[2].action.number, 0u);
+  EXPECT_EQ(c[3].action.seed, 1u);
+  EXPECT_EQ(c[4].action.direction, -1);
+  EXPECT_EQ(c[4].action.number, 3u);
+  EXPECT_EQ(c[5].action.control, Control::ActionAdBox);
+  EXPECT_EQ(c[5].action.number, 7u);
   EXPECT_EQ(c[6].answers, (std::vector<std::string>{"yes", "no", "cancel"}));
   // The words joined by single blanks, for the ignored: line.
   EXPECT_EQ(c[7].joined(), "click MainForm.Img4on");
@@ -99,6 +100,44 @@ TEST(ScriptErrors, UnprintableBytesOfABadWordAreEscaped) {
     EXPECT_EQ(e.line, 2);
     EXPECT_EQ(escapeUnprintable(e.message), "unknown command 'jump\\x1b]0;x\\x07'");
   }
+}
+
+// Every control by its name, with the verb its kind takes: what a recording writes
+// is read back as the same action.
+TEST(ScriptParsing, PlayerActionsReadBackFromTheirScriptLines) {
+  std::vector<PlayerAction> actions = {
+      PlayerAction::newGame(4294967295u), PlayerAction::tick(), PlayerAction::tick(0),
+      PlayerAction::tick(600),            PlayerAction::speed(0), PlayerAction::speed(5),
+      PlayerAction::plain(ActionVerb::Minimize), PlayerAction::plain(ActionVerb::Restore),
+      PlayerAction::plain(ActionVerb::Help),     PlayerAction::plain(ActionVerb::About)};
+  for (int i = 0; i < static_cast<int>(Control::None); ++i) {
+    const auto c = static_cast<Control>(i);
+    switch (controlKind(c)) {
+      case ControlKind::Button: actions.push_back(PlayerAction::click(c)); break;
+      case ControlKind::Window: actions.push_back(PlayerAction::close(c)); break;
+      case ControlKind::DropDown:
+        actions.push_back(PlayerAction::choose(c, 0));
+        actions.push_back(PlayerAction::choose(c, controlItems(c) - 1));
+        break;
+      case ControlKind::List: actions.push_back(PlayerAction::select(c, 12)); break;
+      case ControlKind::SpinEdit:
+        actions.push_back(PlayerAction::spin(+1));
+        actions.push_back(PlayerAction::spin(-1, 0));
+        actions.push_back(PlayerAction::spin(-1, 3));
+        break;
+    }
+  }
+  std::string script;
+  for (const PlayerAction& a : actions) script += a.scriptLine() + "\n";
+  const std::vector<Command> read = parse(script);
+  ASSERT_EQ(read.size(), actions.size());
+  for (size_t i = 0; i < actions.size(); ++i) {
+    EXPECT_EQ(read[i].verb, Verb::Action) << read[i].joined();
+    EXPECT_TRUE(read[i].action == actions[i]) << read[i].joined();
+  }
+  EXPECT_EQ(PlayerAction::click(MainButton::StuffBtn).scriptLine(), "click MainForm.StuffBtn");
+  EXPECT_EQ(PlayerAction::spin(-1, 3).scriptLine(), "spin MainForm.PSpn down 3");
+  EXPECT_EQ(PlayerAction::choose(Control::PersBox, 3).scriptLine(), "choose PersForm.PersBox 3");
 }
 
 }  // namespace

@@ -367,13 +367,11 @@ class MainWindowTest : public QObject {
     for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::StuffBtn,
                          MainButton::StuffBtn, MainButton::SalerBtn})
       w.button(b)->click();
-    TMainForm& f = form();
-    w.runCommand([&f] { f.SetSpeed(5); });
+    const TMainForm& f = form();
+    w.perform(PlayerAction::speed(5));
     for (int hour = 0; hour < 24 * 4; ++hour) {
-      w.runCommand([&f] {
-        if (f.enabled(MainButton::MaxBtn)) f.MaxBtnClick();
-        if (f.enabled(MainButton::FishBtn) && f.PSpn.value > 0) f.FishBtnClick();
-      });
+      w.perform(PlayerAction::click(MainButton::MaxBtn));
+      if (f.PSpn.value > 0) w.perform(PlayerAction::click(MainButton::FishBtn));
       w.timerTick();
     }
     QCoreApplication::processEvents();

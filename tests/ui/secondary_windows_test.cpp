@@ -105,19 +105,16 @@ class SecondaryWindowsTest : public QObject {
   void setUpCompany() {
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
-    w.runCommand([&p] { p.mainForm.NewGameMClick(); });
-    w.runCommand([&p] {
-      p.game.corp().SetMoney(Currency::fromUnits(60000));
-      TMainForm& f = p.mainForm;
-      f.SetSpeed(5);
-      for (int i = 0; i < 4; ++i) f.Timer1Timer();  // to 10:00
-      for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
-                           MainButton::OfficeBtn, MainButton::StuffBtn, MainButton::StuffBtn,
-                           MainButton::SalerBtn, MainButton::SalerBtn, MainButton::SalerBtn,
-                           MainButton::AccounterBtn})
-        f.click(b);
-      f.SetSpeed(0);
-    });
+    w.perform(PlayerAction::newGame());
+    p.game.corp().SetMoney(Currency::fromUnits(60000));
+    w.perform(PlayerAction::speed(5));
+    w.perform(PlayerAction::tick(4));  // to 10:00
+    for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
+                         MainButton::OfficeBtn, MainButton::StuffBtn, MainButton::StuffBtn,
+                         MainButton::SalerBtn, MainButton::SalerBtn, MainButton::SalerBtn,
+                         MainButton::AccounterBtn})
+      QCOMPARE(w.perform(PlayerAction::click(b)), ActionResult::Done);
+    w.perform(PlayerAction::speed(0));
   }
 
   // Grabs and closes the next modal dialog that is not a message box.
@@ -215,7 +212,7 @@ class SecondaryWindowsTest : public QObject {
 
   void reportsWindowPausesAndShowsTheFigures() {
     MainWindow& w = game_->mainWindow();
-    w.runCommand([this] { game_->program().mainForm.SetSpeed(3); });
+    w.perform(PlayerAction::speed(3));
     bool seen = false;
     grabModalOnce("reports-window", &seen);
     w.button(MainButton::StatsBtn)->click();
@@ -384,7 +381,8 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY2(uitest::clippedTexts(&w).isEmpty(), qPrintable(uitest::clippedTexts(&w).join(" | ")));
     QVERIFY(uitest::saveScreenshot(&w, "main-long-clock"));
 
-    w.runCommand([&p] { p.persForm.FormShow(); p.persForm.choose(2); });
+    w.perform(PlayerAction::click(MainButton::WokrersBtn));
+    w.perform(PlayerAction::choose(Control::PersBox, 2));
     p.persForm.Status = {"Всего: 310", "Расходы: $23265.75", "Средняя з/п $75.0226",
                          "Опыт/настроение: 100/100"};
     game_->persWindow().syncFromGame();
@@ -392,15 +390,16 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
     QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status"));
 
-    w.runCommand([&p] { p.buildForm.FormShow(); p.buildForm.choose(0); });
+    w.perform(PlayerAction::click(MainButton::BuildingsBtn));
+    w.perform(PlayerAction::choose(Control::BuildBox, 0));
     p.buildForm.Status = {"Всего: 1000", "Расходы: $123456.5", "Средний износ: 100%"};
     game_->buildWindow().syncFromGame();
     QCoreApplication::processEvents();
     QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
 
-    w.runCommand([&p] { p.actionForm.FormShow(); });
+    w.perform(PlayerAction::click(MainButton::ActionsBtn));
     for (int kind = 0; kind < 8; ++kind) {
-      w.runCommand([&p, kind] { p.actionForm.chooseCampaign(kind); });
+      QCOMPARE(w.perform(PlayerAction::choose(Control::ActionAdBox, kind)), ActionResult::Done);
       QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
     }
   }
@@ -408,7 +407,7 @@ class SecondaryWindowsTest : public QObject {
   void welcomeAndHelpWindows() {
     bool seen = false;
     grabModalOnce("welcome-window", &seen);
-    game_->mainWindow().runCommand([this] { game_->program().mainForm.About1Click(); });
+    game_->mainWindow().perform(PlayerAction::plain(ActionVerb::About));
     QVERIFY(seen);
     QCOMPARE(game_->welcomeWindow().size(), QSize(323, 160));
     for (int topic : {10, 20, 30, 40, 50, 100}) {

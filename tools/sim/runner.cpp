@@ -55,7 +55,11 @@ void LogView::openWeb() { line("web"); }
 Runner::Runner(std::ostream& out) : out_(out), view_(out) {
   ProgramOptions options;
   options.welcomeText = headlessWelcomeText();
-  options.clockSeed = [this] { return clockSeed_++; };
+  // `new S` sets the clock seed to S; every new game takes it and adds 1.
+  options.clockSeed = [this](std::optional<uint32_t> requested) {
+    if (requested) clockSeed_ = *requested;
+    return clockSeed_++;
+  };
   program_ = std::make_unique<Program>(view_, std::move(options));
   view_.attach(program_.get());
 }
@@ -71,26 +75,11 @@ void Runner::run(const std::vector<Command>& commands) {
   }
 }
 
-void Runner::ignored(const Command& c) { view_.line("ignored: " + c.joined()); }
-
-void Runner::tick(uint64_t count) {
-  TMainForm& main = program_->mainForm;
-  for (uint64_t i = 0; i < count; ++i) {
-    if (!program_->game.hasCompany() || !main.timerRuns()) return;
-    program_->run([&] { main.Timer1Timer(); });
-    if (program_->ended) return;
-  }
-}
-
 void Runner::execute(const Command& c) {
   Program& p = *program_;
-  TMainForm& main = p.mainForm;
-  const bool hasGame = p.game.hasCompany();
   switch (c.verb) {
-    case Verb::New:
-      if (!main.NewGameMEnabled) return ignored(c);
-      clockSeed_ = c.seed;
-      p.run([&] { main.NewGameMClick(); });
+    case Verb::Action:
+      if (p.perform(c.action) == ActionResult::Ignored) view_.line("ignored: " + c.joined());
       return;
     case Verb::Resume:
       clockSeed_ = c.seed;
@@ -99,128 +88,15 @@ void Runner::execute(const Command& c) {
       view_.line(std::string("question: ") + kResumeQuestion + " -> yes");
       p.run([&] { resumeSavedGame(p, c.path); });
       return;
-    case Verb::Tick: return tick(c.count);
-    case Verb::Speed: return p.run([&] { main.SetSpeed(static_cast<int>(c.count)); });
-    case Verb::Minimize: return p.run([&] { main.ApplicationEvents1Minimize(); });
-    case Verb::Restore: return p.run([&] { main.ApplicationEvents1Restore(); });
-    case Verb::Help: return p.run([&] { main.Help1Click(); });
-    case Verb::About: return p.run([&] { main.About1Click(); });
-    case Verb::Click: return click(c);
-    case Verb::Close: {
-      if (c.target == "PersForm") {
-        if (!p.persForm.visible) return ignored(c);
-        return p.run([&] { p.persForm.FormClose(); });
-      }
-      if (c.target == "BuildForm") {
-        if (!p.buildForm.visible || !p.buildForm.enabled) return ignored(c);
-        return p.run([&] { p.buildForm.FormClose(); });
-      }
-      if (!p.actionForm.visible) return ignored(c);
-      return p.run([&] { p.actionForm.FormClose(); });
-    }
-    case Verb::Spin:
-      if (!hasGame || !main.spinEnabled()) return ignored(c);
-      for (uint64_t i = 0; i < c.count; ++i) p.run([&] { main.spinClick(c.direction); });
-      return;
-    case Verb::Choose: {
-      const int item = static_cast<int>(c.count);
-      if (c.target == "PersForm.PersBox") {
-        if (!p.persForm.visible) return ignored(c);
-        return p.run([&] { p.persForm.choose(item); });
-      }
-      if (c.target == "BuildForm.BuildBox") {
-        if (!p.buildForm.visible || !p.buildForm.enabled) return ignored(c);
-        return p.run([&] { p.buildForm.choose(item); });
-      }
-      if (!p.actionForm.visible) return ignored(c);
-      if (c.target == "ActionForm.DivBox") return p.run([&] { p.actionForm.chooseDepartment(item); });
-      return p.run([&] { p.actionForm.chooseCampaign(item); });
-    }
-    case Verb::Select: {
-      if (c.target == "PersForm.PersList") {
-        if (!p.persForm.visible || c.count >= static_cast<uint64_t>(p.persForm.PersList.size())) return ignored(c);
-        return p.run([&] { p.persForm.select(static_cast<int>(c.count)); });
-      }
-      if (!p.buildForm.visible || !p.buildForm.enabled || c.count >= static_cast<uint64_t>(p.buildForm.BuildList.size()))
-        return ignored(c);
-      return p.run([&] { p.buildForm.select(static_cast<int>(c.count)); });
-    }
     case Verb::Answer:
       for (const auto& a : c.answers) view_.queueAnswer(a);
       return;
     case Verb::Save:
-      if (!hasGame) return ignored(c);
+      if (!p.game.hasCompany()) return view_.line("ignored: " + c.joined());
       view_.line(std::string("saved: ") + (saveCurrentGame(p, c.path) ? "true" : "false"));
       return;
     case Verb::Dump: return dump();
   }
-}
-
-void Runner::click(const Command& c) {
-  Program& p = *program_;
-  TMainForm& main = p.mainForm;
-  const std::string& t = c.target;
-  const bool hasGame = p.game.hasCompany();
-  if (t.rfind("MainForm.", 0) == 0) {
-    const std::string name = t.substr(9);
-    if (name == "TimeLbl") {
-      if (hasGame) p.run([&] { main.TimeLblClick(); });
-      return;
-    }
-    if (name.rfind("Img", 0) == 0) {
-      if (hasGame) p.run([&] { main.LampClick(name[3] - '0'); });
-      return;
-    }
-    for (size_t i = 0; i < kMainButtonCount; ++i) {
-      const auto b = static_cast<MainButton>(i);
-      if (name != mainButtonName(b)) continue;
-      if (!hasGame || !main.enabled(b)) return ignored(c);
-      return p.run([&] { main.click(b); });
-    }
-    return ignored(c);
-  }
-  if (t.rfind("PersForm.", 0) == 0) {
-    TPersForm& w = p.persForm;
-    const std::string name = t.substr(9);
-    if (!w.visible) return ignored(c);
-    if (name == "UpBtn") return p.run([&] { w.UpBtnClick(); });
-    if (name == "LoBtn") return p.run([&] { w.LoBtnClick(); });
-    if (name == "WokrersBtn") {
-      if (!w.WokrersBtnEnabled) return ignored(c);
-      return p.run([&] { w.WokrersBtnClick(); });
-    }
-    if (name == "BuildingsBtn") return p.run([&] { w.BuildingsBtnClick(); });
-    if (name == "FireBtn") {
-      if (!w.FireBtnEnabled) return ignored(c);
-      return p.run([&] { w.FireBtnClick(); });
-    }
-    if (name == "CloseBtn") return p.run([&] { w.FormClose(); });
-    return p.run([&] { w.GradBtn1Click(); });
-  }
-  if (t.rfind("BuildForm.", 0) == 0) {
-    TBuildForm& w = p.buildForm;
-    const std::string name = t.substr(10);
-    if (!w.visible || !w.enabled) return ignored(c);
-    if (name == "RemBtn") {
-      if (!w.RemBtnEnabled) return ignored(c);
-      return p.run([&] { w.RemBtnClick(); });
-    }
-    if (name == "UpgBtn") {
-      if (!w.UpgBtnEnabled) return ignored(c);
-      return p.run([&] { w.UpgBtnClick(); });
-    }
-    if (name == "FireBtn") return p.run([&] { w.FireBtnClick(); });
-    if (name == "CloseBtn") return p.run([&] { w.FormClose(); });
-    return p.run([&] { w.GradBtn1Click(); });
-  }
-  TActionForm& w = p.actionForm;
-  const std::string name = t.substr(11);
-  if (!w.visible) return ignored(c);
-  if (name == "UpSalBtn") return p.run([&] { w.UpSalBtnClick(); });
-  if (name == "PayPremBtn") return p.run([&] { w.PayPremBtnClick(); });
-  if (name == "GradBtn1") return p.run([&] { w.GradBtn1Click(); });
-  if (!w.AdBtnEnabled) return ignored(c);
-  return p.run([&] { w.AdBtnClick(); });
 }
 
 }  // namespace kelpmark::sim

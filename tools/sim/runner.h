@@ -45,9 +45,6 @@ class Runner {
 
  private:
   void execute(const Command& c);
-  void tick(uint64_t count);
-  void click(const Command& c);
-  void ignored(const Command& c);
   void dump();
 
   std::ostream& out_;

@@ -1,6 +1,7 @@
 #pragma once
 // How the rules reach the screen. Each front end implements it: the Qt windows
 // with real dialogs, the scenario runner with its log, tests with a fake.
+#include <stdexcept>
 #include <string>
 
 namespace kelpmark {
@@ -34,13 +35,10 @@ class ViewPort {
 
 // A refused command: the front end shows the message in its error box; the state
 // stays as it was at the point of the refusal.
-class CommandError {
+class CommandError : public std::runtime_error {
  public:
-  explicit CommandError(std::string message) : message_(std::move(message)) {}
-  const std::string& message() const { return message_; }
-
- private:
-  std::string message_;
+  explicit CommandError(const std::string& message) : std::runtime_error(message) {}
+  std::string message() const { return what(); }
 };
 
 }  // namespace kelpmark

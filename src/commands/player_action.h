@@ -1,0 +1,94 @@
+#pragma once
+// What a player does, as a value: a verb, the control it is aimed at and a number.
+// Every front end hands its player's actions to Program::perform in this form; the
+// scenario runner reads them from its script lines, and a recording can write them
+// back as such lines (scriptLine).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/main_form.h"
+
+namespace kelpmark {
+
+enum class ActionVerb {
+  New, Tick, Speed, Minimize, Restore, Help, About, Click, Close, Spin, Choose, Select
+};
+
+// What a control is, and so which verb it takes: click, close, choose, select, spin.
+enum class ControlKind { Button, Window, DropDown, List, SpinEdit };
+
+// Every control a player action can name.
+enum class Control {
+  // The main window's buttons, in the order of MainButton.
+  MainFishBtn, MainTorgBtn, MainMaxBtn, MainStopBtn, MainStorageBtn, MainLotBtn, MainShopBtn,
+  MainOfficeBtn, MainStuffBtn, MainSalerBtn, MainAccounterBtn, MainManagerBtn, MainActionsBtn,
+  MainStatsBtn, MainWokrersBtn, MainBuildingsBtn,
+  // The clock label and the four speed lamps take clicks too.
+  MainTimeLbl, MainImg1on, MainImg2on, MainImg3on, MainImg4on,
+  MainPSpn,
+  PersForm, PersUpBtn, PersLoBtn, PersWokrersBtn, PersBuildingsBtn, PersFireBtn, PersCloseBtn,
+  PersGradBtn1, PersBox, PersList,
+  BuildForm, BuildRemBtn, BuildUpgBtn, BuildFireBtn, BuildCloseBtn, BuildGradBtn1, BuildBox,
+  BuildList,
+  ActionForm, ActionUpSalBtn, ActionPayPremBtn, ActionGradBtn1, ActionAdBtn, ActionAdBox,
+  ActionDivBox,
+  None
+};
+
+// The window-qualified name scripts use ("MainForm.FishBtn", "PersForm").
+const char* controlName(Control c);
+ControlKind controlKind(Control c);
+// The number of items of a drop-down list; 0 for any other control.
+int controlItems(Control c);
+// The control with that name, or Control::None.
+Control controlNamed(const std::string& name);
+Control controlOf(MainButton b);
+// The main window button a control is, if it is one.
+std::optional<MainButton> mainButtonOf(Control c);
+
+struct PlayerAction {
+  ActionVerb verb = ActionVerb::Tick;
+  Control control = Control::None;  // click, close, spin, choose, select
+  // tick: the timer events; speed: the level; spin: the clicks; choose: the item;
+  // select: the entry.
+  uint64_t number = 1;
+  int direction = 0;  // spin: +1 up, -1 down
+  // new: the clock seed the game starts from; without one the front end reads its
+  // clock (an action a program reports as performed always carries the seed taken).
+  std::optional<uint32_t> seed;
+
+  static PlayerAction newGame(std::optional<uint32_t> seed = std::nullopt);
+  static PlayerAction tick(uint64_t events = 1);
+  static PlayerAction speed(int level);
+  // minimize, restore, help, about
+  static PlayerAction plain(ActionVerb verb);
+  static PlayerAction click(Control c);
+  static PlayerAction click(MainButton b) { return click(controlOf(b)); }
+  static PlayerAction close(Control window);
+  static PlayerAction spin(int direction, uint64_t clicks = 1);
+  static PlayerAction choose(Control box, int item);
+  static PlayerAction select(Control list, int entry);
+
+  // The action as a line of a kelpmark-sim script ("click PersForm.UpBtn",
+  // "spin MainForm.PSpn down 3"); parsePlayerAction reads it back as it was.
+  std::string scriptLine() const;
+  bool operator==(const PlayerAction&) const = default;
+};
+
+// Reads the words of a script line as a player action. Returns nothing when the
+// first word is not a player's verb (resume, answer, save, dump, unknown words);
+// throws std::invalid_argument, saying what is wrong, for a player's verb with bad
+// arguments (an unknown control, a level above 5, an item not in the drop-down).
+std::optional<PlayerAction> parsePlayerAction(const std::vector<std::string>& words);
+
+// The largest count a script line takes (ticks, spin clicks, entries).
+constexpr uint64_t kMaxActionCount = 1000000000000;
+
+// Script numbers: a non-negative decimal count of at most kMaxActionCount, and a
+// seed that may be any integer, taken modulo 2^32.
+bool readCount(const std::string& word, uint64_t& out);
+bool readSeed(const std::string& word, uint32_t& out);
+
+}  // namespace kelpmark

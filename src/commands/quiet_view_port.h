@@ -1,0 +1,29 @@
+#pragma once
+// A view port for runs without a screen (benchmarks, fuzzing, long headless
+// games): nothing is shown, every question is answered Yes (so a lost game
+// starts a new one), and messages, errors and questions are only counted.
+#include <string>
+
+#include "commands/view_port.h"
+
+namespace kelpmark {
+
+class QuietViewPort : public ViewPort {
+ public:
+  void message(const std::string&) override { ++messages; }
+  void error(const std::string&) override { ++errors; }
+  Answer question(const std::string&, QuestionKind, bool) override {
+    ++questions;
+    return Answer::Yes;
+  }
+  void showModal(ModalWindow) override {}
+  void openHelp(int) override {}
+  void openWeb() override {}
+  void endProgram() override {}
+
+  long messages = 0;
+  long errors = 0;
+  long questions = 0;
+};
+
+}  // namespace kelpmark
