@@ -66,28 +66,52 @@ std::string expand(const std::string& pattern, F field) {
   return out;
 }
 
-}  // namespace
-
-DecodedDate decodeDate(double date) {
-  DecodedDate r;
+// The date as a whole number of milliseconds.
+int64_t millisecondsOf(double date) {
   if (!std::isfinite(date)) date = 0;
   // Day numbers far outside any game are clamped so that the millisecond count fits.
   if (date > 1e12) date = 1e12;
   if (date < -1e12) date = -1e12;
-  const int64_t ms = static_cast<int64_t>(std::nearbyint(date * static_cast<double>(kMsPerDay)));
-  r.day = floorDiv(ms, kMsPerDay);
-  int64_t t = ms - r.day * kMsPerDay;
+  return static_cast<int64_t>(std::nearbyint(date * static_cast<double>(kMsPerDay)));
+}
+
+void decodeTime(int64_t t, DecodedDate& r) {
   r.hour = static_cast<int>(t / 3600000);
   t %= 3600000;
   r.minute = static_cast<int>(t / 60000);
   t %= 60000;
   r.second = static_cast<int>(t / 1000);
   r.millisecond = static_cast<int>(t % 1000);
-  civilFromDays(r.day - kUnixEpochDay, r.year, r.month, r.dayOfMonth);
-  int64_t wd = (r.day - 1) % 7;
+}
+
+void decodeDay(int64_t day, DecodedDate& r) {
+  r.day = day;
+  civilFromDays(day - kUnixEpochDay, r.year, r.month, r.dayOfMonth);
+  int64_t wd = (day - 1) % 7;
   if (wd < 0) wd += 7;
   r.weekDay = static_cast<int>(wd) + 1;
+}
+
+}  // namespace
+
+DecodedDate decodeDate(double date) {
+  DecodedDate r;
+  const int64_t ms = millisecondsOf(date);
+  const int64_t day = floorDiv(ms, kMsPerDay);
+  decodeTime(ms - day * kMsPerDay, r);
+  decodeDay(day, r);
   return r;
+}
+
+const DecodedDate& DateDecoder::operator()(double date) {
+  if (date == date_) return decoded_;
+  date_ = date;
+  const int64_t ms = millisecondsOf(date);
+  const int64_t day = floorDiv(ms, kMsPerDay);
+  decodeTime(ms - day * kMsPerDay, decoded_);
+  if (!decodedAny_ || day != decoded_.day) decodeDay(day, decoded_);
+  decodedAny_ = true;
+  return decoded_;
 }
 
 double snapToMillisecond(double date) {

@@ -19,19 +19,14 @@ struct DecodedDate {
 
 DecodedDate decodeDate(double date);
 
-// decodeDate that remembers its last date.
+// decodeDate that remembers its last date, and the calendar day of its last day.
 class DateDecoder {
  public:
-  const DecodedDate& operator()(double date) {
-    if (!(date == date_)) {
-      decoded_ = decodeDate(date);
-      date_ = date;
-    }
-    return decoded_;
-  }
+  const DecodedDate& operator()(double date);
 
  private:
   double date_ = std::numeric_limits<double>::quiet_NaN();
+  bool decodedAny_ = false;
   DecodedDate decoded_;
 };
 

@@ -1,6 +1,7 @@
 // The game calendar: day numbers from 30 December 1899, decoded to the millisecond.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 
 #include "model/calendar.h"
@@ -109,6 +110,24 @@ TEST(Calendar, SnappedTicksLandOnEveryBoundaryForAWholeYear) {
   double date = 36923.0;
   for (int i = 0; i < 1440; ++i) date = snapToMillisecond(date + static_cast<double>(1) / 24 / 60);
   EXPECT_EQ(date, 36924.0);
+}
+
+// The clock's decoder keeps the calendar day of its last date: going forward within a
+// day, across midnight, back in time (a new game) and to dates it cannot use, it must
+// decode exactly as decodeDate does.
+TEST(Calendar, RememberingDecoderAgreesWithDecodeDate) {
+  kelpmark::DateDecoder decode;
+  const double dates[] = {36892.25, 36892.25,  36892.9993055556, 37256.99999999, 37257.0,
+                          36892.25, -1.75,     0.0,              -0.0,           1e15,
+                          std::nan(""), 36923.5, 36924.5,        36924.0};
+  for (double date : dates) {
+    const kelpmark::DecodedDate a = decode(date);
+    const kelpmark::DecodedDate b = decodeDate(date);
+    EXPECT_TRUE(a.day == b.day && a.year == b.year && a.month == b.month &&
+                a.dayOfMonth == b.dayOfMonth && a.hour == b.hour && a.minute == b.minute &&
+                a.second == b.second && a.millisecond == b.millisecond && a.weekDay == b.weekDay)
+        << date;
+  }
 }
 
 TEST(Calendar, DateAndTimePatterns) {
