@@ -65,12 +65,6 @@ const XYPlot::Points* XYPlot::seriesData(int series) const {
   return series_[static_cast<std::size_t>(series)].points;
 }
 
-void XYPlot::setSeriesColor(int series, const QColor& color) {
-  if (series < 0 || series >= seriesCount()) return;
-  series_[static_cast<std::size_t>(series)].color = color;
-  update();
-}
-
 void XYPlot::setSeriesName(int series, const QString& name) {
   if (series < 0 || series >= seriesCount()) return;
   series_[static_cast<std::size_t>(series)].name = name;
@@ -94,11 +88,6 @@ void XYPlot::dataChanged() {
 }
 
 // --- Axes ---------------------------------------------------------------------
-
-void XYPlot::setAxisVisible(Axis a, bool visible) {
-  axis(a).visible = visible;
-  update();
-}
 
 void XYPlot::setAxisLabelsVisible(Axis a, bool visible) {
   axis(a).labels = visible;
@@ -139,26 +128,6 @@ XYPlot::Range XYPlot::axisRange(Axis a) const { return currentRange(a); }
 std::vector<double> XYPlot::axisTicks(Axis a) const { return computeLayout().axes[index(a)].ticks; }
 
 // --- Look -----------------------------------------------------------------------
-
-void XYPlot::setFrameColor(const QColor& color) {
-  frameColor_ = color;
-  update();
-}
-
-void XYPlot::setFieldColor(const QColor& color) {
-  fieldColor_ = color;
-  update();
-}
-
-void XYPlot::setLabelColor(const QColor& color) {
-  labelColor_ = color;
-  update();
-}
-
-void XYPlot::setLabelPixelSize(int pixels) {
-  labelFont_.setPixelSize(std::max(6, pixels));
-  update();
-}
 
 QRect XYPlot::plotArea() const { return computeLayout().field; }
 
@@ -270,7 +239,7 @@ bool XYPlot::hasLegend() const {
                      [](const SeriesState& s) { return !s.legend.isEmpty(); });
 }
 
-bool XYPlot::showsLabels(Axis a) const { return axis(a).visible && axis(a).labels; }
+bool XYPlot::showsLabels(Axis a) const { return axis(a).labels; }
 
 XYPlot::Range XYPlot::currentRange(Axis a) const {
   const AxisState& state = axis(a);
@@ -288,7 +257,6 @@ XYPlot::AxisLayout XYPlot::layoutAxis(Axis a, int lengthPixels, const QFontMetri
   const AxisState& state = axis(a);
   AxisLayout out;
   out.range = currentRange(a);
-  if (!state.visible) return out;
   const bool labels = state.labels;
   int minPixels = kGridOnlySpacing;
   if (isYAxis(a)) {
@@ -332,7 +300,7 @@ XYPlot::Layout XYPlot::computeLayout() const {
     bottom -= kTickMark + lh;
   else if (yLabels)
     bottom -= lh / 2;
-  if (axis(Axis::Bottom).visible && !axis(Axis::Bottom).caption.isEmpty()) bottom -= lh;
+  if (!axis(Axis::Bottom).caption.isEmpty()) bottom -= lh;
   const int fieldHeight = std::max(2, bottom - top + 1);
 
   layout.axes[index(Axis::Left)] = layoutAxis(Axis::Left, fieldHeight, fm);
@@ -340,7 +308,6 @@ XYPlot::Layout XYPlot::computeLayout() const {
 
   auto sideWidth = [&](Axis a) {
     const AxisState& s = axis(a);
-    if (!s.visible) return 3;
     int w = 3;
     if (s.labels) w += layout.axes[index(a)].labelWidth + kTickMark + 2;
     if (!s.caption.isEmpty()) w += lh + 1;
@@ -404,7 +371,7 @@ void XYPlot::paintEvent(QPaintEvent*) {
   // Grids, under the lines.
   painter.setRenderHint(QPainter::Antialiasing, false);
   const AxisState& bottomState = axis(Axis::Bottom);
-  if (bottomState.visible && bottomState.grid != GridStyle::None) {
+  if (bottomState.grid != GridStyle::None) {
     painter.setPen(gridPen(bottomState));
     for (const double t : xAxis.ticks) {
       const int x = static_cast<int>(std::lround(xToPixel(t)));
@@ -413,7 +380,7 @@ void XYPlot::paintEvent(QPaintEvent*) {
   }
   for (const Axis a : {Axis::Left, Axis::Right}) {
     const AxisState& s = axis(a);
-    if (!s.visible || s.grid == GridStyle::None) continue;
+    if (s.grid == GridStyle::None) continue;
     painter.setPen(gridPen(s));
     const AxisLayout& al = layout.axes[index(a)];
     for (const double t : al.ticks) {
@@ -441,7 +408,7 @@ void XYPlot::paintEvent(QPaintEvent*) {
   const int lh = fm.height();
   for (const Axis a : {Axis::Left, Axis::Right}) {
     const AxisState& s = axis(a);
-    if (!s.visible || !s.labels) continue;
+    if (!s.labels) continue;
     const AxisLayout& al = layout.axes[index(a)];
     for (std::size_t i = 0; i < al.ticks.size(); ++i) {
       const int y = static_cast<int>(std::lround(yToPixel(al, al.ticks[i])));
@@ -467,7 +434,7 @@ void XYPlot::paintEvent(QPaintEvent*) {
     }
   }
   int captionTop = field.bottom() + 2;
-  if (bottomState.visible && bottomState.labels) {
+  if (bottomState.labels) {
     for (std::size_t i = 0; i < xAxis.ticks.size(); ++i) {
       const int x = static_cast<int>(std::lround(xToPixel(xAxis.ticks[i])));
       painter.drawLine(x, field.bottom() + 2, x, field.bottom() + 1 + kTickMark);
@@ -477,7 +444,7 @@ void XYPlot::paintEvent(QPaintEvent*) {
     }
     captionTop = field.bottom() + 2 + kTickMark + lh;
   }
-  if (bottomState.visible && !bottomState.caption.isEmpty())
+  if (!bottomState.caption.isEmpty())
     painter.drawText(QRect(field.left(), captionTop - 1, field.width(), lh), Qt::AlignHCenter | Qt::AlignTop,
                      bottomState.caption);
 

@@ -60,7 +60,6 @@ class XYPlot : public QWidget {
   // must stay alive, sorted by X, until it is replaced or the plot is destroyed.
   void setSeriesData(int series, const Points* points);
   const Points* seriesData(int series) const;
-  void setSeriesColor(int series, const QColor& color);
   // A name for a screen reader (the legend when none is set); never drawn.
   void setSeriesName(int series, const QString& name);
   // The last point of each series with points, as "name: value; …".
@@ -69,7 +68,6 @@ class XYPlot : public QWidget {
   void dataChanged();
 
   // --- Axes -------------------------------------------------------------
-  void setAxisVisible(Axis axis, bool visible);
   void setAxisLabelsVisible(Axis axis, bool visible);
   void setAxisGrid(Axis axis, GridStyle style, const QColor& color = QColor(0, 0, 0));
   void setAxisCaption(Axis axis, const QString& caption);
@@ -87,10 +85,6 @@ class XYPlot : public QWidget {
   std::vector<double> axisTicks(Axis axis) const;
 
   // --- Look -------------------------------------------------------------
-  void setFrameColor(const QColor& color);  // default navy
-  void setFieldColor(const QColor& color);  // default white
-  void setLabelColor(const QColor& color);  // default lime
-  void setLabelPixelSize(int pixels);       // default 11; family Arial
   // The white plotting field, in widget coordinates.
   QRect plotArea() const;
 
@@ -123,7 +117,6 @@ class XYPlot : public QWidget {
 
  private:
   struct AxisState {
-    bool visible = true;
     bool labels = true;
     GridStyle grid = GridStyle::None;
     QColor gridColor{0, 0, 0};
@@ -164,9 +157,10 @@ class XYPlot : public QWidget {
 
   std::array<AxisState, 3> axes_;
   std::vector<SeriesState> series_;
-  QColor frameColor_{0, 0, 128};
-  QColor fieldColor_{255, 255, 255};
-  QColor labelColor_{0, 255, 0};
+  // Navy frame, white field, lime labels in 11-pixel Arial.
+  const QColor frameColor_{0, 0, 128};
+  const QColor fieldColor_{255, 255, 255};
+  const QColor labelColor_{0, 255, 0};
   QFont labelFont_;
 };
 
