@@ -51,17 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       },
       {});
 
-  p.perform(PlayerAction::speed(5));
   for (int hour = 0; hour < 48 && !p.ended; ++hour) {
+    // An hour a tick, whatever the last hour's buttons (the reports) or a new game did.
+    p.perform(PlayerAction::speed(5));
     if (p.perform(PlayerAction::tick()) != ActionResult::Done) break;
-    if (p.ended || !p.game.hasCompany()) break;
     const MainButton b = kPlayerButtons[static_cast<size_t>(hour) % std::size(kPlayerButtons)];
     p.perform(PlayerAction::click(b));
-    if (p.mainForm.enabled(MainButton::FishBtn)) {
-      p.perform(PlayerAction::click(MainButton::MaxBtn));
-      p.perform(PlayerAction::click(MainButton::FishBtn));
-    }
-    if (!p.mainForm.timerRuns()) p.perform(PlayerAction::speed(5));
+    p.perform(PlayerAction::click(MainButton::MaxBtn));
+    p.perform(PlayerAction::click(MainButton::FishBtn));
   }
   return 0;
 }
