@@ -54,12 +54,12 @@ void Runner::dump() {
   const TPersForm& pers = p.persForm;
   const TBuildForm& build = p.buildForm;
   const TActionForm& action = p.actionForm;
-  flag("PersForm.WokrersBtn", pers.WokrersBtnEnabled);
-  flag("PersForm.FireBtn", pers.FireBtnEnabled);
-  flag("BuildForm", build.enabled);
-  flag("BuildForm.RemBtn", build.RemBtnEnabled && build.enabled);
-  flag("BuildForm.UpgBtn", build.UpgBtnEnabled && build.enabled);
-  flag("ActionForm.AdBtn", action.AdBtnEnabled);
+  flag(controlName(Control::PersWokrersBtn), pers.WokrersBtnEnabled);
+  flag(controlName(Control::PersFireBtn), pers.FireBtnEnabled);
+  flag(controlName(Control::BuildForm), build.enabled);
+  flag(controlName(Control::BuildRemBtn), build.RemBtnEnabled && build.enabled);
+  flag(controlName(Control::BuildUpgBtn), build.UpgBtnEnabled && build.enabled);
+  flag(controlName(Control::ActionAdBtn), action.AdBtnEnabled);
   flag("NewGameM", main.NewGameMEnabled);
   out(chartLine("Line1", main.chart.line1));
   out(chartLine("Line2", main.chart.line2));
