@@ -3,8 +3,10 @@
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev file
   fonts-liberation fonts-dejavu-core)
 # appstream and desktop-file-utils validate what the installation puts on a desktop;
-# x11-utils (xprop, xwininfo) reads the window titles the window tests check.
-TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth x11-utils locales appstream desktop-file-utils)
+# x11-utils (xprop, xwininfo) reads the window titles the window tests check;
+# xdotool presses the player's keys in the real game on a virtual display.
+TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool locales appstream
+  desktop-file-utils)
 # A second compiler for the warnings check, and the runtime of its sanitizers and
 # of libFuzzer.
 CLANG_PACKAGES=(clang libclang-rt-14-dev)

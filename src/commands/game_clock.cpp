@@ -43,6 +43,7 @@ void TMainForm::NewGameMClick() {
   PSpn.enabled = true;
   HourlyStep(true);
   forbiddenCursor = false;
+  ++checkpoint;
 }
 
 void TMainForm::addChartPoints() {
@@ -170,6 +171,7 @@ void TMainForm::DailyStep() {
   if (g.corp().PausePenalty > 0) g.corp().PausePenalty -= 0.1;
   program_.persForm.FireBtnEnabled = day != kFriday;
   RefreshDisplay();
+  ++checkpoint;
   if (valueHalved(g)) outcome(kValueHalvedText);
   if (prestigeCollapsed(g)) outcome(kPrestigeLostText);
 }

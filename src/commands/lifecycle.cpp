@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "commands/program.h"
+#include "commands/recovery.h"
 #include "model/save_disk.h"
 #include "model/save_file.h"
 
@@ -16,17 +17,19 @@ bool savedGameExists(const std::string& path) {
   return std::filesystem::exists(path, ec);
 }
 
-void FormShow(Program& program, const std::string& path) {
+void FormShow(Program& program, const std::string& path, const std::string& recoveryPath) {
   program.mainForm.forbiddenCursor = true;
   removeStaleSaveTemporary(path);
+  if (!recoveryPath.empty() && offerRecovery(program, recoveryPath)) return;
   if (!savedGameExists(path)) return;
   if (program.view.question(kResumeQuestion, QuestionKind::Confirmation, false) == Answer::No)
     return;
   resumeSavedGame(program, path);
 }
 
-void resumeSavedGame(Program& program, const std::string& path) {
-  if (!savedGameExists(path)) return;
+bool resumeSavedGame(Program& program, const std::string& path) {
+  if (!savedGameExists(path)) return false;
+  bool loaded = true;
   const uint32_t seed = resumeGame(
       program,
       [&path](TCorporation& company, SavedWorld& world, Random& random) {
@@ -34,8 +37,12 @@ void resumeSavedGame(Program& program, const std::string& path) {
       },
       // The refused file is kept beside itself, so that a later save cannot destroy
       // the only copy; a file that is no regular file is left alone.
-      [&path] { copyRefusedSave(path); });
+      [&] {
+        loaded = false;
+        copyRefusedSave(path);
+      });
   if (ProgramObserver* o = program.observer()) o->resumed(path, seed);
+  return loaded;
 }
 
 uint32_t resumeGame(Program& program,

@@ -19,13 +19,15 @@ bool savedGameExists(const std::string& path);
 
 // When the main window is first shown: the ticker scrolls, the forbidden cursor
 // shows until a game starts, a temporary file left by an interrupted save is
-// removed, and the player is asked whether to resume.
-void FormShow(Program& program, const std::string& path);
+// removed, and the player is asked whether to resume. A recovery file at
+// `recoveryPath` (empty: none is kept) is offered first; when the player continues
+// that game, the resume question is not asked.
+void FormShow(Program& program, const std::string& path, const std::string& recoveryPath = {});
 
 // Resumes the saved game (the question was answered Yes): a new game, then the
 // file loaded over it. A file that fails to load is copied to "<path>.bad", then a
-// second new game starts with a message.
-void resumeSavedGame(Program& program, const std::string& path);
+// second new game starts with a message. False when the file was refused.
+bool resumeSavedGame(Program& program, const std::string& path);
 
 // The same resume from whatever `read` reads: it fills a fresh company and a copy
 // of the engine values and returns false when the saved game is refused; then

@@ -64,6 +64,9 @@ class TMainForm {
   std::array<bool, 4> lampOn{};
   PriceChart chart;
   bool forbiddenCursor = false;
+  // Counts the daily steps and the new games: a tick that changes it ends at a
+  // point worth keeping for a restart after a crash.
+  uint64_t checkpoint = 0;
 
   FormattedLabel& label(MainLabel l);
   const FormattedLabel& label(MainLabel l) const;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "commands/recovery.h"
 #include "model/save_disk.h"
 #include "ui/qt_view_port.h"
 #include "ui/save_location.h"
@@ -17,6 +18,7 @@ GameUiOptions savedGameOptions() {
   GameUiOptions options;
   options.savePath = saveFilePath();
   options.resumePath = resumeFilePath(options.savePath, legacySaveFilePath());
+  options.recoveryPath = QString::fromStdString(recoveryPathFor(options.savePath.toStdString()));
   return options;
 }
 
@@ -36,7 +38,12 @@ int runGame() {
   GameUi game(options);
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
   game.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // The event loop ends only the ordinary way (the exit question answered, an
+  // outcome that ends the program); a crash or a kill never comes here, and leaves
+  // the recovery file for the next start.
+  removeRecoveryFile(nativePath(options.recoveryPath));
+  return status;
 }
 
 }  // namespace kelpmark::ui

@@ -54,6 +54,7 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   main_ = std::make_unique<MainWindow>(
       *program_, *view_, options.savePath,
       options.resumePath.isEmpty() ? options.savePath : options.resumePath);
+  main_->setRecoveryPath(options.recoveryPath);
   pers_ = new PersWindow(*program_, *main_);
   build_ = new BuildWindow(*program_, *main_);
   welcome_ = new WelcomeWindow(main_.get());

@@ -22,6 +22,8 @@ struct GameUiOptions {
   // Every save goes to savePath; a resume reads resumePath (empty: savePath).
   QString savePath;
   QString resumePath;
+  // The recovery file kept while a game runs (empty: none is kept).
+  QString recoveryPath;
   // A fixed seed for every new game (tests); 0 takes the system clock.
   uint32_t fixedSeed = 0;
 };

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
   void syncFromGame();
   // One tick of the game timer, as the timer delivers it.
   void timerTick();
+  // Where the running game is kept after every game day (empty: nowhere).
+  void setRecoveryPath(const QString& path) { recoveryPath_ = path; }
   // The game timer (for tests and measurements).
   QTimer& gameTimer() { return timer_; }
   widgets::GradientButton* button(MainButton b) const { return buttons_[static_cast<size_t>(b)]; }
@@ -84,6 +86,7 @@ class MainWindow : public QMainWindow {
   QtViewPort& view_;
   QString savePath_;
   QString resumePath_;
+  QString recoveryPath_;
   QTimer timer_;
   bool firstShow_ = true;
   bool cursorOverridden_ = false;

@@ -8,6 +8,7 @@
 
 #include "commands/lifecycle.h"
 #include "commands/program.h"
+#include "commands/recovery.h"
 #include "ui/lamp_widget.h"
 #include "ui/main_window.h"
 #include "ui/quantity_spin_box.h"
@@ -45,7 +46,13 @@ void MainWindow::timerTick() {
   if (view_.modalOpen()) return;
   QElapsedTimer clock;
   clock.start();
+  const uint64_t checkpoint = program_.mainForm.checkpoint;
   perform(PlayerAction::tick());
+  // Once a tick that ran a daily step (or started a game) is over, with nothing of
+  // it still open, the game is kept for a restart after a crash. A failed write
+  // leaves the last good file; the game goes on either way.
+  if (!recoveryPath_.isEmpty() && !program_.ended && program_.mainForm.checkpoint != checkpoint)
+    writeRecoveryFile(program_, nativePath(recoveryPath_));
   repaint();
   lastTickMicros_ = clock.nsecsElapsed() / 1000;
 }
@@ -105,7 +112,13 @@ void MainWindow::showEvent(QShowEvent* event) {
   firstShow_ = false;
   ticker_->start();
   // The resume question comes once the window is on the screen.
-  QTimer::singleShot(0, this, [this] { runCommand([this] { FormShow(program_, nativePath(resumePath_)); }); });
+  QTimer::singleShot(0, this, [this] {
+    runCommand([this] {
+      const std::string recovery =
+          recoveryPath_.isEmpty() ? std::string() : nativePath(recoveryPath_);
+      FormShow(program_, nativePath(resumePath_), recovery);
+    });
+  });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@
 #include "save_test_support.h"
 #include "commands/lifecycle.h"
 #include "commands/program.h"
+#include "commands/recovery.h"
 #include "engine/month_end.h"
 #include "lifecycle_fake_view.h"
 #include "model/codepage.h"
@@ -547,6 +548,108 @@ TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) 
   }
 }
 #endif
+
+// ---------------------------------------------------------------------------
+// The recovery file of an interrupted run
+
+// A save and a recovery file of two different games side by side.
+struct InterruptedRun {
+  ScratchDir dir;
+  const std::string save = dir / "game.dat";
+  const std::string recovery = recoveryPathFor(save);
+  std::string saveBytes;
+  TestProgram crashed{5};
+
+  InterruptedRun() {
+    TestProgram saver(3);
+    newGame(*saver);
+    EXPECT_TRUE(saveCurrentGame(*saver, save));
+    saveBytes = readAll(save);
+    playSomeDays(*crashed);
+  }
+};
+
+TEST(LifecycleRecovery, WritingItChangesNothingAndDrawsNothing) {
+  InterruptedRun run;
+  Program& p = *run.crashed;
+  const std::vector<std::string> before = linesOf(p);
+  const uint64_t draws = p.game.random.draws();
+  ASSERT_TRUE(writeRecoveryFile(p, run.recovery));
+  EXPECT_EQ(readAll(run.recovery), fileBytes(before));
+  EXPECT_EQ(linesOf(p), before);
+  EXPECT_EQ(p.game.random.draws(), draws);
+
+  // The daily steps and the new games mark the ticks after which it is written.
+  const uint64_t mark = p.mainForm.checkpoint;
+  const int day = p.game.values.clock.CurrentWeekDay;
+  while (p.game.values.clock.CurrentWeekDay == day) {
+    EXPECT_EQ(p.mainForm.checkpoint, mark);
+    tick(p, 1);
+  }
+  EXPECT_EQ(p.mainForm.checkpoint, mark + 1);
+}
+
+TEST(LifecycleRecovery, YesContinuesTheInterruptedGameInsteadOfTheSave) {
+  InterruptedRun run;
+  ASSERT_TRUE(writeRecoveryFile(*run.crashed, run.recovery));
+  TestProgram tp(40);
+  FormShow(*tp, run.save, run.recovery);
+  ASSERT_EQ(tp.view.questions.size(), 1u) << "no resume question after it";
+  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
+  EXPECT_EQ(tp.view.questions[0].kind, QuestionKind::Confirmation);
+  EXPECT_FALSE(tp.view.questions[0].withCancel);
+  ASSERT_TRUE(tp->game.hasCompany());
+  EXPECT_TRUE(tp.view.messages.empty());
+  std::vector<std::string> expected = linesOf(*run.crashed);
+  std::vector<std::string> resumed = linesOf(*tp);
+  for (size_t line : {hourStepLine(expected), speedDividerLine(expected), chartTickLine(expected)})
+    resumed[line] = expected[line];
+  EXPECT_EQ(resumed, expected);
+  EXPECT_EQ(tp->mainForm.SpeedLevel, 2);
+  EXPECT_TRUE(fs::exists(run.recovery)) << "kept until the next write or the ordinary end";
+  EXPECT_EQ(readAll(run.save), run.saveBytes);
+}
+
+TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
+  InterruptedRun run;
+  ASSERT_TRUE(writeRecoveryFile(*run.crashed, run.recovery));
+  TestProgram tp(40);
+  tp.view.answers = {Answer::No, Answer::Yes};
+  FormShow(*tp, run.save, run.recovery);
+  ASSERT_EQ(tp.view.questions.size(), 2u);
+  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
+  EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
+  EXPECT_FALSE(fs::exists(run.recovery));
+  ASSERT_TRUE(tp->game.hasCompany());
+  EXPECT_EQ(tp->game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
+}
+
+TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorAndIsRemovedTheSaveUntouched) {
+  InterruptedRun run;
+  ASSERT_TRUE(writeRecoveryFile(*run.crashed, run.recovery));
+  const std::string whole = readAll(run.recovery);
+  writeAll(run.recovery, whole.substr(0, whole.size() / 2));  // a file cut short
+  writeAll(run.save + ".bad", "older refused save");
+  TestProgram tp(60);
+  FormShow(*tp, run.save, run.recovery);
+  ASSERT_EQ(tp.view.questions.size(), 1u);
+  EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+  TestProgram twin(60);
+  expectSameAsTwoNewGames(tp, twin);
+  EXPECT_FALSE(fs::exists(run.recovery));
+  EXPECT_EQ(readAll(run.recovery + ".bad"), whole.substr(0, whole.size() / 2));
+  EXPECT_EQ(readAll(run.save), run.saveBytes);
+  EXPECT_EQ(readAll(run.save + ".bad"), "older refused save");
+
+  // A temporary file left by a write that was killed is removed; nothing is asked.
+  TestProgram next(70);
+  writeAll(run.recovery + ".tmp", whole.substr(0, 100));
+  next.view.answers = {Answer::No};
+  FormShow(*next, run.save, run.recovery);
+  EXPECT_FALSE(fs::exists(run.recovery + ".tmp"));
+  ASSERT_EQ(next.view.questions.size(), 1u);
+  EXPECT_EQ(next.view.questions[0].text, kResumeQuestion);
+}
 
 // ---------------------------------------------------------------------------
 // Exit
