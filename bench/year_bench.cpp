@@ -7,24 +7,11 @@
 
 #include "commands/program.h"
 #include "commands/quiet_view_port.h"
+#include "support/careful_trader.h"
 
 using namespace kelpmark;
 
 namespace {
-
-// A careful trader: a store, two stalls, staff for their places, and fish bought
-// every hour the stock runs low.
-void trade(Program& p, const TCorporation& c) {
-  auto press = [&p](MainButton b) { p.perform(PlayerAction::click(b)); };
-  if (c.Stores.empty()) press(MainButton::StorageBtn);
-  if (c.Lots.count() < 2) press(MainButton::LotBtn);
-  if (c.Loaders.count() < 2) press(MainButton::StuffBtn);
-  if (c.Salesmen.count() < c.SalesmanPlaces()) press(MainButton::SalerBtn);
-  if (c.FishStock < 150) {
-    press(MainButton::MaxBtn);
-    press(MainButton::FishBtn);
-  }
-}
 
 struct Result {
   long ticks;
@@ -49,7 +36,7 @@ Result runYear(bool trading) {
     program.perform(PlayerAction::tick());
     if (trading && program.game.values.clock.CurrentHour != lastHour) {
       lastHour = program.game.values.clock.CurrentHour;
-      trade(program, program.game.corp());
+      kmtest::tradeCarefully(program);
       if (program.game.corp().TodayRevenue > Currency()) ++salesTicks;
     }
   }

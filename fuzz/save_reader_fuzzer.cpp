@@ -9,17 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "model/codepage.h"
 #include "model/random.h"
 #include "model/save_file.h"
 
 namespace {
-
-std::string fileBytes(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += kelpmark::utf8ToCp1251(l) + "\r\n";
-  return out;
-}
 
 [[noreturn]] void fail(const char* what) {
   std::fprintf(stderr, "save_reader_fuzzer: %s\n", what);
@@ -38,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!LoadGameFromBytes(bytes, company, world, random)) return 0;
 
   const std::vector<std::string> lines = SaveLines(company, world.values, world.tickerLine);
-  const std::string written = fileBytes(lines);
+  const std::string written = SaveFileBytes(lines);
 
   TCorporation again;
   SavedWorld againWorld;

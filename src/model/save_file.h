@@ -22,6 +22,9 @@ struct SavedWorld {
 std::vector<std::string> SaveLines(const TCorporation& company, const EngineValues& values,
                                    const std::string& tickerLine);
 
+// The bytes of a file holding these lines: Windows-1251, CR LF after each line.
+std::string SaveFileBytes(const std::vector<std::string>& lines);
+
 // Writes the lines to a temporary file beside `path` (or beside the target of the
 // link `path` names), flushes it and renames it over that file. On any failure the
 // previous file stays as it was, the temporary file is removed and the result is

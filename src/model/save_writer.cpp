@@ -75,20 +75,28 @@ std::vector<std::string> SaveLines(const TCorporation& c, const EngineValues& v,
 
 void setSaveFailureAfterLinesForTesting(int lines) { gFailAfterLines = lines; }
 
-bool SaveGame(const std::string& path, const std::vector<std::string>& lines) {
+namespace {
+
+std::string firstLinesAsBytes(const std::vector<std::string>& lines, size_t count) {
   std::string bytes;
-  bool complete = true;
-  int written = 0;
-  for (const std::string& line : lines) {
-    if (gFailAfterLines >= 0 && written >= gFailAfterLines) {
-      complete = false;
-      break;
-    }
-    bytes += utf8ToCp1251(line);
+  for (size_t i = 0; i < count; ++i) {
+    bytes += utf8ToCp1251(lines[i]);
     bytes += "\r\n";
-    ++written;
   }
-  return replaceFile(path, bytes, !complete);
+  return bytes;
+}
+
+}  // namespace
+
+std::string SaveFileBytes(const std::vector<std::string>& lines) {
+  return firstLinesAsBytes(lines, lines.size());
+}
+
+bool SaveGame(const std::string& path, const std::vector<std::string>& lines) {
+  size_t kept = lines.size();
+  if (gFailAfterLines >= 0 && static_cast<size_t>(gFailAfterLines) < kept)
+    kept = static_cast<size_t>(gFailAfterLines);
+  return replaceFile(path, firstLinesAsBytes(lines, kept), kept < lines.size());
 }
 
 }  // namespace kelpmark

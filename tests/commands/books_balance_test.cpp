@@ -3,61 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "commands/program.h"
+#include "support/careful_trader.h"
+#include "support/invariants.h"
+#include "support/test_program.h"
 
 namespace kelpmark {
 namespace {
 
-class AnswerYesView : public ViewPort {
- public:
-  void message(const std::string& text) override { messages.push_back(text); }
-  void error(const std::string& text) override { errors.push_back(text); }
-  Answer question(const std::string& text, QuestionKind, bool) override {
-    questions.push_back(text);
-    return Answer::Yes;
-  }
-  void showModal(ModalWindow) override {}
-  void openHelp(int) override {}
-  void openWeb() override {}
-  void endProgram() override {}
-  std::vector<std::string> messages, errors, questions;
-};
-
-// A careful trader: a store, two stalls, staff for their places, and fish bought
-// only while the stock runs low, so that cash never runs out.
-void playHour(Program& p, const TCorporation& c) {
-  auto press = [&p](MainButton b) { p.perform(PlayerAction::click(b)); };
-  if (c.Stores.empty()) press(MainButton::StorageBtn);
-  if (c.Lots.count() < 2) press(MainButton::LotBtn);
-  if (c.Loaders.count() < 2) press(MainButton::StuffBtn);
-  if (c.Salesmen.count() < c.SalesmanPlaces()) press(MainButton::SalerBtn);
-  if (c.FishStock < 150) {
-    press(MainButton::MaxBtn);
-    press(MainButton::FishBtn);
-  }
-}
-
-void expectInvariants(const TCorporation& c) {
-  for (const StaffList* list : {&c.Accountants, &c.Loaders, &c.Managers, &c.Salesmen}) {
-    for (const auto& e : *list) {
-      ASSERT_GE(e.object->Mood, 0);
-      ASSERT_LE(e.object->Mood, 100);
-      ASSERT_GE(e.object->Experience, 0);
-      ASSERT_LE(e.object->Experience, 100);
-    }
-  }
-  for (const BuildingList* list : {&c.Shops, &c.Lots, &c.Stores})
-    for (const auto& e : *list) ASSERT_LE(e.object->Level, e.object->MaxLevel);
-  ASSERT_LE(c.Office->Level, c.Office->MaxLevel);
-  ASSERT_GE(c.MarketShare, 1);
-  ASSERT_LE(c.MarketShare, 100);
-}
-
 TEST(BooksBalance, MonthBooksExplainEveryChangeOfCash) {
-  AnswerYesView view;
-  ProgramOptions options;
-  uint32_t seed = 20010101;
-  options.clockSeed = [&seed](std::optional<uint32_t>) { return seed++; };
-  Program program(view, options);
+  kmtest::TestProgram tp(20010101);
+  Program& program = tp.program;
   program.perform(PlayerAction::newGame());
   program.perform(PlayerAction::speed(4));  // 15 game minutes a tick
 
@@ -87,12 +42,12 @@ TEST(BooksBalance, MonthBooksExplainEveryChangeOfCash) {
     ASSERT_EQ(c.MonthIncome + c.MonthExpense, c.Money - monthStart) << "tick " << i;
     ASSERT_GE(c.MonthIncome, Currency());
     ASSERT_LE(c.MonthExpense, Currency());
-    expectInvariants(c);
+    kmtest::expectInvariants(program);
     if (c.TodayRevenue > Currency()) ++sales;
     const int hour = program.game.values.clock.CurrentHour;
     if (hour != lastHour) {
       lastHour = hour;
-      playHour(program, c);
+      kmtest::tradeCarefully(program);
       ASSERT_EQ(c.MonthIncome + c.MonthExpense, c.Money - monthStart) << "after commands, tick " << i;
     }
   }
@@ -101,7 +56,7 @@ TEST(BooksBalance, MonthBooksExplainEveryChangeOfCash) {
   EXPECT_GT(sales, 0);
   EXPECT_GE(c.Stores.count(), 1);
   EXPECT_GT(c.Salesmen.count(), 0);
-  EXPECT_TRUE(view.errors.empty());
+  EXPECT_TRUE(tp.view.errors.empty());
   EXPECT_LE(gamesLost, 1);
 }
 

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "commands/fake_view.h"
 #include "model/calendar.h"
 #include "model/company_builder.h"
 #include "model/random_sequence.h"
+#include "support/test_program.h"
 
 using kelpmark::Currency;
 using kelpmark::ActionVerb;
@@ -267,10 +267,10 @@ TEST(GameClock, TheYearEndsWithAQuestion) {
     c.view.answers = {answer};
     c.ticks(1);
     ASSERT_EQ(c.view.questions.size(), 1u);
-    EXPECT_EQ(c.view.questions[0],
+    EXPECT_EQ(c.view.questions[0].text,
               "За целый год вы так и не смогли захватить и удержать 100% рынка!\n"
               "Вам надо было действовать активнее!\nПопытаетесь еще раз?");
-    EXPECT_EQ(c.view.questionKinds[0], kelpmark::QuestionKind::Warning);
+    EXPECT_EQ(c.view.questions[0].kind, kelpmark::QuestionKind::Warning);
     EXPECT_EQ(c.game().values.bargain.MonthsElapsed, 2);
     if (answer == kelpmark::Answer::No) {
       EXPECT_EQ(c.view.endRequests, 1);

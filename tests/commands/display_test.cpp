@@ -1,8 +1,8 @@
 // What the main window's status labels and the reports window's figures show.
 #include <gtest/gtest.h>
 
-#include "commands/fake_view.h"
 #include "model/company_builder.h"
+#include "support/test_program.h"
 
 using kelpmark::Currency;
 using kelpmark::MainLabel;
@@ -51,11 +51,11 @@ TEST(MainDisplay, StatusLabelsAndPrices) {
 }
 
 TEST(MainDisplay, DecimalSeparatorOfTheSystem) {
-  kmtest::FakeView view;
-  kelpmark::ProgramOptions options = kmtest::TestProgram::options(1);
-  options.format.decimalSeparator = ',';
-  kelpmark::Program program(view, options);
-  program.perform(kelpmark::PlayerAction::newGame());
+  kelpmark::FormatSettings format;
+  format.decimalSeparator = ',';
+  kmtest::TestProgram p(1, format);
+  p.newGame();
+  kelpmark::Program& program = p.program;
   program.game.corp().Money = count(100005000);
   program.game.values.market.RetailPrice = Currency::fromDouble(10.5);
   program.mainForm.RefreshDisplay();

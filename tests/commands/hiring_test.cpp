@@ -1,8 +1,8 @@
 // The hiring and construction buttons of the main window and the office upgrade.
 #include <gtest/gtest.h>
 
-#include "commands/fake_view.h"
 #include "model/random_sequence.h"
+#include "support/test_program.h"
 
 using kelpmark::Currency;
 using kelpmark::MainButton;

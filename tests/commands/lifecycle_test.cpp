@@ -13,23 +13,25 @@
 #include <sys/stat.h>
 #endif
 
-#include "save_test_support.h"
 #include "commands/lifecycle.h"
 #include "commands/program.h"
 #include "commands/recovery.h"
 #include "engine/month_end.h"
-#include "lifecycle_fake_view.h"
 #include "model/codepage.h"
 #include "model/save_file.h"
+#include "support/save_files.h"
+#include "support/scratch_dir.h"
+#include "support/test_program.h"
 
 namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
+using kmtest::ScratchDir;
+using kmtest::TestProgram;
+using savetest::FailAfterLines;
 using savetest::readAll;
 using savetest::writeAll;
-using savetest::fileBytes;
-using lifecycle_test::TestProgram;
 
 // ---------------------------------------------------------------------------
 // helpers
@@ -48,32 +50,6 @@ size_t speedDividerLine(const std::vector<std::string>& lines) {
 size_t chartTickLine(const std::vector<std::string>& lines) {
   return savetest::closingLine(lines, "ChartTick");
 }
-
-class ScratchDir {
- public:
-  ScratchDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            (std::string("kelpmark-lifecycle-") + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-class FailAfterLines {
- public:
-  explicit FailAfterLines(int n) { setSaveFailureAfterLinesForTesting(n); }
-  ~FailAfterLines() { setSaveFailureAfterLinesForTesting(-1); }
-};
 
 void tick(Program& p, int n) { p.perform(PlayerAction::tick(static_cast<uint64_t>(n))); }
 
@@ -104,7 +80,7 @@ void giveMoney(Program& p, int64_t units) {
   c.SetMoney(c.Money + Currency::fromUnits(units));
 }
 
-bool outcomeAsked(const lifecycle_test::LifecycleFakeView& v) {
+bool outcomeAsked(const kmtest::FakeView& v) {
   for (const auto& q : v.questions)
     if (q.text == kValueHalvedText || q.text == kPrestigeLostText || q.text == kYearOverText)
       return true;
@@ -121,18 +97,18 @@ bool outcomeAsked(const lifecycle_test::LifecycleFakeView& v) {
 void expectRoundTrip(Program& original, const std::string& stage) {
   SCOPED_TRACE(stage);
   ScratchDir dir;
-  const std::string first = dir / "first.dat";
+  const std::string first = (dir / "first.dat").string();
   const std::vector<std::string> lines = linesOf(original);
   ASSERT_TRUE(saveCurrentGame(original, first));
   const std::string bytes = readAll(first);
-  ASSERT_EQ(bytes, fileBytes(lines));
+  ASSERT_EQ(bytes, SaveFileBytes(lines));
 
   {  // The model's reader, with the engine values of the saving program.
     TCorporation company;
     SavedWorld world{original.game.values, {}};
     Random random;
     ASSERT_TRUE(LoadGame(first, company, world, random));
-    EXPECT_EQ(fileBytes(SaveLines(company, world.values, world.tickerLine)), bytes);
+    EXPECT_EQ(SaveFileBytes(SaveLines(company, world.values, world.tickerLine)), bytes);
     EXPECT_EQ(company.MarketUse, 0);
     for (const auto& e : company.Stores)
       EXPECT_EQ(static_cast<const TSmallStore&>(*e.object).Capacity, 5000);
@@ -140,7 +116,7 @@ void expectRoundTrip(Program& original, const std::string& stage) {
 
   // The start-up resume of a fresh program.
   TestProgram resumed(500);
-  Program& p1 = *resumed;
+  Program& p1 = resumed.program;
   resumeSavedGame(p1, first);
   ASSERT_TRUE(p1.game.hasCompany());
   EXPECT_TRUE(resumed.view.messages.empty()) << resumed.view.messages.front();
@@ -159,12 +135,12 @@ void expectRoundTrip(Program& original, const std::string& stage) {
   EXPECT_EQ(p1.mainForm.SpeedLevel, 2);
 
   // Saved again and resumed again: the same file, and the same game from here on.
-  const std::string second = dir / "second.dat";
+  const std::string second = (dir / "second.dat").string();
   ASSERT_TRUE(saveCurrentGame(p1, second));
   TestProgram resumedAgain(500);
-  Program& p2 = *resumedAgain;
+  Program& p2 = resumedAgain.program;
   resumeSavedGame(p2, second);
-  const std::string third = dir / "third.dat";
+  const std::string third = (dir / "third.dat").string();
   ASSERT_TRUE(saveCurrentGame(p2, third));
   EXPECT_EQ(readAll(third), readAll(second));
   ASSERT_EQ(p1.game.random.seed(), p2.game.random.seed());
@@ -195,14 +171,14 @@ void expectRoundTrip(Program& original, const std::string& stage) {
 
 TEST(SaveRoundTrip, NewGameAtOnce) {
   TestProgram tp(7);
-  Program& p = *tp;
+  Program& p = tp.program;
   newGame(p);
   expectRoundTrip(p, "new game");
 }
 
 TEST(SaveRoundTrip, GamePlayedForMonths) {
   TestProgram tp(11);
-  Program& p = *tp;
+  Program& p = tp.program;
   newGame(p);
 
   // The first morning: a store, a stall and their staff.
@@ -299,9 +275,9 @@ TEST(SaveRoundTrip, GamePlayedForMonths) {
 
 TEST(SaveRoundTrip, ResumeDrawsOneRandomNumberPerSavedEmployee) {
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   TestProgram tp(21);
-  Program& p = *tp;
+  Program& p = tp.program;
   newGame(p);
   pressTimes(p, MainButton::StorageBtn, 1);
   pressTimes(p, MainButton::LotBtn, 1);
@@ -311,12 +287,12 @@ TEST(SaveRoundTrip, ResumeDrawsOneRandomNumberPerSavedEmployee) {
 
   // A resume whose file holds nothing at all: the new game and the hourly step.
   TestProgram fresh(900);
-  resumeGame(*fresh, [](TCorporation&, SavedWorld&, Random&) { return true; }, {});
-  const uint64_t newGameDraws = fresh->game.random.draws();
+  resumeGame(fresh.program, [](TCorporation&, SavedWorld&, Random&) { return true; }, {});
+  const uint64_t newGameDraws = fresh.program.game.random.draws();
 
   TestProgram resumed(900);
-  resumeSavedGame(*resumed, path);
-  EXPECT_EQ(resumed->game.random.draws(), newGameDraws + 5) << "one draw per saved employee";
+  resumeSavedGame(resumed.program, path);
+  EXPECT_EQ(resumed.program.game.random.draws(), newGameDraws + 5) << "one draw per saved employee";
 }
 
 // ---------------------------------------------------------------------------
@@ -325,66 +301,66 @@ TEST(SaveRoundTrip, ResumeDrawsOneRandomNumberPerSavedEmployee) {
 TEST(LifecycleFormShow, NoFileNoQuestionNoGame) {
   ScratchDir dir;
   TestProgram tp;
-  FormShow(*tp, dir / "game.dat");
+  FormShow(tp.program, (dir / "game.dat").string());
   EXPECT_TRUE(tp.view.questions.empty());
-  EXPECT_FALSE(tp->game.hasCompany());
-  EXPECT_TRUE(tp->mainForm.forbiddenCursor);
-  EXPECT_TRUE(tp->mainForm.NewGameMEnabled);
+  EXPECT_FALSE(tp.program.game.hasCompany());
+  EXPECT_TRUE(tp.program.mainForm.forbiddenCursor);
+  EXPECT_TRUE(tp.program.mainForm.NewGameMEnabled);
 }
 
 TEST(LifecycleFormShow, AnswerNoStartsNothing) {
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
-  writeAll(path, fileBytes(SaveLines(TCorporation{}, EngineValues{}, "x")));
+  const std::string path = (dir / "game.dat").string();
+  writeAll(path, SaveFileBytes(SaveLines(TCorporation{}, EngineValues{}, "x")));
   TestProgram tp;
   tp.view.answers.push_back(Answer::No);
-  FormShow(*tp, path);
+  FormShow(tp.program, path);
   ASSERT_EQ(tp.view.questions.size(), 1u);
   EXPECT_EQ(tp.view.questions[0].text, "Загрузить предыдущую игру?");
   EXPECT_EQ(tp.view.questions[0].kind, QuestionKind::Confirmation);
   EXPECT_FALSE(tp.view.questions[0].withCancel);
-  EXPECT_FALSE(tp->game.hasCompany());
-  EXPECT_TRUE(tp->mainForm.forbiddenCursor);
-  EXPECT_EQ(tp->game.ticker.firstLine(), "WELCOME");
+  EXPECT_FALSE(tp.program.game.hasCompany());
+  EXPECT_TRUE(tp.program.mainForm.forbiddenCursor);
+  EXPECT_EQ(tp.program.game.ticker.firstLine(), "WELCOME");
 }
 
 TEST(LifecycleFormShow, AnswerYesResumesTheSavedGame) {
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   TestProgram saver(3);
-  newGame(*saver);
-  pressTimes(*saver, MainButton::StorageBtn, 1);
-  pressTimes(*saver, MainButton::StuffBtn, 2);
-  setSpeed(*saver, 5);
-  tick(*saver, 30);
-  ASSERT_TRUE(saveCurrentGame(*saver, path));
+  newGame(saver.program);
+  pressTimes(saver.program, MainButton::StorageBtn, 1);
+  pressTimes(saver.program, MainButton::StuffBtn, 2);
+  setSpeed(saver.program, 5);
+  tick(saver.program, 30);
+  ASSERT_TRUE(saveCurrentGame(saver.program, path));
 
   TestProgram tp(40);
-  FormShow(*tp, path);
+  FormShow(tp.program, path);
   ASSERT_EQ(tp.view.questions.size(), 1u);
-  ASSERT_TRUE(tp->game.hasCompany());
+  ASSERT_TRUE(tp.program.game.hasCompany());
   EXPECT_TRUE(tp.view.messages.empty());
-  EXPECT_FALSE(tp->mainForm.forbiddenCursor);
-  EXPECT_FALSE(tp->mainForm.NewGameMEnabled);
-  const TCorporation& c = tp->game.corp();
+  EXPECT_FALSE(tp.program.mainForm.forbiddenCursor);
+  EXPECT_FALSE(tp.program.mainForm.NewGameMEnabled);
+  const TCorporation& c = tp.program.game.corp();
   EXPECT_EQ(c.Stores.size(), 1u);
   EXPECT_EQ(c.Loaders.size(), 2u);
-  EXPECT_EQ(c.Money, saver->game.corp().Money);
-  EXPECT_EQ(tp->game.values.clock.GameDate, saver->game.values.clock.GameDate);
+  EXPECT_EQ(c.Money, saver.program.game.corp().Money);
+  EXPECT_EQ(tp.program.game.values.clock.GameDate, saver.program.game.values.clock.GameDate);
   // The display shows the loaded game at the speed of a new game.
-  EXPECT_EQ(tp->mainForm.label(MainLabel::MoneyLbl).caption, tp->game.money(c.Money));
-  EXPECT_EQ(tp->mainForm.label(MainLabel::StuffLbl).caption, "2");
-  EXPECT_EQ(tp->mainForm.SpeedLevel, 2);
-  EXPECT_EQ(tp->mainForm.TimerInterval, 1000);
-  EXPECT_EQ(tp->game.values.clock.SpeedDivider, 60);
-  EXPECT_EQ(tp->game.ticker.lines(), std::vector<std::string>{saver->game.ticker.firstLine()});
+  EXPECT_EQ(tp.program.mainForm.label(MainLabel::MoneyLbl).caption, tp.program.game.money(c.Money));
+  EXPECT_EQ(tp.program.mainForm.label(MainLabel::StuffLbl).caption, "2");
+  EXPECT_EQ(tp.program.mainForm.SpeedLevel, 2);
+  EXPECT_EQ(tp.program.mainForm.TimerInterval, 1000);
+  EXPECT_EQ(tp.program.game.values.clock.SpeedDivider, 60);
+  EXPECT_EQ(tp.program.game.ticker.lines(), std::vector<std::string>{saver.program.game.ticker.firstLine()});
 }
 
 TEST(LifecycleResume, MissingFileDoesNothing) {
   ScratchDir dir;
   TestProgram tp;
-  resumeSavedGame(*tp, dir / "game.dat");
-  EXPECT_FALSE(tp->game.hasCompany());
+  resumeSavedGame(tp.program, (dir / "game.dat").string());
+  EXPECT_FALSE(tp.program.game.hasCompany());
   EXPECT_TRUE(tp.view.messages.empty());
   EXPECT_EQ(tp.nextSeed(), 1u) << "no new game was started";
 }
@@ -392,31 +368,31 @@ TEST(LifecycleResume, MissingFileDoesNothing) {
 // The state a program is in after its failed resume should equal that of a twin
 // whose resume was refused before reading anything: two new games in a row.
 void expectSameAsTwoNewGames(TestProgram& failed, TestProgram& twin) {
-  resumeGame(*twin, [](TCorporation&, SavedWorld&, Random&) { return false; }, {});
-  ASSERT_TRUE(failed->game.hasCompany());
-  EXPECT_EQ(linesOf(*failed), linesOf(*twin));
-  EXPECT_EQ(failed->game.ticker.lines(), twin->game.ticker.lines());
-  EXPECT_EQ(failed->game.random.seed(), twin->game.random.seed());
+  resumeGame(twin.program, [](TCorporation&, SavedWorld&, Random&) { return false; }, {});
+  ASSERT_TRUE(failed.program.game.hasCompany());
+  EXPECT_EQ(linesOf(failed.program), linesOf(twin.program));
+  EXPECT_EQ(failed.program.game.ticker.lines(), twin.program.game.ticker.lines());
+  EXPECT_EQ(failed.program.game.random.seed(), twin.program.game.random.seed());
   EXPECT_EQ(failed.nextSeed(), twin.nextSeed());
-  EXPECT_EQ(failed->mainForm.label(MainLabel::MoneyLbl).text(),
-            twin->mainForm.label(MainLabel::MoneyLbl).text());
+  EXPECT_EQ(failed.program.mainForm.label(MainLabel::MoneyLbl).text(),
+            twin.program.mainForm.label(MainLabel::MoneyLbl).text());
 }
 
 TEST(LifecycleResume, LetterInANumberLineGivesTheMessageAndAFreshGame) {
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   TCorporation company;
   company.Money = Currency::fromUnits(777);
   std::vector<std::string> lines = SaveLines(company, EngineValues{}, "из файла");
   lines[3 + savetest::fieldIndex(savefile::kOfficeFields, "MaxLevel")] = "7a";
-  writeAll(path, fileBytes(lines));
+  writeAll(path, SaveFileBytes(lines));
 
   TestProgram tp(60);
-  FormShow(*tp, path);
+  FormShow(tp.program, path);
   ASSERT_EQ(tp.view.messages, std::vector<std::string>{"Ошибка загрузки. Игра запущена заново."});
-  ASSERT_TRUE(tp->game.hasCompany());
-  EXPECT_EQ(tp->game.corp().Money, Currency::fromUnits(10000));
-  EXPECT_EQ(tp->game.values.clock.GameDate, 36892.25);
+  ASSERT_TRUE(tp.program.game.hasCompany());
+  EXPECT_EQ(tp.program.game.corp().Money, Currency::fromUnits(10000));
+  EXPECT_EQ(tp.program.game.values.clock.GameDate, 36892.25);
   TestProgram twin(60);
   expectSameAsTwoNewGames(tp, twin);
 }
@@ -439,7 +415,7 @@ TEST(LifecycleResume, FailedLoadLeavesNothingOfTheFileBehind) {
   // The file differs from the running game in every engine value, and fails only
   // on one of its last lines, after the company and the engine values were read.
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   TCorporation fileCompany;
   Random random;
   fileCompany.BuildStore();
@@ -465,27 +441,27 @@ TEST(LifecycleResume, FailedLoadLeavesNothingOfTheFileBehind) {
     if (std::string(badLine) == "CampaignCounter")
       bad[savetest::closingLine(lines, "CampaignCounter again")] = "x";
     if (std::string(badLine) == "first count") bad[0] = "NAN";
-    writeAll(path, fileBytes(bad));
+    writeAll(path, SaveFileBytes(bad));
 
     TestProgram tp(70);
     TestProgram twin(70);
-    playSomeDays(*tp);
-    playSomeDays(*twin);
-    ASSERT_EQ(linesOf(*tp), linesOf(*twin));
-    const EngineValues before = tp->game.values;
+    playSomeDays(tp.program);
+    playSomeDays(twin.program);
+    ASSERT_EQ(linesOf(tp.program), linesOf(twin.program));
+    const EngineValues before = tp.program.game.values;
 
-    resumeSavedGame(*tp, path);
+    resumeSavedGame(tp.program, path);
     EXPECT_EQ(tp.view.messages.back(), "Ошибка загрузки. Игра запущена заново.");
     expectSameAsTwoNewGames(tp, twin);
-    const EngineValues& after = tp->game.values;
+    const EngineValues& after = tp.program.game.values;
     EXPECT_NE(after.sales.TaxRate, 33);
     EXPECT_EQ(after.sales.TaxRate, before.sales.TaxRate);
     EXPECT_EQ(after.sales.MarketScale, before.sales.MarketScale);
     EXPECT_EQ(after.bargain.BargainBulkStep, before.bargain.BargainBulkStep);
     EXPECT_EQ(after.bargain.MonthsElapsed, before.bargain.MonthsElapsed);
     EXPECT_EQ(after.reserved.ReservedFactorA, before.reserved.ReservedFactorA);
-    EXPECT_NE(tp->game.ticker.firstLine(), "из файла");
-    EXPECT_TRUE(tp->game.corp().Stores.empty());
+    EXPECT_NE(tp.program.game.ticker.firstLine(), "из файла");
+    EXPECT_TRUE(tp.program.game.corp().Stores.empty());
   }
 }
 
@@ -494,24 +470,24 @@ TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
   // game.dat.bad (replacing an older one, and replacing a link there rather than
   // writing through it), whatever is saved over game.dat afterwards.
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   TestProgram saver(5);
-  playSomeDays(*saver);
-  std::vector<std::string> lines = linesOf(*saver);
+  playSomeDays(saver.program);
+  std::vector<std::string> lines = linesOf(saver.program);
   lines.resize(savetest::engineLine(lines, "GameDate"));  // the engine and closing values
-  const std::string cut = fileBytes(lines);
+  const std::string cut = SaveFileBytes(lines);
   for (const char* before : {"none", "older copy", "link"}) {
     SCOPED_TRACE(before);
     writeAll(path, cut);
     const std::string bad = path + ".bad";
-    const std::string victim = dir / "victim";
+    const std::string victim = (dir / "victim").string();
     fs::remove(bad);
     writeAll(victim, "not to be touched");
     if (std::string(before) == "older copy") writeAll(bad, "older");
     if (std::string(before) == "link") fs::create_symlink(victim, bad);
 
     TestProgram tp(80);
-    resumeSavedGame(*tp, path);
+    resumeSavedGame(tp.program, path);
     EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
     TestProgram twin(80);
     expectSameAsTwoNewGames(tp, twin);
@@ -519,7 +495,7 @@ TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
     EXPECT_EQ(readAll(bad), cut);
     EXPECT_EQ(readAll(path), cut) << "the refused file itself stays";
     EXPECT_EQ(readAll(victim), "not to be touched");
-    ASSERT_TRUE(saveCurrentGame(*tp, path));
+    ASSERT_TRUE(saveCurrentGame(tp.program, path));
     EXPECT_EQ(readAll(bad), cut);
   }
 }
@@ -528,7 +504,7 @@ TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
 TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) {
   // Opening a FIFO would wait for a writer for ever; it is not even opened.
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   for (const char* kind : {"fifo", "directory", "link to a device"}) {
     SCOPED_TRACE(kind);
     fs::remove_all(path);
@@ -538,7 +514,7 @@ TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) 
     if (std::string(kind) == "directory") fs::create_directory(path);
     if (std::string(kind) == "link to a device") fs::create_symlink("/dev/zero", path);
     TestProgram tp(90);
-    FormShow(*tp, path);
+    FormShow(tp.program, path);
     ASSERT_EQ(tp.view.questions.size(), 1u);
     EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
     TestProgram twin(90);
@@ -555,27 +531,27 @@ TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) 
 // A save and a recovery file of two different games side by side.
 struct InterruptedRun {
   ScratchDir dir;
-  const std::string save = dir / "game.dat";
+  const std::string save = (dir / "game.dat").string();
   const std::string recovery = recoveryPathFor(save);
   std::string saveBytes;
   TestProgram crashed{5};
 
   InterruptedRun() {
     TestProgram saver(3);
-    newGame(*saver);
-    EXPECT_TRUE(saveCurrentGame(*saver, save));
+    newGame(saver.program);
+    EXPECT_TRUE(saveCurrentGame(saver.program, save));
     saveBytes = readAll(save);
-    playSomeDays(*crashed);
+    playSomeDays(crashed.program);
   }
 };
 
 TEST(LifecycleRecovery, WritingItChangesNothingAndDrawsNothing) {
   InterruptedRun run;
-  Program& p = *run.crashed;
+  Program& p = run.crashed.program;
   const std::vector<std::string> before = linesOf(p);
   const uint64_t draws = p.game.random.draws();
   ASSERT_TRUE(writeRecoveryFile(p, run.recovery));
-  EXPECT_EQ(readAll(run.recovery), fileBytes(before));
+  EXPECT_EQ(readAll(run.recovery), SaveFileBytes(before));
   EXPECT_EQ(linesOf(p), before);
   EXPECT_EQ(p.game.random.draws(), draws);
 
@@ -591,47 +567,47 @@ TEST(LifecycleRecovery, WritingItChangesNothingAndDrawsNothing) {
 
 TEST(LifecycleRecovery, YesContinuesTheInterruptedGameInsteadOfTheSave) {
   InterruptedRun run;
-  ASSERT_TRUE(writeRecoveryFile(*run.crashed, run.recovery));
+  ASSERT_TRUE(writeRecoveryFile(run.crashed.program, run.recovery));
   TestProgram tp(40);
-  FormShow(*tp, run.save, run.recovery);
+  FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 1u) << "no resume question after it";
   EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
   EXPECT_EQ(tp.view.questions[0].kind, QuestionKind::Confirmation);
   EXPECT_FALSE(tp.view.questions[0].withCancel);
-  ASSERT_TRUE(tp->game.hasCompany());
+  ASSERT_TRUE(tp.program.game.hasCompany());
   EXPECT_TRUE(tp.view.messages.empty());
-  std::vector<std::string> expected = linesOf(*run.crashed);
-  std::vector<std::string> resumed = linesOf(*tp);
+  std::vector<std::string> expected = linesOf(run.crashed.program);
+  std::vector<std::string> resumed = linesOf(tp.program);
   for (size_t line : {hourStepLine(expected), speedDividerLine(expected), chartTickLine(expected)})
     resumed[line] = expected[line];
   EXPECT_EQ(resumed, expected);
-  EXPECT_EQ(tp->mainForm.SpeedLevel, 2);
+  EXPECT_EQ(tp.program.mainForm.SpeedLevel, 2);
   EXPECT_TRUE(fs::exists(run.recovery)) << "kept until the next write or the ordinary end";
   EXPECT_EQ(readAll(run.save), run.saveBytes);
 }
 
 TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
   InterruptedRun run;
-  ASSERT_TRUE(writeRecoveryFile(*run.crashed, run.recovery));
+  ASSERT_TRUE(writeRecoveryFile(run.crashed.program, run.recovery));
   TestProgram tp(40);
   tp.view.answers = {Answer::No, Answer::Yes};
-  FormShow(*tp, run.save, run.recovery);
+  FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 2u);
   EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
   EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
   EXPECT_FALSE(fs::exists(run.recovery));
-  ASSERT_TRUE(tp->game.hasCompany());
-  EXPECT_EQ(tp->game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
+  ASSERT_TRUE(tp.program.game.hasCompany());
+  EXPECT_EQ(tp.program.game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
 }
 
 TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorAndIsRemovedTheSaveUntouched) {
   InterruptedRun run;
-  ASSERT_TRUE(writeRecoveryFile(*run.crashed, run.recovery));
+  ASSERT_TRUE(writeRecoveryFile(run.crashed.program, run.recovery));
   const std::string whole = readAll(run.recovery);
   writeAll(run.recovery, whole.substr(0, whole.size() / 2));  // a file cut short
   writeAll(run.save + ".bad", "older refused save");
   TestProgram tp(60);
-  FormShow(*tp, run.save, run.recovery);
+  FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 1u);
   EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
   TestProgram twin(60);
@@ -645,7 +621,7 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorAndIsRemovedTheSaveUntouched
   TestProgram next(70);
   writeAll(run.recovery + ".tmp", whole.substr(0, 100));
   next.view.answers = {Answer::No};
-  FormShow(*next, run.save, run.recovery);
+  FormShow(next.program, run.save, run.recovery);
   EXPECT_FALSE(fs::exists(run.recovery + ".tmp"));
   ASSERT_EQ(next.view.questions.size(), 1u);
   EXPECT_EQ(next.view.questions[0].text, kResumeQuestion);
@@ -657,10 +633,10 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorAndIsRemovedTheSaveUntouched
 TEST(LifecycleClose, NoGameClosesWithoutAsking) {
   ScratchDir dir;
   TestProgram tp;
-  EXPECT_TRUE(FormCloseQuery(*tp, dir / "game.dat"));
+  EXPECT_TRUE(FormCloseQuery(tp.program, (dir / "game.dat").string()));
   EXPECT_TRUE(tp.view.questions.empty());
   EXPECT_FALSE(fs::exists(dir / "game.dat"));
-  EXPECT_FALSE(saveCurrentGame(*tp, dir / "game.dat"));
+  EXPECT_FALSE(saveCurrentGame(tp.program, (dir / "game.dat").string()));
 }
 
 class LifecycleCloseTest : public ::testing::Test {
@@ -668,8 +644,8 @@ class LifecycleCloseTest : public ::testing::Test {
   void SetUp() override {
     path_ = dir_ / "game.dat";
     writeAll(path_, "old game\r\n");
-    newGame(*tp_);
-    pressTimes(*tp_, MainButton::StorageBtn, 1);
+    newGame(tp_.program);
+    pressTimes(tp_.program, MainButton::StorageBtn, 1);
   }
   void expectOldFileKept() {
     EXPECT_EQ(readAll(path_), "old game\r\n");
@@ -689,45 +665,45 @@ class LifecycleCloseTest : public ::testing::Test {
 
 TEST_F(LifecycleCloseTest, CancelKeepsTheWindowAndTheOldFile) {
   tp_.view.answers.push_back(Answer::Cancel);
-  EXPECT_FALSE(FormCloseQuery(*tp_, path_));
+  EXPECT_FALSE(FormCloseQuery(tp_.program, path_));
   expectOneSaveQuestion();
   expectOldFileKept();
   EXPECT_TRUE(tp_.view.messages.empty());
-  EXPECT_TRUE(tp_->game.hasCompany());
+  EXPECT_TRUE(tp_.program.game.hasCompany());
 }
 
 TEST_F(LifecycleCloseTest, NoClosesWithoutWriting) {
   tp_.view.answers.push_back(Answer::No);
-  EXPECT_TRUE(FormCloseQuery(*tp_, path_));
+  EXPECT_TRUE(FormCloseQuery(tp_.program, path_));
   expectOneSaveQuestion();
   expectOldFileKept();
   EXPECT_TRUE(tp_.view.messages.empty());
 }
 
 TEST_F(LifecycleCloseTest, YesWritesTheGameAndCloses) {
-  EXPECT_TRUE(FormCloseQuery(*tp_, path_));
+  EXPECT_TRUE(FormCloseQuery(tp_.program, path_));
   expectOneSaveQuestion();
-  EXPECT_EQ(readAll(path_), fileBytes(linesOf(*tp_)));
+  EXPECT_EQ(readAll(path_), SaveFileBytes(linesOf(tp_.program)));
   EXPECT_TRUE(tp_.view.messages.empty());
 }
 
 TEST_F(LifecycleCloseTest, YesWithAFailingWriteShowsTheErrorAndStaysOpen) {
   {
     FailAfterLines failing(10);
-    EXPECT_FALSE(FormCloseQuery(*tp_, path_));
+    EXPECT_FALSE(FormCloseQuery(tp_.program, path_));
   }
   expectOneSaveQuestion();
   EXPECT_EQ(tp_.view.messages, std::vector<std::string>{"Ошибка сохранения!"});
   expectOldFileKept();
   // The player may try again, and this time it works.
   tp_.view.messages.clear();
-  EXPECT_TRUE(FormCloseQuery(*tp_, path_));
+  EXPECT_TRUE(FormCloseQuery(tp_.program, path_));
   EXPECT_TRUE(tp_.view.messages.empty());
-  EXPECT_EQ(readAll(path_), fileBytes(linesOf(*tp_)));
+  EXPECT_EQ(readAll(path_), SaveFileBytes(linesOf(tp_.program)));
 }
 
 TEST_F(LifecycleCloseTest, YesIntoAMissingDirectoryShowsTheErrorAndStaysOpen) {
-  EXPECT_FALSE(FormCloseQuery(*tp_, dir_ / "missing/game.dat"));
+  EXPECT_FALSE(FormCloseQuery(tp_.program, dir_ / "missing/game.dat"));
   EXPECT_EQ(tp_.view.messages, std::vector<std::string>{"Ошибка сохранения!"});
   expectOldFileKept();
 }
@@ -754,26 +730,26 @@ class Journal : public ProgramObserver {
 // each action as it ran: the new game with its seed, the ticks that really ran.
 TEST(Observer, HearsTheResumeEachAnswerBeforeItsActionAndEachActionAsItRan) {
   ScratchDir dir;
-  const std::string path = dir / "game.dat";
+  const std::string path = (dir / "game.dat").string();
   TestProgram saver(3);
-  newGame(*saver);
-  setSpeed(*saver, 5);
-  tick(*saver, 30);  // Tuesday, 12:00
-  ASSERT_TRUE(saveCurrentGame(*saver, path));
+  newGame(saver.program);
+  setSpeed(saver.program, 5);
+  tick(saver.program, 30);  // Tuesday, 12:00
+  ASSERT_TRUE(saveCurrentGame(saver.program, path));
 
   TestProgram tp(40);
   Journal journal;
-  tp->setObserver(&journal);
-  FormShow(*tp, path);
-  tp->perform(PlayerAction::newGame());
-  setSpeed(*tp, 0);
-  tick(*tp, 5);
-  setSpeed(*tp, 5);
-  tick(*tp, 2);
-  press(*tp, MainButton::ActionsBtn);
-  tp->perform(PlayerAction::choose(Control::ActionDivBox, 3));
+  tp.program.setObserver(&journal);
+  FormShow(tp.program, path);
+  tp.program.perform(PlayerAction::newGame());
+  setSpeed(tp.program, 0);
+  tick(tp.program, 5);
+  setSpeed(tp.program, 5);
+  tick(tp.program, 2);
+  press(tp.program, MainButton::ActionsBtn);
+  tp.program.perform(PlayerAction::choose(Control::ActionDivBox, 3));
   tp.view.answers.push_back(Answer::No);
-  tp->perform(PlayerAction::click(Control::ActionGradBtn1));
+  tp.program.perform(PlayerAction::click(Control::ActionGradBtn1));
   EXPECT_EQ(journal.lines, (std::vector<std::string>{
                                "answer yes to Загрузить предыдущую игру?",
                                "resume 40",
@@ -791,8 +767,8 @@ TEST(Observer, HearsTheResumeEachAnswerBeforeItsActionAndEachActionAsItRan) {
   // A fresh program: F2 reports the seed its clock gave.
   TestProgram fresh(77);
   Journal first;
-  fresh->setObserver(&first);
-  fresh->perform(PlayerAction::newGame());
+  fresh.program.setObserver(&first);
+  fresh.program.perform(PlayerAction::newGame());
   EXPECT_EQ(first.lines, std::vector<std::string>{"new 77 -> done"});
 }
 

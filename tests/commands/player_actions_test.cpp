@@ -2,7 +2,7 @@
 // handler would change the company.
 #include <gtest/gtest.h>
 
-#include "commands/fake_view.h"
+#include "support/test_program.h"
 
 using kelpmark::ActionResult;
 using kelpmark::Control;

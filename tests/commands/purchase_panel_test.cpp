@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "commands/fake_view.h"
 #include "model/company_builder.h"
 #include "model/random_sequence.h"
+#include "support/test_program.h"
 
 using kelpmark::Currency;
 using kelpmark::MainButton;
@@ -156,10 +156,10 @@ TEST(PurchasePanel, TerminalSponsorship) {
   p.view.answers = {kelpmark::Answer::No};
   p.click(MainButton::MaxBtn);
   ASSERT_EQ(p.view.questions.size(), 1u);
-  EXPECT_EQ(p.view.questions[0],
+  EXPECT_EQ(p.view.questions[0].text,
             "Если вы проспонсируете строительство дополнительного терминала,\n\r"
             "то сможете закупать больше. Дадите $50000?");
-  EXPECT_EQ(p.view.questionKinds[0], kelpmark::QuestionKind::Confirmation);
+  EXPECT_EQ(p.view.questions[0].kind, kelpmark::QuestionKind::Confirmation);
   EXPECT_EQ(p.main().PSpn.maxValue, 10000);
   EXPECT_EQ(p.corp().Money, units(100000));
   EXPECT_EQ(p.value(), 10000);

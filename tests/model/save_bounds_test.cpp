@@ -10,17 +10,17 @@
 #include <type_traits>
 #include <vector>
 
-#include "save_test_support.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
 #include "model/save_file.h"
+#include "support/save_files.h"
+#include "support/scratch_dir.h"
 
 namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
-using savetest::fileBytes;
 using savetest::Loaded;
 using savetest::load;
 using savetest::fieldIndex;
@@ -77,7 +77,7 @@ struct SmallGame {
   std::string with(size_t line, const std::string& token) const {
     std::vector<std::string> copy = lines;
     copy.at(line) = token;
-    return fileBytes(copy);
+    return SaveFileBytes(copy);
   }
 
   Random random;
@@ -99,7 +99,7 @@ TEST(SaveBoundsLayout, SmallGameLinesAreWhereTheTestsExpectThem) {
   EXPECT_EQ(g.lines[SmallGame::engine("GameDate")], " 3.68922500000000E+0004");
   EXPECT_EQ(g.lines[SmallGame::closing("ticker")], "тикер");
   EXPECT_EQ(g.lines.size(), SmallGame::kClosing + savefile::kClosingValueLines);
-  EXPECT_TRUE(load(fileBytes(g.lines))->ok);
+  EXPECT_TRUE(load(SaveFileBytes(g.lines))->ok);
 }
 
 struct BoundCase {
@@ -206,7 +206,7 @@ TEST(SaveBounds, SpeedLinesTakeAny32BitIntegerAndAreNotTakenOver) {
   Loaded l;
   l.world.values.clock.HourStep = 1;
   l.world.values.clock.SpeedDivider = 4;
-  ASSERT_TRUE(LoadGameFromBytes(fileBytes(lines), l.company, l.world, l.random));
+  ASSERT_TRUE(LoadGameFromBytes(SaveFileBytes(lines), l.company, l.world, l.random));
   EXPECT_EQ(l.world.values.clock.HourStep, 1);
   EXPECT_EQ(l.world.values.clock.SpeedDivider, 4);
 }
@@ -360,7 +360,7 @@ TEST(SaveCounts, NegativeCountReadsNoEntries) {
   lines[0] = "-5";          // shops
   lines[1] = "-1000000000";  // stalls
   lines[3 + savefile::kOfficeRecordLines] = "-1";  // accountants, after the office
-  auto l = load(fileBytes(lines));
+  auto l = load(SaveFileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_TRUE(l->company.Shops.empty());
   EXPECT_TRUE(l->company.Lots.empty());
@@ -368,7 +368,7 @@ TEST(SaveCounts, NegativeCountReadsNoEntries) {
   EXPECT_EQ(l->company.Money, Currency::fromUnits(10000));
   EXPECT_EQ(l->world.tickerLine, "t");
   lines[2] = "-1000000001";
-  EXPECT_FALSE(load(fileBytes(lines))->ok);
+  EXPECT_FALSE(load(SaveFileBytes(lines))->ok);
 }
 
 TEST(SaveCounts, HugeCountsFailAtOnce) {
@@ -470,7 +470,7 @@ TEST(SaveCounts, EachLoadedEmployeeDrawsOneRandomNumber) {
   ASSERT_TRUE(company.HireAccountant(random));
   ASSERT_TRUE(company.HireManager(random));
   const EngineValues values;
-  const std::string bytes = fileBytes(SaveLines(company, values, ""));
+  const std::string bytes = SaveFileBytes(SaveLines(company, values, ""));
   Loaded l;
   l.random.setSeed(12345);
   ASSERT_TRUE(LoadGameFromBytes(bytes, l.company, l.world, l.random));
@@ -486,26 +486,9 @@ TEST(SaveCounts, EachLoadedEmployeeDrawsOneRandomNumber) {
 // ---------------------------------------------------------------------------
 // The size of the file
 
-class ScratchFile {
- public:
-  ScratchFile() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            (std::string("kelpmark-save-bounds-") + info->name() + ".dat");
-  }
-  ~ScratchFile() {
-    std::error_code ec;
-    fs::remove(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
 TEST(SaveFileSize, LargestAcceptedFileLoadsAndOneByteMoreFails) {
   const SmallGame g;
-  std::string bytes = fileBytes(g.lines);
+  std::string bytes = SaveFileBytes(g.lines);
   bytes.resize(kMaxSaveFileBytes, ' ');  // blanks after the last line are never read
   auto l = load(bytes);
   ASSERT_TRUE(l->ok);
@@ -516,18 +499,16 @@ TEST(SaveFileSize, LargestAcceptedFileLoadsAndOneByteMoreFails) {
 
 TEST(SaveFileSize, OnDiskTheSameLimitHolds) {
   const SmallGame g;
-  ScratchFile file;
-  {
-    std::ofstream out(file.path(), std::ios::binary);
-    out << fileBytes(g.lines);
-  }
-  fs::resize_file(file.path(), kMaxSaveFileBytes);  // zero bytes after the ticker line
+  const kmtest::ScratchDir dir;
+  const fs::path file = dir / "game.dat";
+  savetest::writeAll(file, SaveFileBytes(g.lines));
+  fs::resize_file(file, kMaxSaveFileBytes);  // zero bytes after the ticker line
   Loaded ok;
-  EXPECT_TRUE(LoadGame(file.path().string(), ok.company, ok.world, ok.random));
+  EXPECT_TRUE(LoadGame(file.string(), ok.company, ok.world, ok.random));
   EXPECT_EQ(ok.company.Shops.size(), 1u);
-  fs::resize_file(file.path(), kMaxSaveFileBytes + 1);
+  fs::resize_file(file, kMaxSaveFileBytes + 1);
   Loaded big;
-  EXPECT_FALSE(LoadGame(file.path().string(), big.company, big.world, big.random));
+  EXPECT_FALSE(LoadGame(file.string(), big.company, big.world, big.random));
 }
 
 TEST(SaveFileSize, MissingOrUnreadableFileFails) {

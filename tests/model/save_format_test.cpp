@@ -11,23 +11,24 @@
 #include <type_traits>
 #include <vector>
 
-#include "save_test_support.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
 #include "model/save_file.h"
+#include "support/save_files.h"
+#include "support/scratch_dir.h"
 
 namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
 using savetest::readAll;
-using savetest::fileBytes;
 using savetest::Loaded;
 using savetest::load;
 using savetest::closingLine;
 using savetest::companyLine;
 using savetest::engineLine;
+using kmtest::ScratchDir;
 
 // ---------------------------------------------------------------------------
 // helpers
@@ -35,26 +36,6 @@ using savetest::engineLine;
 std::vector<std::string> resave(const Loaded& l) {
   return SaveLines(l.company, l.world.values, l.world.tickerLine);
 }
-
-// A scratch directory removed at the end of the test.
-class ScratchDir {
- public:
-  ScratchDir() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            (std::string("kelpmark-save-format-") + info->test_suite_name() + "-" + info->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  fs::path path_;
-};
 
 // A company with one entry of every list (two managers) and a distinct value in
 // every saved field, so that each line of the file can be told apart.
@@ -357,7 +338,7 @@ TEST(SaveLinesOrder, EveryLineIsReadIntoItsField) {
   l.world.values.clock.ChartTick = 5;
   l.world.values.clock.HourStep = 1;
   l.world.values.clock.SpeedDivider = 60;
-  ASSERT_TRUE(LoadGameFromBytes(fileBytes(kDistinctLines), l.company, l.world, l.random));
+  ASSERT_TRUE(LoadGameFromBytes(SaveFileBytes(kDistinctLines), l.company, l.world, l.random));
   const TCorporation& c = l.company;
 
   ASSERT_EQ(c.Shops.size(), 1u);
@@ -545,7 +526,7 @@ TEST(SaveLinesOrder, TheLaterOfTwiceSavedValuesWins) {
   }
   lines[companyLine(lines, "Prestige")] = "11";
   lines[companyLine(lines, "Prestige again")] = "12";
-  auto l = load(fileBytes(lines));
+  auto l = load(SaveFileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.OverdraftDate, 2.0);
   EXPECT_EQ(l->company.OverdraftPenalty, 4);
@@ -563,11 +544,11 @@ std::string loadedAndWrittenAgain(const std::string& file) {
   l.world.values.clock.HourStep = 3;
   l.world.values.clock.SpeedDivider = 12;
   if (!LoadGameFromBytes(file, l.company, l.world, l.random)) return "";
-  return fileBytes(resave(l));
+  return SaveFileBytes(resave(l));
 }
 
 TEST(SaveLinesOrder, ReadingAndWritingAgainGivesTheSameBytes) {
-  const std::string bytes = fileBytes(kDistinctLines);
+  const std::string bytes = SaveFileBytes(kDistinctLines);
   EXPECT_EQ(loadedAndWrittenAgain(bytes), bytes);
 }
 
@@ -630,7 +611,7 @@ TEST(SaveNewGame, LoadsBackAsAnEqualCompany) {
   EngineValues values;
   const std::vector<std::string> lines = SaveLines(company, values, "тикер");
   Loaded l;
-  ASSERT_TRUE(LoadGameFromBytes(fileBytes(lines), l.company, l.world, l.random));
+  ASSERT_TRUE(LoadGameFromBytes(SaveFileBytes(lines), l.company, l.world, l.random));
   EXPECT_EQ(resave(l), lines);
   EXPECT_EQ(l.random.draws(), 0u) << "no employees, no draws";
   EXPECT_EQ(l.company.Office->Picture, BuildingPicture::None);
@@ -650,7 +631,7 @@ TEST(SaveBuildings, EliteShopKeepsItsNameLevelAndTypeName) {
   ASSERT_EQ(second.Level, 3);
   ASSERT_EQ(second.TypeName, "Элитный магазин");
   const EngineValues values;
-  auto l = load(fileBytes(SaveLines(company, values, "")));
+  auto l = load(SaveFileBytes(SaveLines(company, values, "")));
   ASSERT_TRUE(l->ok);
   ASSERT_EQ(l->company.Shops.size(), 2u);
   EXPECT_EQ(l->company.Shops.text(1), "Магазин N 2");
@@ -674,7 +655,7 @@ TEST(SaveBuildings, UpgradedStoreComesBackWithTheNewStoreCapacity) {
   store.UpgradeStore();
   ASSERT_EQ(store.Capacity, 10000);
   const EngineValues values;
-  auto l = load(fileBytes(SaveLines(company, values, "")));
+  auto l = load(SaveFileBytes(SaveLines(company, values, "")));
   ASSERT_TRUE(l->ok);
   ASSERT_EQ(l->company.Stores.size(), 1u);
   const auto& loaded = static_cast<const TSmallStore&>(l->company.Stores[0]);
@@ -698,7 +679,7 @@ TEST(SaveMoney, NegativeAmountHasTheMinusInTheSignPosition) {
   const std::string& line = lines[companyLine(lines, "Money")];
   EXPECT_EQ(line, "-1.23456000000000E+0001");
   EXPECT_EQ(line.size(), 23u);
-  auto l = load(fileBytes(lines));
+  auto l = load(SaveFileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.Money.count(), -123456);
 }
@@ -713,7 +694,7 @@ TEST(SaveMoney, AmountsWithFourDecimalsReadBackExactly) {
     company.Money = Currency::fromCount(count);
     company.StockCost = Currency::fromCount(-count);
     const EngineValues values;
-    auto l = load(fileBytes(SaveLines(company, values, "")));
+    auto l = load(SaveFileBytes(SaveLines(company, values, "")));
     ASSERT_TRUE(l->ok) << count;
     EXPECT_EQ(l->company.Money.count(), count);
     EXPECT_EQ(l->company.StockCost.count(), -count);
@@ -754,7 +735,7 @@ TEST(SaveFlags, OnlyUpperCaseTrueIsTrue) {
     lines[companyLine(lines, "TaxHolidayOver")] = c.text;
     lines[engineLine(lines, "ReservedFlag")] = c.text;
     lines[engineLine(lines, "TickerFree")] = c.text;
-    auto l = load(fileBytes(lines));
+    auto l = load(SaveFileBytes(lines));
     ASSERT_TRUE(l->ok) << c.text;
     EXPECT_EQ(l->company.AccountantsWork, c.value) << c.text;
     EXPECT_EQ(l->company.TaxHolidayOver, c.value) << c.text;
@@ -784,7 +765,7 @@ TEST(SaveShortFile, AFileCutAnywhereBeforeItsLastLineFails) {
   // Without a checksum a cut inside the last line cannot be told; every other cut
   // leaves a line unread, and reading past the end fails the load.
   for (const char* end : {"\r\n", "\n"}) {
-    const std::string full = withLineEnds(fileBytes(kDistinctLines), end);
+    const std::string full = withLineEnds(SaveFileBytes(kDistinctLines), end);
     const size_t lastLine = full.rfind(utf8ToCp1251(kDistinctLines.back()));
     ASSERT_NE(lastLine, std::string::npos);
     for (size_t k = 0; k <= full.size(); ++k) {
@@ -795,11 +776,11 @@ TEST(SaveShortFile, AFileCutAnywhereBeforeItsLastLineFails) {
   // The last lines missing: no zeros and no empty ticker take their place.
   std::vector<std::string> kept = kDistinctLines;
   kept.resize(companyLine(kept, "AccountantsWork"));
-  EXPECT_FALSE(load(fileBytes(kept))->ok);
+  EXPECT_FALSE(load(SaveFileBytes(kept))->ok);
 }
 
 TEST(SaveShortFile, TickerCutInTheMiddleOfItsLine) {
-  std::string bytes = fileBytes(kDistinctLines);
+  std::string bytes = SaveFileBytes(kDistinctLines);
   bytes.resize(bytes.size() - 2 - 6);  // "Бегущая строка" loses "строка" and CR LF
   auto l = load(bytes);
   ASSERT_TRUE(l->ok);
@@ -822,7 +803,7 @@ TEST(SaveDamagedFile, LetterOnANumberLineFailsAndOnATextLineLoads) {
       if (std::string(bad) == "1 2" && forms[i] == Form::Count) continue;
       std::vector<std::string> lines = kDistinctLines;
       lines[i] = bad;
-      auto l = load(fileBytes(lines));
+      auto l = load(SaveFileBytes(lines));
       const bool shouldLoad = !number || std::string(bad) == "1 2";
       EXPECT_EQ(l->ok, shouldLoad) << "line " << i + 1 << " (" << kDistinctLines[i] << ") as '"
                                    << bad << "'";
@@ -835,10 +816,10 @@ TEST(SaveDamagedFile, RestOfANumberLineAfterTheFirstWordIsIgnored) {
   lines[companyLine(lines, "FishStock")] = "  303 kg of fish";
   lines[companyLine(lines, "Money")] = "\t-5.5E+0000 dollars";
   lines[engineLine(lines, "TaxRate")] = "18;";  // "18;" is one word
-  auto l = load(fileBytes(lines));
+  auto l = load(SaveFileBytes(lines));
   EXPECT_FALSE(l->ok);
   lines[engineLine(lines, "TaxRate")] = "18 ;";
-  l = load(fileBytes(lines));
+  l = load(SaveFileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.FishStock, 303);
   EXPECT_EQ(l->company.Money.count(), -55000);
@@ -850,7 +831,7 @@ TEST(SaveDamagedFile, EmptyLineBeforeANumberIsPassedOver) {
   // of a number line is passed over and the lines after it stay in step.
   std::vector<std::string> lines = kDistinctLines;
   lines.insert(lines.begin() + static_cast<long>(companyLine(lines, "FishStock")), "");
-  auto l = load(fileBytes(lines));
+  auto l = load(SaveFileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.FishStock, 202);
   EXPECT_EQ(l->company.Money.count(), -123456);
@@ -860,7 +841,7 @@ TEST(SaveDamagedFile, SkippedLinesAreNotChecked) {
   std::vector<std::string> lines = kDistinctLines;
   lines[engineLine(lines, "constant 0")] = "not a number";
   lines[closingLine(lines, "ChartTick")] = "1e999";
-  auto l = load(fileBytes(lines));
+  auto l = load(SaveFileBytes(lines));
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->world.values.sales.MarketScale, 123);
   EXPECT_EQ(l->world.tickerLine, "Бегущая строка");
@@ -870,7 +851,7 @@ TEST(SaveDamagedFile, SkippedLinesAreNotChecked) {
 // Line ends and bytes
 
 TEST(SaveLineEnds, LfLoneCrAndMixedLineEndsLoadLikeCrLf) {
-  const std::string bytes = fileBytes(kDistinctLines);
+  const std::string bytes = SaveFileBytes(kDistinctLines);
   // Every line end in turn CR LF, LF and CR.
   std::string mixed;
   int k = 0;
@@ -892,7 +873,7 @@ TEST(SaveBytes, Byte98AndEveryOtherByteSurviveInTexts) {
   for (int b = 0; b < 256; ++b)
     if (b != '\r' && b != '\n') all += static_cast<char>(b);
   std::vector<std::string> lines = kDistinctLines;
-  std::string bytes = fileBytes(lines);
+  std::string bytes = SaveFileBytes(lines);
   // Put the raw bytes into a staff name in the middle and into the ticker at the end.
   const std::string name = utf8ToCp1251("Грузов Пётр");
   const size_t at = bytes.find("\r\n" + name + "\r\n");
@@ -942,7 +923,7 @@ class NumericLocale {
 TEST(SaveLocale, DecimalCommaLocaleWritesAndReadsTheSameFile) {
   // A GUI toolkit sets the numeric locale from the environment: a Russian desktop
   // has a decimal comma, and the file must not depend on it.
-  const std::string cFile = fileBytes(kDistinctLines);
+  const std::string cFile = SaveFileBytes(kDistinctLines);
   NumericLocale ru("ru_RU.UTF-8");
   if (!ru.ok()) GTEST_SKIP() << "ru_RU.UTF-8 locale not installed";
   DistinctGame g;

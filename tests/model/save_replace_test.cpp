@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "save_test_support.h"
-#include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
 #include "model/save_file.h"
+#include "support/save_files.h"
+#include "support/scratch_dir.h"
 
 #if !defined(_WIN32)
 #include <signal.h>
@@ -34,9 +34,9 @@ namespace kelpmark {
 namespace {
 
 namespace fs = std::filesystem;
+using savetest::FailAfterLines;
 using savetest::readAll;
 using savetest::writeAll;
-using savetest::fileBytes;
 
 std::vector<std::string> namesIn(const fs::path& dir) {
   std::vector<std::string> names;
@@ -45,20 +45,9 @@ std::vector<std::string> namesIn(const fs::path& dir) {
   return names;
 }
 
-class FailAfterLines {
- public:
-  explicit FailAfterLines(int n) { setSaveFailureAfterLinesForTesting(n); }
-  ~FailAfterLines() { setSaveFailureAfterLinesForTesting(-1); }
-};
-
 class SaveReplaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           (std::string("kelpmark-save-replace-") +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     path_ = dir_ / "game.dat";
 
     TCorporation company;
@@ -71,12 +60,12 @@ class SaveReplaceTest : public ::testing::Test {
   void TearDown() override {
     setSaveFailureAfterLinesForTesting(-1);
     std::error_code ec;
-    fs::permissions(dir_, fs::perms::owner_all, ec);
-    fs::remove_all(dir_, ec);
+    fs::permissions(dir_, fs::perms::owner_all, ec);  // so that the directory can go
   }
 
   Random random_;
-  fs::path dir_;
+  kmtest::ScratchDir scratch_;
+  const fs::path& dir_ = scratch_.path();
   fs::path path_;
   std::vector<std::string> lines_;
   std::string oldBytes_;
@@ -84,14 +73,14 @@ class SaveReplaceTest : public ::testing::Test {
 
 TEST_F(SaveReplaceTest, SuccessfulSaveReplacesTheFileAndLeavesNothingElse) {
   ASSERT_TRUE(SaveGame(path_.string(), lines_));
-  EXPECT_EQ(readAll(path_), fileBytes(lines_));
+  EXPECT_EQ(readAll(path_), SaveFileBytes(lines_));
   EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
 }
 
 TEST_F(SaveReplaceTest, SaveCreatesAMissingFile) {
   fs::remove(path_);
   ASSERT_TRUE(SaveGame(path_.string(), lines_));
-  EXPECT_EQ(readAll(path_), fileBytes(lines_));
+  EXPECT_EQ(readAll(path_), SaveFileBytes(lines_));
   EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
 }
 
@@ -115,7 +104,7 @@ TEST_F(SaveReplaceTest, WriterFailingWithoutAnOldFileLeavesNoFile) {
 TEST_F(SaveReplaceTest, FailurePointAtTheLastLineIsNoFailure) {
   FailAfterLines failing(static_cast<int>(lines_.size()));
   EXPECT_TRUE(SaveGame(path_.string(), lines_));
-  EXPECT_EQ(readAll(path_), fileBytes(lines_));
+  EXPECT_EQ(readAll(path_), SaveFileBytes(lines_));
 }
 
 TEST_F(SaveReplaceTest, SaveWorksAgainAfterAFailedOne) {
@@ -124,7 +113,7 @@ TEST_F(SaveReplaceTest, SaveWorksAgainAfterAFailedOne) {
     ASSERT_FALSE(SaveGame(path_.string(), lines_));
   }
   EXPECT_TRUE(SaveGame(path_.string(), lines_));
-  EXPECT_EQ(readAll(path_), fileBytes(lines_));
+  EXPECT_EQ(readAll(path_), SaveFileBytes(lines_));
   EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
 }
 
@@ -195,7 +184,7 @@ TEST_F(SaveReplaceTest, NamesPlantedAtTheTemporaryNameAreNeverWrittenThrough) {
     else
       fs::create_symlink(c.target, tmp);
     ASSERT_TRUE(SaveGame(path_.string(), lines_));
-    EXPECT_EQ(readAll(path_), fileBytes(lines_));
+    EXPECT_EQ(readAll(path_), SaveFileBytes(lines_));
     EXPECT_FALSE(fs::is_symlink(path_));
     EXPECT_EQ(namesIn(dir_), (std::vector<std::string>{"game.dat", "outside"}));
     if (c.existing) {
@@ -223,7 +212,7 @@ TEST_F(SaveReplaceTest, SaveThroughALinkReplacesItsTargetAndKeepsTheLink) {
     SCOPED_TRACE(state);
     ASSERT_TRUE(SaveGame(path_.string(), lines_));
     EXPECT_TRUE(fs::is_symlink(path_));
-    EXPECT_EQ(readAll(elsewhere / "real.dat"), fileBytes(lines_));
+    EXPECT_EQ(readAll(elsewhere / "real.dat"), SaveFileBytes(lines_));
     EXPECT_EQ(namesIn(elsewhere), std::vector<std::string>{"real.dat"});
     EXPECT_EQ(namesIn(dir_), (std::vector<std::string>{"chain", "elsewhere", "game.dat"}));
   }
@@ -276,7 +265,7 @@ int inChild(Body body) {
 }
 
 TEST_F(SaveReplaceTest, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram) {
-  ASSERT_GT(fileBytes(lines_).size(), 1000u);
+  ASSERT_GT(SaveFileBytes(lines_).size(), 1000u);
   const int status = inChild([&] {
     const rlimit limit{1000, 1000};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
@@ -302,7 +291,7 @@ TEST_F(SaveReplaceTest, KilledAtAnyMomentTheSaveLeavesAFileThatLoads) {
   EngineValues values;
   const std::vector<std::string> first = SaveLines(company, values, "первая");
   const std::vector<std::string> second = SaveLines(company, values, "вторая");
-  ASSERT_GT(fileBytes(first).size(), 30000u);
+  ASSERT_GT(SaveFileBytes(first).size(), 30000u);
   ASSERT_TRUE(SaveGame(path_.string(), first));
 
   std::mt19937 pick(2001);
@@ -323,7 +312,7 @@ TEST_F(SaveReplaceTest, KilledAtAnyMomentTheSaveLeavesAFileThatLoads) {
                 names == (std::vector<std::string>{"game.dat", "game.dat.tmp"}))
         << "after kill " << kills << ": " << names.size() << " names";
     const std::string bytes = readAll(path_);
-    ASSERT_TRUE(bytes == fileBytes(first) || bytes == fileBytes(second)) << "after kill " << kills;
+    ASSERT_TRUE(bytes == SaveFileBytes(first) || bytes == SaveFileBytes(second)) << "after kill " << kills;
     ASSERT_TRUE(savetest::load(bytes)->ok);
     if (std::chrono::steady_clock::now() - start > std::chrono::seconds(10)) break;
   }

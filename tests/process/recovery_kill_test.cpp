@@ -19,8 +19,8 @@
 #include <thread>
 
 #include "close_box.h"
-#include "commands/fake_view.h"
-#include "save_test_support.h"
+#include "support/save_files.h"
+#include "support/test_program.h"
 
 namespace {
 

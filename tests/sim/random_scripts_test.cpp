@@ -8,6 +8,7 @@
 
 #include "runner.h"
 #include "script.h"
+#include "support/invariants.h"
 
 namespace kelpmark::sim {
 namespace {
@@ -58,25 +59,6 @@ std::string randomScript(std::mt19937& rng, int commands) {
   return s.str();
 }
 
-void expectInvariants(const Program& p) {
-  if (!p.game.hasCompany()) return;
-  const TCorporation& c = p.game.corp();
-  for (const StaffList* list : {&c.Accountants, &c.Loaders, &c.Managers, &c.Salesmen}) {
-    for (const auto& e : *list) {
-      ASSERT_GE(e.object->Mood, 0);
-      ASSERT_LE(e.object->Mood, 100);
-      ASSERT_GE(e.object->Experience, 0);
-      ASSERT_LE(e.object->Experience, 100);
-    }
-  }
-  for (const BuildingList* list : {&c.Shops, &c.Lots, &c.Stores})
-    for (const auto& e : *list) ASSERT_LE(e.object->Level, e.object->MaxLevel);
-  ASSERT_LE(c.Office->Level, c.Office->MaxLevel);
-  const SpinEdit& s = p.mainForm.PSpn;
-  ASSERT_GE(s.value, s.minValue);
-  ASSERT_LE(s.value, s.maxValue);
-}
-
 bool knownLine(const std::string& line) {
   static const char* const prefixes[] = {"message: ", "error: ",  "question: ", "show: ",
                                          "label: ",   "help: ",   "ignored: ",  "saved: "};
@@ -94,7 +76,7 @@ TEST(RandomScripts, RunWithoutFailureAndKeepTheInvariants) {
     Runner runner(log);
     for (const Command& c : commands) {
       runner.run({c});
-      expectInvariants(runner.program());
+      kmtest::expectInvariants(runner.program());
       if (testing::Test::HasFatalFailure()) {
         ADD_FAILURE() << "round " << round << ", line " << c.line << ": " << c.joined();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers the save file tests share: raw file bytes, a load into a fresh company,
-// and where a value stands in a file, found by its name in the save tables.
+// where a value stands in a file, found by its name in the save tables, and a
+// writer that fails part-way.
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -10,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
 #include "model/save_fields.h"
@@ -26,13 +26,6 @@ inline std::string readAll(const std::filesystem::path& p) {
 inline void writeAll(const std::filesystem::path& p, const std::string& bytes) {
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out << bytes;
-}
-
-// The bytes a file with these lines holds: Windows-1251, CR LF after each line.
-inline std::string fileBytes(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const std::string& l : lines) out += utf8ToCp1251(l) + "\r\n";
-  return out;
 }
 
 struct Loaded {
@@ -69,5 +62,14 @@ inline size_t companyLine(const std::vector<std::string>& lines, std::string_vie
   return lines.size() - savefile::kClosingValueLines - savefile::kEngineValueLines -
          savefile::kCompanyValueLines + fieldIndex(savefile::kCompanyValues, name);
 }
+
+// While it lives, every save stops after this many lines and fails.
+class FailAfterLines {
+ public:
+  explicit FailAfterLines(int n) { setSaveFailureAfterLinesForTesting(n); }
+  ~FailAfterLines() { setSaveFailureAfterLinesForTesting(-1); }
+  FailAfterLines(const FailAfterLines&) = delete;
+  FailAfterLines& operator=(const FailAfterLines&) = delete;
+};
 
 }  // namespace kelpmark::savetest
