@@ -385,6 +385,7 @@ class SecondaryWindowsTest : public QObject {
     w.perform(PlayerAction::choose(Control::PersBox, 2));
     p.persForm.Status = {"Всего: 310", "Расходы: $23265.75", "Средняя з/п $75.0226",
                          "Опыт/настроение: 100/100"};
+    p.persForm.TopPanel = "Бухгалтер Свекольникова ";
     game_->persWindow().syncFromGame();
     QCoreApplication::processEvents();  // the status bar lays itself out anew
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
@@ -393,6 +394,7 @@ class SecondaryWindowsTest : public QObject {
     w.perform(PlayerAction::click(MainButton::BuildingsBtn));
     w.perform(PlayerAction::choose(Control::BuildBox, 0));
     p.buildForm.Status = {"Всего: 1000", "Расходы: $123456.5", "Средний износ: 100%"};
+    p.buildForm.TopPanel = "Склад с погрузчиком";
     game_->buildWindow().syncFromGame();
     QCoreApplication::processEvents();
     QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
