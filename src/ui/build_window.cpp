@@ -81,7 +81,8 @@ void BuildWindow::syncFromGame() {
   repair_->setEnabled(f.RemBtnEnabled);
   upgrade_->setEnabled(f.UpgBtnEnabled);
   for (size_t i = 0; i < status_.size(); ++i) status_[i]->setCaption(QString::fromStdString(f.Status[i]));
-  setEnabled(f.enabled);
+  // At night the clock disables the window's controls; it still closes.
+  setControlsEnabled(f.enabled);
   followVisibility(f.visible);
 }
 

@@ -50,7 +50,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
 
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_F1) {
-    emit helpRequested(helpTopic_);
+    if (controlsEnabled_) emit helpRequested(helpTopic_);
     return;
   }
   if (event->key() == Qt::Key_Escape) {
@@ -71,14 +71,33 @@ void SecondaryWindow::followVisibility(bool visible) {
   }
 }
 
+bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (list_ != nullptr && watched == list_->viewport() && event->type() == QEvent::MouseButtonPress)
+    rowAtPress_ = list_->currentRow();
+  return QDialog::eventFilter(watched, event);
+}
+
+void SecondaryWindow::setControlsEnabled(bool enabled) {
+  controlsEnabled_ = enabled;
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->setEnabled(enabled);
+}
+
 void SecondaryWindow::buildListPicker(const QStringList& items, Control box, Control list) {
   box_ = comboBox(this, 8, 8, 225, items);
   connect(box_, &QComboBox::activated, this,
           [this, box](int i) { perform(PlayerAction::choose(box, i)); });
   list_ = listBox(this, 8, 40, 225, 201);
+  // Arrows, Home, End, PgUp, PgDn and a click on another entry move the highlight;
+  // the game's selection (and the card) follows it. Filling the list from the game
+  // blocks these signals, so only the player's moves get here.
+  connect(list_, &QListWidget::currentRowChanged, this, [this, list](int row) {
+    if (row >= 0) perform(PlayerAction::select(list, row));
+  });
+  // A click on the entry already highlighted shows its card anew.
+  list_->viewport()->installEventFilter(this);
   connect(list_, &QListWidget::itemClicked, this, [this, list](QListWidgetItem* item) {
     const int row = list_->row(item);
-    if (row >= 0) perform(PlayerAction::select(list, row));
+    if (row >= 0 && row == rowAtPress_) perform(PlayerAction::select(list, row));
   });
 }
 

@@ -42,10 +42,15 @@ class SecondaryWindow : public QDialog {
   void connectClick(widgets::GradientButton* button, Control control);
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void followVisibility(bool visible);
+  // Enables or disables every control of the window (F1 with them); the window
+  // itself stays enabled, so its close box and Escape always close it.
+  void setControlsEnabled(bool enabled);
 
   // The drop-down and the list below it of the personnel and buildings windows,
-  // wired to the game's controls of those names.
+  // wired to the game's controls of those names. The entry the player highlights,
+  // by mouse or by keys, is the game's selection at once.
   void buildListPicker(const QStringList& items, Control box, Control list);
   // Shows the game's choice, its list's texts and the selected entry.
   template <class List>
@@ -75,6 +80,9 @@ class SecondaryWindow : public QDialog {
   int helpTopic_;
   QComboBox* box_ = nullptr;
   QListWidget* list_ = nullptr;
+  // The list's highlighted row when the mouse was pressed on it.
+  int rowAtPress_ = -1;
+  bool controlsEnabled_ = true;
 };
 
 }  // namespace kelpmark::ui

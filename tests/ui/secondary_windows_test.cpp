@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QStyle>
 #include <QTextTable>
+#include <QWindow>
 #include <QtTest>
 #include <cmath>
 
@@ -150,64 +151,179 @@ class SecondaryWindowsTest : public QObject {
     game_.reset();
   }
 
-  void personnelWindowShowsAndActs() {
+  void click(QWidget* window, const QString& caption) {
+    QAbstractButton* b = uitest::buttonWithText(window, caption);
+    QVERIFY2(b != nullptr, qPrintable(caption));
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  // The header of a card: the window's own label above the card panel.
+  static QString cardHeader(QWidget* window) {
+    return window->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly)->text();
+  }
+
+  // The employee the player highlights, by keys or by mouse, is the one the card
+  // shows and the buttons act on, also after the game has refreshed the window.
+  void personnelByKeysAndMouse() {
+    Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     PersWindow& pers = game_->persWindow();
-    QVERIFY(!pers.isVisible());
-    w.button(MainButton::WokrersBtn)->click();
-    QVERIFY(pers.isVisible());
-    QCOMPARE(pers.windowTitle(), QStringLiteral("Ваш персонал"));
+    QTest::mouseClick(w.button(MainButton::WokrersBtn), Qt::LeftButton);
+    QVERIFY(uitest::waitActive(&pers));
     QCOMPARE(pers.size(), QSize(464, 298));
     auto* box = pers.findChild<QComboBox*>();
-    box->setCurrentIndex(2);
-    emit box->activated(2);  // salesmen
     auto* list = pers.findChild<QListWidget*>();
+    QVERIFY(uitest::chooseFromDropDown(box, 2));  // salesmen
     QCOMPARE(list->count(), 3);
-    list->setCurrentRow(1);
-    emit list->itemClicked(list->item(1));
-    QCOMPARE(game_->program().persForm.SelIndex, 1);
-    const TWorkerBee& salesman = game_->program().game.corp().Salesmen[1];
-    const Currency before = salesman.Salary;
-    for (auto* b : pers.findChildren<widgets::GradientButton*>())
-      if (b->text() == QStringLiteral("Поднять")) b->click();
-    QVERIFY(salesman.Salary > before);
-    QVERIFY(uitest::saveScreenshot(&pers, "personnel-window"));
-    pers.close();
+    QVERIFY(uitest::pressKey(Qt::Key_Tab));
+    QCOMPARE(QApplication::focusWidget(), list);
+    const auto shows = [&](int row) {
+      const QString first = list->item(row)->text().section(u' ', 0, 0);
+      return list->currentRow() == row && list->item(row)->isSelected() &&
+             p.persForm.SelIndex == row && cardHeader(&pers) == QStringLiteral("Продавец %1 ").arg(first);
+    };
+    QVERIFY(shows(0));
+    const std::pair<Qt::Key, int> moves[] = {{Qt::Key_Down, 1}, {Qt::Key_End, 2}, {Qt::Key_Home, 0},
+                                             {Qt::Key_PageDown, 2}, {Qt::Key_PageUp, 0}, {Qt::Key_Down, 1}};
+    for (const auto& [key, row] : moves) {
+      QVERIFY(uitest::pressKey(key));
+      QVERIFY2(shows(row), qPrintable(QStringLiteral("key %1 to row %2").arg(key).arg(row)));
+    }
+    w.timerTick();  // a refresh keeps the highlight
+    QVERIFY(shows(1));
+    QVERIFY(uitest::saveScreenshot(&pers, "personnel-keyboard-selection"));
+
+    const TWorkerBee* salesman[] = {&p.game.corp().Salesmen[0], &p.game.corp().Salesmen[1],
+                                    &p.game.corp().Salesmen[2]};
+    const Currency pay[] = {salesman[0]->Salary, salesman[1]->Salary, salesman[2]->Salary};
+    click(&pers, QStringLiteral("Поднять"));
+    QVERIFY(salesman[1]->Salary > pay[1]);
+    QCOMPARE(salesman[0]->Salary, pay[0]);
+    QCOMPARE(salesman[2]->Salary, pay[2]);
+    QVERIFY(shows(1));
+
+    // Back to the list with a click on the highlighted entry; End, and fire.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(1)).center());
+    QVERIFY(shows(1));
+    QVERIFY(uitest::pressKey(Qt::Key_End));
+    const QString last = list->item(2)->text();
+    uitest::BoxAnswerer answerer;
+    click(&pers, QStringLiteral("Уволить"));
+    QCOMPARE(p.game.corp().Salesmen.count(), 2);
+    QCOMPARE(list->count(), 2);
+    for (int i = 0; i < list->count(); ++i) QVERIFY(list->item(i)->text() != last);
+    QVERIFY(shows(1));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
     QVERIFY(!pers.isVisible());
-    QVERIFY(!game_->program().persForm.visible);
+    QVERIFY(!p.persForm.visible);
   }
 
-  void buildingsWindowShowsTheCard() {
+  // The building highlighted by keys is the one repaired and sold; from 22:00 the
+  // window's controls are off, and its close box and Escape still close it.
+  void buildingsByKeysAndAtNight() {
+    Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     BuildWindow& build = game_->buildWindow();
-    w.button(MainButton::BuildingsBtn)->click();
-    QVERIFY(build.isVisible());
-    QCOMPARE(build.size(), QSize(465, 298));
+    QTest::mouseClick(w.button(MainButton::StorageBtn), Qt::LeftButton);
+    QCOMPARE(p.game.corp().Stores.count(), 2);
+    TBuilding* first = &p.game.corp().Stores[0];
+    TBuilding* second = &p.game.corp().Stores[1];
+    second->Condition = 500;
+    QTest::mouseClick(w.button(MainButton::BuildingsBtn), Qt::LeftButton);
+    QVERIFY(uitest::waitActive(&build));
     auto* box = build.findChild<QComboBox*>();
-    emit box->activated(2);  // shops
     auto* list = build.findChild<QListWidget*>();
-    QCOMPARE(list->count(), 1);
-    emit list->itemClicked(list->item(0));
-    QCOMPARE(QString::fromStdString(game_->program().buildForm.TopPanel), QStringLiteral("Магазин"));
-    QVERIFY(uitest::saveScreenshot(&build, "buildings-window"));
-    emit box->activated(0);
-    QVERIFY(uitest::saveScreenshot(&build, "buildings-window-store"));
+    QVERIFY(uitest::chooseFromDropDown(box, 0));  // storage buildings
+    QCOMPARE(list->count(), 2);
+    QVERIFY(uitest::pressKey(Qt::Key_Tab));
+    QVERIFY(uitest::pressKey(Qt::Key_End));
+    QCOMPARE(p.buildForm.SelIndex, 1);
+    QVERIFY(uitest::buttonWithText(&build, QStringLiteral("Капремонт"))->isEnabled());
+    const Currency money = p.game.corp().Money;
+    click(&build, QStringLiteral("Капремонт"));
+    QCOMPARE(second->Condition, 1000);
+    QCOMPARE(first->Condition, 1000);
+    QVERIFY(p.game.corp().Money < money);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(list->item(1)).center());
+    QVERIFY(uitest::pressKey(Qt::Key_Up));
+    QCOMPARE(p.buildForm.SelIndex, 0);
+    QCOMPARE(list->currentRow(), 0);
+    uitest::BoxAnswerer answerer;
+    answerer.queue(QMessageBox::Yes);
+    click(&build, QStringLiteral("Продать"));
+    QCOMPARE(answerer.texts.value(0), QStringLiteral("Удалить выбранную постройку?"));
+    QCOMPARE(p.game.corp().Stores.count(), 1);
+    QCOMPARE(&p.game.corp().Stores[0], second);
+
+    // The night: the clock turns the controls off; the window stays on the screen.
+    w.perform(PlayerAction::speed(5));
+    for (int i = 0; i < 30 && p.buildForm.enabled; ++i) w.timerTick();
+    QVERIFY(!p.buildForm.enabled);
+    QVERIFY(build.isVisible());
+    QVERIFY(!list->isEnabled() && !box->isEnabled());
+    for (auto* b : build.findChildren<QAbstractButton*>()) QVERIFY(!b->isEnabled());
+    QVERIFY(uitest::waitActive(&build));
+    QVERIFY(uitest::pressKey(Qt::Key_F1));
+    QVERIFY(!game_->helpWindow().isVisible());
+    QVERIFY(uitest::saveScreenshot(&build, "buildings-at-night"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(!build.isVisible());
+    QVERIFY(!p.buildForm.visible);
+
+    // Opened again by day, it is still there at 22:00; its close box closes it.
+    for (int i = 0; i < 30 && !p.mainForm.enabled(MainButton::BuildingsBtn); ++i) w.timerTick();
+    for (int i = 0; i < 30 && p.mainForm.enabled(MainButton::BuildingsBtn); ++i) w.timerTick();
+    for (int i = 0; i < 30 && !p.mainForm.enabled(MainButton::BuildingsBtn); ++i) w.timerTick();
+    QTest::mouseClick(w.button(MainButton::BuildingsBtn), Qt::LeftButton);
+    QVERIFY(build.isVisible());
+    for (int i = 0; i < 30 && p.buildForm.enabled; ++i) w.timerTick();
+    QVERIFY(!p.buildForm.enabled);
+    // What the window manager sends for the close box.
+    build.windowHandle()->close();
+    QVERIFY(!build.isVisible());
+    QVERIFY(!p.buildForm.visible);
   }
 
-  void actionsWindowShowsACampaign() {
+  // A pending campaign is never replaced: "Провести!" stays off whatever is
+  // chosen, also when the window is shown again.
+  void pendingCampaign() {
+    Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     ActionWindow& actions = game_->actionWindow();
-    w.button(MainButton::ActionsBtn)->click();
-    QVERIFY(actions.isVisible());
+    uitest::BoxAnswerer answerer;
+    QTest::mouseClick(w.button(MainButton::OfficeBtn), Qt::LeftButton);  // room for managers
+    for (int i = 0; i < 2; ++i) QTest::mouseClick(w.button(MainButton::ManagerBtn), Qt::LeftButton);
+    QVERIFY2(answerer.texts.isEmpty(), qPrintable(answerer.texts.join(" | ")));
+    QCOMPARE(p.game.corp().Managers.count(), 2);
+    QTest::mouseClick(w.button(MainButton::ActionsBtn), Qt::LeftButton);
+    QVERIFY(uitest::waitActive(&actions));
     QCOMPARE(actions.size(), QSize(458, 257));
-    const auto boxes = actions.findChildren<QComboBox*>();
-    QCOMPARE(boxes.size(), 2);
-    emit boxes[0]->activated(4);  // everybody
-    emit boxes[1]->activated(0);  // the prestige campaign
-    const TActionForm& form = game_->program().actionForm;
-    QCOMPARE(QString::fromStdString(form.AdDescLbl).left(20),
-             QStringLiteral("Недорогая рекламная "));
-    QVERIFY(uitest::saveScreenshot(&actions, "actions-window"));
+    auto* campaigns = actions.findChildren<QComboBox*>().value(1);
+    QAbstractButton* order = uitest::buttonWithText(&actions, QStringLiteral("Провести!"));
+    QVERIFY(uitest::chooseFromDropDown(campaigns, 1));
+    QVERIFY(order->isEnabled());
+    const Currency money = p.game.corp().Money;
+    QTest::mouseClick(order, Qt::LeftButton);
+    QCOMPARE(p.game.corp().PendingCampaign, 2);
+    const Currency paid = p.game.corp().Money;
+    QVERIFY(paid < money);
+    QVERIFY(!order->isEnabled());
+    QVERIFY(uitest::chooseFromDropDown(campaigns, 0));
+    QVERIFY(uitest::pressKey(Qt::Key_Down));
+    QCOMPARE(campaigns->currentIndex(), 1);
+    QVERIFY(!order->isEnabled());
+    QTest::mouseClick(order, Qt::LeftButton);
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(!actions.isVisible());
+    QTest::mouseClick(w.button(MainButton::ActionsBtn), Qt::LeftButton);
+    QVERIFY(uitest::waitActive(&actions));
+    QVERIFY(!order->isEnabled());
+    QTest::mouseClick(order, Qt::LeftButton);
+    QCOMPARE(p.game.corp().Money, paid);
+    QCOMPARE(p.game.corp().PendingCampaign, 2);
+    QVERIFY(uitest::saveScreenshot(&actions, "actions-pending-campaign"));
   }
 
   void reportsWindowPausesAndShowsTheFigures() {

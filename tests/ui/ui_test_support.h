@@ -2,6 +2,8 @@
 // Helpers for driving the game's windows in Qt Test: answering the modal boxes
 // the game opens, and writing screenshots.
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
@@ -167,6 +169,20 @@ inline QAbstractButton* buttonWithText(QWidget* window, const QString& text) {
   for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
     if (b->text() == text && b->isVisible()) return b;
   return nullptr;
+}
+
+// Chooses an item of a drop-down list with the mouse: a click opens the list, a
+// click on the item chooses it. The drop-down keeps the keyboard focus.
+inline bool chooseFromDropDown(QComboBox* box, int item) {
+  QTest::mouseClick(box, Qt::LeftButton);
+  QAbstractItemView* view = box->view();
+  if (!QTest::qWaitFor([view] { return view->isVisible(); }, 3000)) return false;
+  // A release soon after the click that opened the list counts as that click's.
+  QTest::qWait(QApplication::doubleClickInterval() + 50);
+  const QRect r = view->visualRect(view->model()->index(item, box->modelColumn()));
+  QTest::mouseMove(view->viewport(), r.center());
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+  return QTest::qWaitFor([view] { return !view->isVisible(); }, 3000) && box->currentIndex() == item;
 }
 
 // Clicks, with the mouse, the first link of a text browser's page that leads to href.
