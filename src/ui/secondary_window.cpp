@@ -21,6 +21,9 @@ namespace {
 const char* const kListStyle =
     "background: navy; color: #00FF00; selection-background-color: #00FF00;"
     " selection-color: navy; border: 2px inset #404080;";
+// A list or drop-down the clock has turned off shows dimmed.
+const char* const kDisabledListStyle =
+    "color: #2E8B2E; selection-background-color: #2E8B2E; selection-color: #000050;";
 
 }  // namespace
 
@@ -67,7 +70,11 @@ void SecondaryWindow::followVisibility(bool visible) {
     raise();
     activateWindow();
   } else if (!visible && isVisible()) {
+    // The keyboard goes back to the main window (a desktop without a window
+    // manager would leave it nowhere).
+    const bool wasActive = isActiveWindow();
     hide();
+    if (wasActive) main_.activateWindow();
   }
 }
 
@@ -108,8 +115,9 @@ QComboBox* SecondaryWindow::comboBox(QWidget* parent, int x, int y, int w, const
   box->setCurrentIndex(-1);
   box->setFont(arialPx(12, true));
   box->setStyleSheet(QStringLiteral("QComboBox { %1 padding-left: 4px; }"
+                                    "QComboBox:disabled { %2 }"
                                     "QComboBox QAbstractItemView { %1 }")
-                         .arg(QString::fromUtf8(kListStyle)));
+                         .arg(QString::fromUtf8(kListStyle), QString::fromUtf8(kDisabledListStyle)));
   return box;
 }
 
@@ -117,7 +125,8 @@ QListWidget* SecondaryWindow::listBox(QWidget* parent, int x, int y, int w, int 
   auto* list = new QListWidget(parent);
   list->setGeometry(x, y, w, h);
   list->setFont(arialPx(12));
-  list->setStyleSheet(QStringLiteral("QListWidget { %1 }").arg(QString::fromUtf8(kListStyle)));
+  list->setStyleSheet(QStringLiteral("QListWidget { %1 } QListWidget:disabled { %2 }")
+                         .arg(QString::fromUtf8(kListStyle), QString::fromUtf8(kDisabledListStyle)));
   return list;
 }
 

@@ -216,6 +216,7 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY(uitest::pressKey(Qt::Key_Escape));
     QVERIFY(!pers.isVisible());
     QVERIFY(!p.persForm.visible);
+    QVERIFY(uitest::waitActive(&w));  // the keyboard is the main window's again
   }
 
   // The building highlighted by keys is the one repaired and sold; from 22:00 the
