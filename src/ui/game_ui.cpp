@@ -1,5 +1,6 @@
 #include "ui/game_ui.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -10,6 +11,7 @@
 #include "ui/pers_window.h"
 #include "ui/qt_view_port.h"
 #include "ui/report_window.h"
+#include "ui/russian_qt_strings.h"
 #include "ui/welcome_window.h"
 #include "ui/window_look.h"
 
@@ -39,8 +41,11 @@ std::string GameUi::welcomeText() {
 }
 
 GameUi::GameUi(GameUiOptions options, QObject* parent)
-    : QObject(parent), view_(std::make_unique<QtViewPort>()) {
+    : QObject(parent),
+      russian_(std::make_unique<RussianQtStrings>()),
+      view_(std::make_unique<QtViewPort>()) {
   initKelpmarkResources();
+  QCoreApplication::installTranslator(russian_.get());
   ProgramOptions po;
   po.format = systemFormat();
   po.welcomeText = welcomeText();

@@ -296,6 +296,9 @@ class MainWindowTest : public QObject {
       QVERIFY(uitest::pressKey(Qt::Key_F1));
       QVERIFY(uitest::waitActive(&help));
       QCOMPARE(help.currentPage(), QStringLiteral("topic_100.html"));
+      // Its context menu speaks Russian too.
+      const QStringList menu = uitest::contextMenuTexts(browser->viewport(), QPoint(40, 80));
+      QVERIFY2(menu.contains(QStringLiteral("Выделить всё")), qPrintable(menu.join(u'|')));
       // Its links and buttons work by mouse.
       QVERIFY(uitest::clickLink(browser, QStringLiteral("index.html")));
       QTRY_COMPARE(help.currentPage(), QStringLiteral("index.html"));

@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <functional>
 
@@ -183,6 +184,28 @@ inline bool chooseFromDropDown(QComboBox* box, int item) {
   QTest::mouseMove(view->viewport(), r.center());
   QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
   return QTest::qWaitFor([view] { return !view->isVisible(); }, 3000) && box->currentIndex() == item;
+}
+
+// The items of the context menu a right click at pos opens (the menu is closed again).
+inline QStringList contextMenuTexts(QWidget* target, QPoint pos) {
+  QStringList texts;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) return;
+    poll.stop();
+    for (QAction* a : menu->actions())
+      if (!a->isSeparator()) texts << a->text().section(u'\t', 0, 0).remove(u'&');
+    menu->close();
+  });
+  poll.start();
+  // Through the window, as the window system delivers a click: only that way does
+  // a right click become a context menu request.
+  QTest::mouseClick(target->window()->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                    target->mapTo(target->window(), pos));
+  if (!QTest::qWaitFor([&] { return !texts.isEmpty(); }, 3000)) return {};
+  return texts;
 }
 
 // Clicks, with the mouse, the first link of a text browser's page that leads to href.
