@@ -184,6 +184,7 @@ class SecondaryWindowsTest : public QObject {
     QTest::mouseClick(w.button(MainButton::WokrersBtn), Qt::LeftButton);
     QVERIFY(uitest::waitActive(&pers));
     QCOMPARE(pers.size(), QSize(464, 298));
+    if (uitest::onX11()) QCOMPARE(uitest::windowManagerTitle(&pers), QStringLiteral("Ваш персонал"));
     auto* box = pers.findChild<QComboBox*>();
     auto* list = pers.findChild<QListWidget*>();
     QVERIFY(uitest::chooseFromDropDown(box, 2));  // salesmen
@@ -246,6 +247,7 @@ class SecondaryWindowsTest : public QObject {
     second->Condition = 500;
     QTest::mouseClick(w.button(MainButton::BuildingsBtn), Qt::LeftButton);
     QVERIFY(uitest::waitActive(&build));
+    if (uitest::onX11()) QCOMPARE(uitest::windowManagerTitle(&build), QStringLiteral("Ваши сооружения"));
     auto* box = build.findChild<QComboBox*>();
     auto* list = build.findChild<QListWidget*>();
     QVERIFY(uitest::chooseFromDropDown(box, 0));  // storage buildings
@@ -314,6 +316,7 @@ class SecondaryWindowsTest : public QObject {
     QTest::mouseClick(w.button(MainButton::ActionsBtn), Qt::LeftButton);
     QVERIFY(uitest::waitActive(&actions));
     QCOMPARE(actions.size(), QSize(458, 257));
+    if (uitest::onX11()) QCOMPARE(uitest::windowManagerTitle(&actions), QStringLiteral("Ваши действия"));
     auto* campaigns = actions.findChildren<QComboBox*>().value(1);
     QAbstractButton* order = uitest::buttonWithText(&actions, QStringLiteral("Провести!"));
     QVERIFY(uitest::chooseFromDropDown(campaigns, 1));
