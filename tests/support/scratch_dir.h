@@ -1,10 +1,13 @@
 #pragma once
-// A directory of the running test's own, empty at the start and removed at the end.
+// A directory of the running test's own, empty at the start and removed at the end;
+// its name holds the process id, so that builds testing side by side never share it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace kmtest {
 
@@ -13,7 +16,8 @@ class ScratchDir {
   ScratchDir() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     path_ = std::filesystem::temp_directory_path() /
-            (std::string("kelpmark-") + info->test_suite_name() + "-" + info->name());
+            (std::string("kelpmark-") + info->test_suite_name() + "-" + info->name() + "-" +
+             std::to_string(::getpid()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
