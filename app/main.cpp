@@ -16,5 +16,5 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   const auto line = kelpmark::ui::readCommandLine(QApplication::arguments(), true);
   if (line.exitStatus) return *line.exitStatus;
-  return kelpmark::ui::runGame();
+  return kelpmark::ui::runGame(line.recordPath);
 }

@@ -1,12 +1,17 @@
 // Runs one game year headless at one game minute per tick (speed 2) and prints the
-// ticks per second: once for an idle company, once for one that trades every hour.
-// Built as Release, each year should take at most 0.1 s.
+// ticks per second: once for an idle company, once for one that trades every hour,
+// each also recorded into a script file (what --record costs a tick).
+// Built as Release, each year should take at most 0.1 s unrecorded.
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 
 #include "commands/program.h"
 #include "commands/quiet_view_port.h"
+#include "commands/script_recorder.h"
 #include "support/careful_trader.h"
 
 using namespace kelpmark;
@@ -20,13 +25,22 @@ struct Result {
   long hoursWithSales;
 };
 
-Result runYear(bool trading) {
+Result runYear(bool trading, bool recorded) {
   QuietViewPort view;
   ProgramOptions options;
   options.welcomeText = "KELPMARK";
   uint32_t seed = 1;
   options.clockSeed = [&seed](std::optional<uint32_t>) { return seed++; };
   Program program(view, options);
+  const std::filesystem::path script =
+      std::filesystem::temp_directory_path() / "kelpmark-year-bench.txt";
+  std::ofstream out;
+  std::unique_ptr<ScriptRecorder> recorder;
+  if (recorded) {
+    out.open(script, std::ios::binary | std::ios::trunc);
+    recorder = std::make_unique<ScriptRecorder>(program, out, script.string() + ".dat", "x");
+    program.setObserver(recorder.get());
+  }
   program.perform(PlayerAction::newGame());
   const long ticks = 365L * 24 * 60;
   const auto start = std::chrono::steady_clock::now();
@@ -41,6 +55,12 @@ Result runYear(bool trading) {
     }
   }
   const auto end = std::chrono::steady_clock::now();
+  if (recorded) {
+    program.setObserver(nullptr);
+    recorder.reset();
+    out.close();
+    std::filesystem::remove(script);
+  }
   return {ticks, std::chrono::duration<double>(end - start).count(), view.messages + view.errors,
           salesTicks};
 }
@@ -49,10 +69,14 @@ Result runYear(bool trading) {
 
 int main() {
   for (bool trading : {false, true}) {
-    const Result r = runYear(trading);
+    const Result r = runYear(trading, false);
     std::printf("%-8s year at speed 2: %ld ticks in %.3f s = %.0f ticks/s (%ld messages, %ld hours with sales)\n",
                 trading ? "trading" : "idle", r.ticks, r.seconds,
                 static_cast<double>(r.ticks) / r.seconds, r.messages, r.hoursWithSales);
+    const Result rec = runYear(trading, true);
+    std::printf("%-8s recorded:        %ld ticks in %.3f s: the recording costs %.2f us a tick\n",
+                trading ? "trading" : "idle", rec.ticks, rec.seconds,
+                (rec.seconds - r.seconds) * 1e6 / static_cast<double>(rec.ticks));
   }
   return 0;
 }

@@ -31,7 +31,15 @@ uint32_t Program::takeClockSeed() {
 
 ActionResult Program::perform(const PlayerAction& action) {
   PlayerAction performed = action;
-  const ActionResult result = ended ? ActionResult::IgnoredQuietly : performAction(performed);
+  ActionResult result = ActionResult::IgnoredQuietly;
+  {
+    struct Running {
+      int& depth;
+      explicit Running(int& d) : depth(d) { ++depth; }
+      ~Running() { --depth; }
+    } running(performing_);
+    if (!ended) result = performAction(performed);
+  }
   if (ProgramObserver* o = observer()) o->performed(performed, result);
   return result;
 }

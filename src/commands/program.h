@@ -61,6 +61,9 @@ class Program {
   ProgramObserver* observer() const { return observed_.observer(); }
   // The clock seed the last new game took.
   uint32_t lastClockSeed() const { return lastClockSeed_; }
+  // True while a player's action runs (its questions are the player's answers in
+  // the game; start-up and exit ask outside any action).
+  bool performing() const { return performing_ > 0; }
 
  private:
   friend class TMainForm;
@@ -88,6 +91,7 @@ class Program {
   ObservedViewPort observed_;
   std::optional<uint32_t> requestedSeed_;
   uint32_t lastClockSeed_ = 0;
+  int performing_ = 0;
 
  public:
   // The front end's view port, as the rules reach it (the observer hears the answers).

@@ -57,8 +57,14 @@ CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
                                 QStringLiteral("Print this summary and exit."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                    QStringLiteral("Print the version and exit."));
+  const QCommandLineOption record(
+      QStringLiteral("record"),
+      QStringLiteral("Record the game as a kelpmark-sim script in <file>, which plays it "
+                     "again to the same state."),
+      QStringLiteral("file"));
   parser.addOption(help);
   parser.addOption(version);
+  parser.addOption(record);
   // "-platform" is one word, as Qt reads it, not seven letters.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
@@ -92,6 +98,8 @@ CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
     print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                 QCoreApplication::applicationVersion()));
     result.exitStatus = 0;
+  } else if (parser.isSet(record)) {
+    result.recordPath = parser.value(record);
   }
   return result;
 }

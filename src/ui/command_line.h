@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The game's command line: --help and --version answer and end the program; the
-// game itself takes no options yet.
+// The game's command line: --help and --version answer and end the program;
+// --record FILE records the game as a script of the scenario runner.
 #include <QStringList>
 #include <optional>
 
@@ -16,6 +16,8 @@ QStringList argumentList(int argc, char** argv);
 struct CommandLine {
   // Set when the program ends at once (help, version, a bad argument) with this status.
   std::optional<int> exitStatus;
+  // Where the game is recorded (empty: it is not).
+  QString recordPath;
 };
 
 // Reads the arguments; help and version go to standard output, errors to standard

@@ -9,6 +9,7 @@
 #include "commands/recovery.h"
 #include "model/save_disk.h"
 #include "ui/qt_view_port.h"
+#include "ui/recording.h"
 #include "ui/save_location.h"
 #include "ui/save_lock.h"
 
@@ -22,8 +23,9 @@ GameUiOptions savedGameOptions() {
   return options;
 }
 
-int runGame() {
-  const GameUiOptions options = savedGameOptions();
+int runGame(const QString& recordPath) {
+  GameUiOptions options = savedGameOptions();
+  options.consecutiveSeeds = !recordPath.isEmpty();
   SaveLock lock(options.savePath);
   if (!lock.acquire()) {
     std::fprintf(stderr, "%s\n", kSaveInUseMessage);
@@ -36,9 +38,19 @@ int runGame() {
   // A save killed half-way leaves its temporary file; with the lock held it is ours.
   removeStaleSaveTemporary(nativePath(options.savePath));
   GameUi game(options);
+  std::unique_ptr<Recording> recording;
+  if (!recordPath.isEmpty()) {
+    recording = Recording::start(game.program(), recordPath);
+    if (!recording) {
+      std::fprintf(stderr, "kelpmark: cannot write the recording %s\n",
+                   recordPath.toLocal8Bit().constData());
+      return 2;
+    }
+  }
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
   game.show();
   const int status = QApplication::exec();
+  recording.reset();
   // The event loop ends only the ordinary way (the exit question answered, an
   // outcome that ends the program); a crash or a kill never comes here, and leaves
   // the recovery file for the next start.

@@ -11,7 +11,8 @@ GameUiOptions savedGameOptions();
 
 // Runs the game to its end and gives the program's exit status. When another
 // copy of the game holds the save, says so and ends at once (status 1) without
-// reading or writing the save.
-int runGame();
+// reading or writing the save. A game recorded into `recordPath` (empty: none)
+// that cannot be written ends at once with status 2.
+int runGame(const QString& recordPath = {});
 
 }  // namespace kelpmark::ui

@@ -49,10 +49,15 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   ProgramOptions po;
   po.format = systemFormat();
   po.welcomeText = welcomeText();
-  const uint32_t fixed = options.fixedSeed;
-  po.clockSeed = [fixed](std::optional<uint32_t> requested) {
-    if (requested) return *requested;
-    return fixed != 0 ? fixed : static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+  po.clockSeed = [fixed = options.fixedSeed, consecutive = options.consecutiveSeeds,
+                  next = std::optional<uint32_t>()](std::optional<uint32_t> requested) mutable {
+    uint32_t seed = fixed != 0 ? fixed : static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch());
+    if (requested)
+      seed = *requested;
+    else if (next)
+      seed = *next;
+    if (consecutive) next = seed + 1;
+    return seed;
   };
   program_ = std::make_unique<Program>(*view_, std::move(po));
 

@@ -27,6 +27,9 @@ struct GameUiOptions {
   QString recoveryPath;
   // A fixed seed for every new game (tests); 0 takes the system clock.
   uint32_t fixedSeed = 0;
+  // Every new game after the first takes the seed before it plus 1, as the scenario
+  // runner counts (while the game is recorded, so that its script plays it again).
+  bool consecutiveSeeds = false;
 };
 
 class GameUi : public QObject {

@@ -2,8 +2,10 @@
 // The main window: it shows the state the game keeps for it and forwards every
 // click, key and timer event to the game's handlers.
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
+#include <deque>
 #include <functional>
 
 #include "commands/main_form.h"
@@ -38,7 +40,9 @@ class MainWindow : public QMainWindow {
 
   // Hands one action of the player (a click, a menu item, a tick) to the game and
   // shows its result. Its boxes open over the window the player acted in (this
-  // one by default).
+  // one by default). An action that comes while another runs (the window
+  // minimized while a tick's question is open) runs after it, so that actions
+  // never interleave; it counts as ignored at first.
   ActionResult perform(const PlayerAction& action, QWidget* actingWindow = nullptr);
   // Runs one event of the program's own (start-up) and shows its result.
   void runCommand(const std::function<void()>& command, QWidget* actingWindow = nullptr);
@@ -87,6 +91,7 @@ class MainWindow : public QMainWindow {
   QString savePath_;
   QString resumePath_;
   QString recoveryPath_;
+  std::deque<std::pair<PlayerAction, QPointer<QWidget>>> deferred_;
   QTimer timer_;
   bool firstShow_ = true;
   bool cursorOverridden_ = false;

@@ -36,8 +36,17 @@ void MainWindow::runCommand(const std::function<void()>& command, QWidget* actin
 }
 
 ActionResult MainWindow::perform(const PlayerAction& action, QWidget* actingWindow) {
+  if (program_.performing()) {
+    deferred_.emplace_back(action, actingWindow);
+    return ActionResult::IgnoredQuietly;
+  }
   ActionResult result = ActionResult::IgnoredQuietly;
   runCommand([&] { result = program_.perform(action); }, actingWindow);
+  while (!deferred_.empty()) {
+    const auto [next, window] = deferred_.front();
+    deferred_.pop_front();
+    runCommand([&] { program_.perform(next); }, window.data());
+  }
   return result;
 }
 

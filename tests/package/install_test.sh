@@ -50,4 +50,14 @@ rc=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kelpmark" --no-such-option \
   2>/dev/null || rc=$?
 [ $rc = 2 ] || { echo "an unknown option ended with status $rc, not 2"; status=1; }
+# --help and the man page list --record; a recording that cannot be written ends
+# the game at once with a message, before any game starts.
+"$prefix/bin/kelpmark" --help | grep -q -- "--record <file>" || { echo "--help lacks --record"; status=1; }
+gzip -dc "$prefix/share/man/man6/kelpmark.6.gz" | grep -q 'record' ||
+  { echo "the man page lacks --record"; status=1; }
+rc=0
+message=$(XDG_DATA_HOME="$2/data" QT_QPA_PLATFORM=offscreen \
+  "$prefix/bin/kelpmark" --record "$2/no-such-folder/game.txt" 2>&1 >/dev/null) || rc=$?
+[ $rc = 2 ] && [[ $message == *"cannot write the recording"* ]] ||
+  { echo "an unwritable recording ended with status $rc: $message"; status=1; }
 exit $status

@@ -6,6 +6,8 @@
 #include <random>
 #include <sstream>
 
+#include "commands/script_recorder.h"
+#include "commands/state_dump.h"
 #include "runner.h"
 #include "script.h"
 #include "support/invariants.h"
@@ -86,6 +88,28 @@ TEST(RandomScripts, RunWithoutFailureAndKeepTheInvariants) {
     std::istringstream lines(log.str());
     std::string line;
     while (std::getline(lines, line)) ASSERT_TRUE(knownLine(line)) << line;
+  }
+}
+
+// A recording of each script, played again, brings the game to the same state.
+TEST(RandomScripts, RecordedGamePlaysAgainToTheSameState) {
+  std::mt19937 rng(20010101);
+  for (int round = 0; round < 100; ++round) {
+    std::istringstream in(randomScript(rng, 400));
+    std::ostringstream log;
+    std::ostringstream script;
+    Runner played(log);
+    {
+      ScriptRecorder recorder(played.program(), script, "unused.dat", "unused.dat");
+      played.program().setObserver(&recorder);
+      played.run(parseScript(in));
+      played.program().setObserver(nullptr);
+    }
+    std::istringstream recorded(script.str());
+    Runner replayed(log);
+    replayed.run(parseScript(recorded));
+    ASSERT_EQ(dumpLines(replayed.program()), dumpLines(played.program()))
+        << "round " << round << ", recorded as:\n" << script.str();
   }
 }
 

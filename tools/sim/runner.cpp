@@ -1,6 +1,7 @@
 #include "runner.h"
 
 #include "commands/lifecycle.h"
+#include "commands/state_dump.h"
 #include "engine/game.h"
 #include "model/save_disk.h"
 #include "model/save_file.h"
@@ -95,7 +96,9 @@ void Runner::execute(const Command& c) {
       if (!p.game.hasCompany()) return view_.line("ignored: " + c.joined());
       view_.line(std::string("saved: ") + (saveCurrentGame(p, c.path) ? "true" : "false"));
       return;
-    case Verb::Dump: return dump();
+    case Verb::Dump:
+      for (const std::string& line : dumpLines(p)) view_.line(line);
+      return;
   }
 }
 

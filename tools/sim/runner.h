@@ -42,10 +42,10 @@ class Runner {
   // True once the game has ended the program (the rest of a script is ignored).
   bool finished() const { return program_->ended; }
   const Program& program() const { return *program_; }
+  Program& program() { return *program_; }
 
  private:
   void execute(const Command& c);
-  void dump();
 
   std::ostream& out_;
   LogView view_;

@@ -1,10 +1,11 @@
-// The runner's dump of the whole visible state.
+#include "commands/state_dump.h"
+
 #include <cstdio>
 
+#include "commands/program.h"
 #include "model/save_file.h"
-#include "runner.h"
 
-namespace kelpmark::sim {
+namespace kelpmark {
 
 namespace {
 
@@ -22,11 +23,11 @@ std::string chartLine(const char* name, const ChartLine& line) {
 
 }  // namespace
 
-void Runner::dump() {
-  Program& p = *program_;
+std::vector<std::string> dumpLines(const Program& p) {
+  std::vector<std::string> lines;
   const Game& g = p.game;
   const TMainForm& main = p.mainForm;
-  auto out = [this](const std::string& text) { view_.line(text); };
+  auto out = [&lines](const std::string& text) { lines.push_back(text); };
   out("--- dump");
   if (g.hasCompany())
     for (const std::string& line : SaveLines(g.corp(), g.values, g.ticker.firstLine()))
@@ -105,6 +106,7 @@ void Runner::dump() {
   value("ActionForm.AdDescLbl", action.AdDescLbl);
   value("ActionForm.AdReady", action.AdReady.text());
   out("--- end");
+  return lines;
 }
 
-}  // namespace kelpmark::sim
+}  // namespace kelpmark
