@@ -1,5 +1,5 @@
-// The recovery file as a player meets it: the real game, started on an X display
-// (ctest runs this under xvfb-run) in a scratch data directory, played with real
+// The recovery file as a player meets it: the real game, started on a virtual X
+// display of the test's own (Xvfb) in a scratch data directory, played with real
 // key presses (xdotool), killed with SIGKILL and started again.
 //   recovery_kill_test KELPMARK_BINARY
 #include <gtest/gtest.h>
@@ -147,6 +147,45 @@ class DirectoryWatch {
   int fd_ = -1;
 };
 
+// A virtual X server of the test's own: Xvfb picks a free display number itself
+// and reports it, so that tests running side by side never share one.
+class VirtualDisplay {
+ public:
+  VirtualDisplay() {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(fds[0]);
+      const std::string fd = std::to_string(fds[1]);
+      ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+               "-nolisten", "tcp", static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string number;
+    pollfd p{fds[0], POLLIN, 0};
+    char c = 0;
+    while (::poll(&p, 1, 20000) > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    ::close(fds[0]);
+    if (!number.empty()) name_ = ":" + number;
+  }
+  ~VirtualDisplay() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+  }
+  VirtualDisplay(const VirtualDisplay&) = delete;
+  VirtualDisplay& operator=(const VirtualDisplay&) = delete;
+
+  // ":N", or empty when the server did not start.
+  const std::string& name() const { return name_; }
+
+ private:
+  pid_t pid_ = -1;
+  std::string name_;
+};
+
 struct Saved {
   std::string bytes;
   std::unique_ptr<kelpmark::savetest::Loaded> game;
@@ -271,11 +310,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s KELPMARK_BINARY\n", argv[0]);
     return 2;
   }
-  // Without a display or xdotool there is no player: the test is skipped.
-  if (std::getenv("DISPLAY") == nullptr || shell("command -v xdotool >/dev/null") != 0) {
-    std::printf("no X display or no xdotool: skipped\n");
+  // Without Xvfb or xdotool there is no player: the test is skipped.
+  if (shell("command -v Xvfb >/dev/null && command -v xdotool >/dev/null") != 0) {
+    std::printf("no Xvfb or no xdotool: skipped\n");
     return 77;
   }
+  VirtualDisplay display;
+  if (display.name().empty()) {
+    std::fprintf(stderr, "Xvfb did not start\n");
+    return 1;
+  }
+  ::setenv("DISPLAY", display.name().c_str(), 1);
   gGame = fs::absolute(argv[1]).string();
   gDataHome = fs::temp_directory_path() / ("kelpmark-recovery-" + std::to_string(::getpid()));
   gSaveDir = gDataHome / "Vorlent" / "kelpmark";
