@@ -213,6 +213,11 @@ class RecordReplayTest : public QObject {
     QVERIFY(mainKey(Qt::Key_5, Qt::AltModifier));
     QCOMPARE(speed(), 5);
     ticks(48);  // two days later, by day
+    // The exit question answered Cancel: the game goes on, and the answer is no
+    // answer of the game's (a script that queued it would sell nothing below).
+    answerer.queue(QMessageBox::Cancel);
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
     // The buildings window: its help, a stall sold after a No.
     QVERIFY(click(MainButton::BuildingsBtn));
     BuildWindow& build = game_->buildWindow();
