@@ -43,9 +43,10 @@ ActionResult MainWindow::perform(const PlayerAction& action, QWidget* actingWind
   ActionResult result = ActionResult::IgnoredQuietly;
   runCommand([&] { result = program_.perform(action); }, actingWindow);
   while (!deferred_.empty()) {
-    const auto [next, window] = deferred_.front();
+    const PlayerAction next = deferred_.front().first;
+    QWidget* const window = deferred_.front().second.data();
     deferred_.pop_front();
-    runCommand([&] { program_.perform(next); }, window.data());
+    runCommand([&] { program_.perform(next); }, window);
   }
   return result;
 }

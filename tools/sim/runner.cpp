@@ -53,7 +53,7 @@ void LogView::openHelp(int topic) { line("help: " + std::to_string(topic)); }
 
 void LogView::openWeb() { line("web"); }
 
-Runner::Runner(std::ostream& out) : out_(out), view_(out) {
+Runner::Runner(std::ostream& out) : view_(out) {
   ProgramOptions options;
   options.welcomeText = headlessWelcomeText();
   // `new S` sets the clock seed to S; every new game takes it and adds 1.

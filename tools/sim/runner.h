@@ -47,7 +47,6 @@ class Runner {
  private:
   void execute(const Command& c);
 
-  std::ostream& out_;
   LogView view_;
   uint32_t clockSeed_ = 0;
   std::unique_ptr<Program> program_;
