@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kelpmark: the game's start-up.
 #include <QApplication>
 #include <clocale>

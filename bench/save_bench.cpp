@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times saving and loading a large company.
 //
 //   save_bench [SCALE] [ITERATIONS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time of the main window's tick (the game's handler and the repaint) at the top
 // speed, after a full game year of chart points. Run under a real X display:
 //   xvfb-run -a build/bench/ui_tick_bench

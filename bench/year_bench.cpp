@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs one game year headless at one game minute per tick (speed 2) and prints the
 // ticks per second: once for an idle company, once for one that trades every hour,
 // each also recorded into a script file (what --record costs a tick).

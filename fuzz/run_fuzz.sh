@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the save-file fuzzers with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer in their own build directory and runs one of them for
 # a bounded number of inputs over a copy of the seed corpus.

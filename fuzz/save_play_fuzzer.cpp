@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes what a loaded game does to the rules: any bytes that load as a saved game
 // are resumed the way the start-up does it and played for two game days at one
 // hour a tick, with the player buying, bargaining, hiring and building every

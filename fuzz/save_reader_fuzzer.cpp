@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the saved game's reader: any bytes may be offered as a saved game. The
 // reader must either refuse them or load a game; a loaded game, written out again,
 // must load again and give the very same lines (a file this program writes always

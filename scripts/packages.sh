@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian 12 packages the game and its tests need (`file` lets cpack find the
 # libraries a Debian package of the game depends on).
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The actions window: measures for whole departments (left) and advertising
 // campaigns (right).

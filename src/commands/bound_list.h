@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's own copy of one of the company's lists: the entries' texts, each
 // bound to its object by a weak reference, and the selected position. An entry

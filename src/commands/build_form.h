@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The buildings window: stores, stalls or shops, with the chosen building's card,
 // repair, upgrade and sale. It keeps its own copy of the category's list; an entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game timer and the steps it runs: hourly, daily and the month end, always in
 // that order; the new-game sequence; the outcome of a game.
 #include <cmath>

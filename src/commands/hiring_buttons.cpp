@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hiring and construction buttons and the office upgrade.
 #include "commands/main_form.h"
 #include "commands/program.h"

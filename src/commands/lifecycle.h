@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up and exit of the main window: resuming the saved game and the save
 // question when the window closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: status labels, price chart, purchase panel, command buttons,
 // menus, speed control and the game timer.

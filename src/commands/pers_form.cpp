@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/pers_form.h"
 
 #include "commands/program.h"

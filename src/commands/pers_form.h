@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The personnel window: one department at a time, with each employee's card and
 // five personal actions. It keeps its own copy of the department's list; an entry

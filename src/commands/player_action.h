@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a player does, as a value: a verb, the control it is aimed at and a number.
 // Every front end hands its player's actions to Program::perform in this form; the

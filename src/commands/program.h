@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the program: the game object, the windows' state and handlers, and
 // the way to the screen. Both front ends (the Qt windows and the scenario runner)

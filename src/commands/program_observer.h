@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watching a program from outside, e.g. to record a game as a script: what the
 // player did, what each question was answered, which saved game was resumed.

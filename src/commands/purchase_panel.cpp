@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The purchase panel: the quantity, bargaining once an hour, buying once an hour
 // and the terminal sponsorship.
 #include "commands/main_form.h"

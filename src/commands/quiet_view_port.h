@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view port for runs without a screen (benchmarks, fuzzing, long headless
 // games): nothing is shown, every question is answered Yes (so a lost game

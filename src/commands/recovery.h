@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recovery file: a copy of the running game, in the save file's format, that
 // the front end writes after every game day, so that a crash, a kill or a power cut

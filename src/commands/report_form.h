@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reports window: nine figures of running costs, income, tax saving and
 // company value, and the chart of the company value at each month end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records a game as a script of the scenario runner: what the player did, the
 // ticks that ran and the answers given, so that kelpmark-sim plays the same game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole state a player can see, as the scenario runner's `dump` prints it:
 // the save file's lines, the clock and speed, every label, flag, chart and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the rules reach the screen. Each front end implements it: the Qt windows
 // with real dialogs, the scenario runner with its log, tests with a fake.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The advertising campaigns: what each kind is called and promises, what it costs,
 // how long the managers prepare it and what it does when it runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The company's daily and weekly rhythm: upkeep and wear, the payday, the morning
 // strike check, the overdraft charge, prestige and market share, the day's report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game object: what the rules call process-wide. One per program run; a new
 // game replaces only the company, the game date and the two prices.

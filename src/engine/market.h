@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The market model: the hourly update of the market level and the two prices,
 // the daily resets and the effects of finished advertising campaigns.

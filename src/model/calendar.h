@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game calendar: a date is a double day number, day 0 being 30 December 1899,
 // with the time of day as the fraction. Decoding works on the date rounded to the

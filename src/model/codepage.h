@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The single-byte Cyrillic code page Windows-1251 at the file boundary. Texts are
 // UTF-8 inside the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's company: cash, stock, prestige, market figures, the month's books,
 // the strike flags, the ordered campaign, the office and six ordered lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storage capacity, workplaces, the mood shift of a department and building sales.
 #include "model/corporation.h"
 #include "model/int128.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hiring staff into free workplaces and putting up buildings.
 #include "model/corporation.h"
 #include "model/staff_names.h"

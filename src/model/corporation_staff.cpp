@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures for single employees and whole departments.
 #include "model/corporation.h"
 #include "model/int128.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Money: a signed 64-bit count of 1/10000 units with exact arithmetic.
 #include <compare>

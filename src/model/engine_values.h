@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide values the rules share besides the company: the clock, the
 // market, the sales figures and the bargaining thresholds. They live for the whole

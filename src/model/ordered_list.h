@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An ordered list of (display text, object) entries: appended at the end,
 // addressed by 0-based position, removed by position, never sorted; duplicate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's one random generator: a 32-bit linear congruential generator.
 // The order of draws is part of the rules.

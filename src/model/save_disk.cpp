@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved game on disk: POSIX calls on Linux, a plain fallback elsewhere.
 #include "model/save_disk.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved game on disk. Only a regular file is read (a link to one is followed),
 // and opening never blocks, whatever sits under the name. A save is written to one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved game's layout, stated once: every record of the file as a table of its
 // fields in file order, each with the bounds a loaded value must keep, and the order

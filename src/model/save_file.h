@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved game: a text file of one value per line, in Windows-1251, without
 // header or checksum. It is written with CR LF line ends; a line read ends at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the saved game: the reader walks the save tables as the writer does, so
 // it consumes exactly the sequence the writer produces. Numbers are single tokens,
 // texts whole lines; a file that ends before a line it should hold fails. Counts and

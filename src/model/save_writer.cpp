@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the saved game: the lines of the save tables, and the file.
 #include <type_traits>
 

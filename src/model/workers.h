@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The company's employees: accountants, loaders, managers and salesmen.
 #include <cstdint>

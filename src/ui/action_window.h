@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The actions window («Ваши действия»): department measures and campaigns.
 #include "ui/secondary_window.h"

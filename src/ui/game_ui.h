@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt game: the program's state and all its windows, created once in the
 // game's order (main, personnel, buildings, welcome, reports, actions).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own help viewer: one page per topic number, built into the program.
 // It opens above whatever window of the game is active, modal windows included,

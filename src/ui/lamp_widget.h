@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A speed lamp: lit or unlit picture; a click on either sets its speed.
 #include <QWidget>

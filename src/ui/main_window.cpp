@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, laid out as the game's design places them.
 #include "ui/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: it shows the state the game keeps for it and forwards every
 // click, key and timer event to the game's handlers.

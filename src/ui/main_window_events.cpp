@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's events: clicks, the game timer, minimize and restore, the
 // first showing and closing; and bringing the controls up to the game's state.
 #include <QApplication>

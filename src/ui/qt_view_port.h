@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules' way to the screen in the Qt game: real message boxes and questions,
 // the modal windows, help and the web address. While any of them is open the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The purchase quantity: a spin edit whose value only the game sets. Typed keys are
 // swallowed; the spin buttons and the arrow keys ask the game for a step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reports window: nine figures and the chart of month-end company values.
 // Shown modally; the game pauses while it is open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts that the game's windows can show (the standard buttons, the
 // context menus of text fields and of the help page), in Russian, whatever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look and behaviour the personnel, buildings and actions windows share: a
 // fixed dialog with only a close box, modeless, hidden (never destroyed) on close,

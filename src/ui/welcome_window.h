@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The welcome window: the title picture and the maker's web address.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sound strategy played for several game months: the month's books always
 // explain the change of cash, and the company's invariants hold throughout.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock: speeds, the new-game sequence, and which steps each tick runs.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window's status labels and the reports window's figures show.
 #include <gtest/gtest.h>
 

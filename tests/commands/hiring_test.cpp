@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hiring and construction buttons of the main window and the office upgrade.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Resuming the saved game at start-up and the save question at exit, and games
 // played for days and months that must come back from their file unchanged.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's way in: a control that is disabled does nothing, even where its
 // handler would change the company.
 #include <gtest/gtest.h>

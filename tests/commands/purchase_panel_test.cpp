@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The purchase panel: the quantity field and its steps, Max with the terminal
 // sponsorship, bargaining once an hour and buying at the weighted average cost.
 #include <gtest/gtest.h>

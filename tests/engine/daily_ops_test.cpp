@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Upkeep and wear, the payday, the morning strike check, the overdraft charge,
 // prestige and market share, and the day's report on the ticker.
 #include <gtest/gtest.h>

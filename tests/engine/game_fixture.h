@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game object with a fresh company, for the engine's steps.
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hourly market update, the daily resets and finished campaigns.
 #include <gtest/gtest.h>
 

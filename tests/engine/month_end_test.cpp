@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month end, the company value and the ways a game ends.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One sales hour: placing the salesmen, the capacity and stock limits, revenue, sales
 // tax, the accountants' saving and the running averages.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The purchase limit and the bargaining roll.
 #include <gtest/gtest.h>
 

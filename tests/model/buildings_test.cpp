@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buildings and employees: starting values, resale value, upgrades, mood and experience.
 #include <gtest/gtest.h>
 

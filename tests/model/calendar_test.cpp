@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game calendar: day numbers from 30 December 1899, decoded to the millisecond.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The company: money books, list aggregates, capacities, mood shift, building sales,
 // construction and hiring into free workplaces.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Money is an exact count of 1/10000 units; conversions from reals round half to even.
 #include <gtest/gtest.h>
 

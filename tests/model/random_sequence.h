@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The generator's rule written out for tests, so that expected draws are derived
 // from the rule and not from the game's own generator:

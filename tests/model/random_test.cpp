@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one generator: seed := seed * 134775813 + 1 (mod 2^32); an integer in
 // [0, n) is the high 32 bits of the new seed times n; a real is the new seed / 2^32.
 #include <gtest/gtest.h>

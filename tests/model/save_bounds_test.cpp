@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values a saved game may hold: what is taken, and what fails the load instead of
 // exhausting memory or overflowing the game's arithmetic.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved game's lines: their order and forms, the bytes on disk, and how the
 // reader takes files that are short, damaged or written with other line ends.
 #include <gtest/gtest.h>

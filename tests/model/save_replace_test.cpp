@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving over an existing game: a save that fails at any point leaves the previous
 // file as it was and no temporary file behind; names planted beside the file (links,
 // a stale temporary file) are never written through; a file-size limit is a failed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Staff names: sex by profession code, surname, first name and a patronymic formed
 // from the father's name. Expected names are built from the name tables and the
 // patronymics worked out by hand, with the draws predicted from the generator's rule.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: the general and fixed money formats, the save file's real form,
 // the reports window's fixed-point figures and label format strings.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The close box of a window on the X display: what a window manager sends to a
 // program when the player clicks it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery file as a player meets it: the real game, started on a virtual X
 // display of the test's own (Xvfb) in a scratch data directory, played with real
 // key presses (xdotool), killed with SIGKILL and started again.

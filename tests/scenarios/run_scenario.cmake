@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one scenario script through kelpmark-sim and compares its log with the
 # expected one. Scripts run in WORKDIR, so relative save paths stay in the build.
 # Saved-game fixtures are copied beside the scripts' working directory, so a

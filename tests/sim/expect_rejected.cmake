@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kelpmark-sim must refuse the script: exit status 2, one line on standard error
 # naming the line (or matching ERROR), nothing on standard output.
 execute_process(COMMAND ${SIM} ${SCRIPT} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)

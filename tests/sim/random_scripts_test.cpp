@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random scripts, thousands of commands long: the runner never fails, every log
 // line has one of the known forms, and the company's invariants hold after every
 // command.

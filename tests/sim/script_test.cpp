@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripts the runner must refuse, with the line it names, and the fine points of
 // the words it accepts.
 #include <gtest/gtest.h>

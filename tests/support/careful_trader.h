@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A careful trader, for long games played by a test or a benchmark: a store, two
 // stalls, staff for their places, and fish bought only while the stock runs low,

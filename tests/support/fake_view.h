@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A view for tests: records every message, error, question, window and help topic,
 // and answers questions from a queue (Yes when the queue is empty).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What must hold after every action and every tick, whatever the player did.
 #include <gtest/gtest.h>

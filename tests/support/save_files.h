@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers the save file tests share: raw file bytes, a load into a fresh company,
 // where a value stands in a file, found by its name in the save tables, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A directory of the running test's own, empty at the start and removed at the end;
 // its name holds the process id, so that builds testing side by side never share it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of the program with a fake view. Every new game takes the next clock
 // seed, counting from the first one (a seed that the new-game action names is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, driven as a player would: keys, menus, buttons, the game
 // timer and the modal boxes.
 #include <QAction>

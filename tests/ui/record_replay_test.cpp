@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recorded game played again: the game is driven through its windows with the
 // mouse and the keyboard while it is recorded (--record), then kelpmark-sim plays
 // the recording, and its dump must equal the game's own state line for line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The personnel, buildings, actions, reports, welcome and help windows, opened from
 // the main window of a running game: they show the game's state, act on it, hide
 // on close, and are written as screenshots.

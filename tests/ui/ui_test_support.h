@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for driving the game's windows in Qt Test: answering the modal boxes
 // the game opens, and writing screenshots.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt Test for the game's own widgets: the dot-matrix ticker and its font, the
 // shadowed label, the gradient button, the XY plot and the gauge. Besides the
 // checks, it writes a screenshot of each widget at its design size into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelpmark-sim: plays the game without a screen from a script of player actions
 // and clock ticks, and prints what a player would have seen.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scripts of kelpmark-sim: one command a line, read whole before anything runs.
 #include <cstdint>
