@@ -70,9 +70,10 @@ std::string expand(const std::string& pattern, F field) {
 // The date as a whole number of milliseconds.
 int64_t millisecondsOf(double date) {
   if (!std::isfinite(date)) date = 0;
-  // Day numbers far outside any game are clamped so that the millisecond count fits.
-  if (date > 1e12) date = 1e12;
-  if (date < -1e12) date = -1e12;
+  // Day numbers far outside any game are clamped so that the millisecond count, and
+  // the day times the milliseconds of a day, fit in 64 bits (1e11 days is 8.64e18 ms).
+  if (date > 1e11) date = 1e11;
+  if (date < -1e11) date = -1e11;
   return static_cast<int64_t>(std::nearbyint(date * static_cast<double>(kMsPerDay)));
 }
 

@@ -120,7 +120,7 @@ TEST(Calendar, RememberingDecoderAgreesWithDecodeDate) {
   kelpmark::DateDecoder decode;
   const double dates[] = {36892.25, 36892.25,  36892.9993055556, 37256.99999999, 37257.0,
                           36892.25, -1.75,     0.0,              -0.0,           1e15,
-                          std::nan(""), 36923.5, 36924.5,        36924.0};
+                          std::nan(""), 36923.5, 36924.5,        36924.0,        -1e15};
   for (double date : dates) {
     const kelpmark::DecodedDate a = decode(date);
     const kelpmark::DecodedDate b = decodeDate(date);
