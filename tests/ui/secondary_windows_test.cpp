@@ -361,9 +361,8 @@ class SecondaryWindowsTest : public QObject {
   // name and its current value.
   void accessibilityTreeNamesEveryStatusWidget() {
     MainWindow& w = game_->mainWindow();
-    w.button(MainButton::WokrersBtn)->click();
-    w.button(MainButton::BuildingsBtn)->click();
-    w.button(MainButton::ActionsBtn)->click();
+    for (MainButton b : {MainButton::WokrersBtn, MainButton::BuildingsBtn, MainButton::ActionsBtn})
+      QTest::mouseClick(w.button(b), Qt::LeftButton);
     // A department and a category chosen from the keyboard, and an entry clicked.
     for (QDialog* d : {static_cast<QDialog*>(&game_->persWindow()),
                        static_cast<QDialog*>(&game_->buildWindow())}) {
