@@ -149,7 +149,9 @@ class DirectoryWatch {
 };
 
 // A virtual X server of the test's own: Xvfb picks a free display number itself
-// and reports it, so that tests running side by side never share one.
+// and reports it, so that tests running side by side never share one. It must not
+// reset when its last client leaves: a game started just after the killed one
+// would meet a server in the middle of its reset and be refused.
 class VirtualDisplay {
  public:
   VirtualDisplay() {
@@ -160,7 +162,7 @@ class VirtualDisplay {
       ::close(fds[0]);
       const std::string fd = std::to_string(fds[1]);
       ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
       ::_exit(127);
     }
     ::close(fds[1]);
