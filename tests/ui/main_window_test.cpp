@@ -178,6 +178,28 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(game_->program().game.values.clock.GameDate > dateWhileOpen, 3000);
   }
 
+  // The window minimized while a refusal's message is still open: the minimize
+  // waits for the message to close and then pauses the game, in that order.
+  void minimizeDuringAMessageRunsAfterIt() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    QTest::keyClick(&w, Qt::Key_5, Qt::AltModifier);
+    uitest::BoxAnswerer answerer;
+    int speedWhileOpen = -1;
+    answerer.onBox([&](QMessageBox*) {
+      w.showMinimized();
+      speedWhileOpen = form().SpeedLevel;
+    });
+    QTest::mouseClick(w.button(MainButton::SalerBtn), Qt::LeftButton);
+    QCOMPARE(answerer.texts.value(0), QStringLiteral("Новому продавцу будет негде работать!"));
+    QCOMPARE(speedWhileOpen, 5);
+    QCOMPARE(form().SpeedLevel, 0);
+    QVERIFY(!w.gameTimer().isActive());
+    w.showNormal();
+    QCOMPARE(form().SpeedLevel, 1);
+    QVERIFY(w.gameTimer().isActive());
+  }
+
   void exitQuestionCancelKeepsTheWindow() {
     startGame();
     MainWindow& w = game_->mainWindow();
