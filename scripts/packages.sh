@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian 12 packages the game and its tests need (`file` lets cpack find the
-# libraries a Debian package of the game depends on).
+# libraries a Debian package of the game depends on; qt6-translations-l10n has
+# Qt's own texts in Russian).
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev file
-  fonts-liberation fonts-dejavu-core)
+  fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # appstream and desktop-file-utils validate what the installation puts on a desktop;
 # x11-utils (xprop, xwininfo) reads the window titles the window tests check;
 # xdotool presses the player's keys in the real game on a virtual display.

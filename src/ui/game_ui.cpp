@@ -43,10 +43,9 @@ std::string GameUi::welcomeText() {
 
 GameUi::GameUi(GameUiOptions options, QObject* parent)
     : QObject(parent),
-      russian_(std::make_unique<RussianQtStrings>()),
+      russian_(std::make_unique<RussianQtTexts>()),
       view_(std::make_unique<QtViewPort>()) {
   initKelpmarkResources();
-  QCoreApplication::installTranslator(russian_.get());
   ProgramOptions po;
   po.format = systemFormat();
   po.welcomeText = welcomeText();

@@ -18,7 +18,7 @@ class WelcomeWindow;
 class ReportWindow;
 class ActionWindow;
 class HelpWindow;
-class RussianQtStrings;
+class RussianQtTexts;
 
 struct GameUiOptions {
   // Every save goes to savePath; a resume reads resumePath (empty: savePath).
@@ -60,7 +60,7 @@ class GameUi : public QObject {
   void showHelp(int topic);
 
   // Qt's own texts in Russian for as long as the game's windows exist.
-  std::unique_ptr<RussianQtStrings> russian_;
+  std::unique_ptr<RussianQtTexts> russian_;
   std::unique_ptr<QtViewPort> view_;
   std::unique_ptr<Program> program_;
   std::unique_ptr<MainWindow> main_;

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/window_look.h"
+
 namespace kelpmark::ui {
 
 HelpWindow::HelpWindow(QWidget* home)
@@ -80,7 +82,11 @@ void HelpWindow::showTopic(int topic) {
   } else {
     browser_->setHtml(QStringLiteral("<h2>Справка</h2><p>Страница справки не найдена.</p>"));
   }
-  if (!isVisible()) placeBeside(back != nullptr ? back.data() : owner);
+  if (!isVisible()) {
+    // Each opening starts afresh: "Назад" only once a page of it was left.
+    browser_->clearHistory();
+    placeBeside(back != nullptr ? back.data() : owner);
+  }
   // The page takes the keys, so that it scrolls at once.
   browser_->setFocus();
   show();
@@ -89,8 +95,10 @@ void HelpWindow::showTopic(int topic) {
 }
 
 void HelpWindow::placeBeside(const QWidget* window) {
-  // Beside the window help is about, when the screen has room for both;
-  // otherwise where the toolkit puts a dialog, over the middle of its parent.
+  // Never larger than the screen; beside the window help is about, when the
+  // screen has room for both; otherwise where the toolkit puts a dialog, over the
+  // middle of its parent (and inside the screen).
+  fitToScreen(this, window != nullptr ? window->screen() : nullptr);
   if (window == nullptr || window->screen() == nullptr) return;
   const QRect area = window->screen()->availableGeometry();
   const QRect next = window->frameGeometry();

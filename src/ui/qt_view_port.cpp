@@ -4,7 +4,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 #include <QUrl>
 
 namespace kelpmark::ui {
@@ -22,6 +27,45 @@ void setRussianButtonTexts(QMessageBox& box) {
                {QMessageBox::Cancel, "Отмена"}};
   for (const auto& t : texts)
     if (QAbstractButton* b = box.button(t.button)) b->setText(QString::fromUtf8(t.text));
+}
+
+int captionWidth(const QString& caption) {
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  const QFontMetrics fm(bold);
+  // Title bars centre the caption: on both sides room for an icon or three
+  // buttons, each a line high with its spacing, and a margin.
+  return fm.horizontalAdvance(caption) + 10 * fm.height();
+}
+
+void prepareMessageBox(QMessageBox& box) {
+  setRussianButtonTexts(box);
+  // The box takes its width from its layout each time it is shown, whatever
+  // minimum it is given: a spacer across the layout holds it open.
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  const QMargins margins = grid->contentsMargins();
+  int width = captionWidth(box.windowTitle()) - margins.left() - margins.right();
+  // The lines of a text that breaks its own lines stay whole where the screen
+  // has room (the box would wrap them at half the screen's width).
+  auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (text != nullptr && text->text().contains(u'\n')) {
+    const bool wrap = text->wordWrap();
+    text->setWordWrap(false);
+    grid->invalidate();
+    const int lines = grid->totalMinimumSize().width() - margins.left() - margins.right();
+    text->setWordWrap(wrap);
+    grid->invalidate();
+    const QScreen* screen = box.screen();
+    const int room = screen != nullptr ? screen->availableGeometry().width() * 3 / 4 : lines;
+    width = std::max(width, std::min(lines, room));
+  }
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+QString boxText(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
 }
 
 class QtViewPort::ModalScope {
@@ -54,21 +98,21 @@ QWidget* QtViewPort::boxOwner() const {
 }
 
 int QtViewPort::runBox(QMessageBox& box) {
-  setRussianButtonTexts(box);
+  prepareMessageBox(box);
   return box.exec();
 }
 
 void QtViewPort::message(const std::string& text) {
   ModalScope scope(*this);
   QMessageBox box(QMessageBox::Information, QString::fromUtf8(kApplicationTitle),
-                  QString::fromStdString(text), QMessageBox::Ok, boxOwner());
+                  boxText(text), QMessageBox::Ok, boxOwner());
   runBox(box);
 }
 
 void QtViewPort::error(const std::string& text) {
   ModalScope scope(*this);
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
-                  QString::fromStdString(text), QMessageBox::Ok, boxOwner());
+                  boxText(text), QMessageBox::Ok, boxOwner());
   runBox(box);
 }
 
@@ -79,7 +123,7 @@ Answer QtViewPort::question(const std::string& text, QuestionKind kind, bool wit
   const bool warning = kind == QuestionKind::Warning;
   QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question,
                   warning ? QStringLiteral("Внимание") : QStringLiteral("Подтверждение"),
-                  QString::fromStdString(text), buttons, boxOwner());
+                  boxText(text), buttons, boxOwner());
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
   const int result = runBox(box);

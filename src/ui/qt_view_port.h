@@ -20,6 +20,15 @@ extern const char* const kMakerWebAddress;
 // The game speaks Russian whatever translations the system has: "ОК", "Да",
 // "Нет", "Отмена" on a box's standard buttons.
 void setRussianButtonTexts(QMessageBox& box);
+// A box of the game: Russian buttons, and at least as wide as a title bar needs
+// to show the box's whole caption.
+void prepareMessageBox(QMessageBox& box);
+// The width a title bar needs for a caption: its text in the bold face window
+// managers draw titles in, with a window's icon and buttons on both sides.
+int captionWidth(const QString& caption);
+// A message's text as the box shows it: a line feed followed by a carriage
+// return (the pair some messages put between their lines) is one line break.
+QString boxText(const std::string& text);
 
 class QtViewPort : public QObject, public ViewPort {
   Q_OBJECT

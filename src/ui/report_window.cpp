@@ -51,7 +51,11 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
   connect(ok, &widgets::GradientButton::clicked, this, &QDialog::accept);
   auto* help = new widgets::GradientButton(QStringLiteral("Help"), this);
   help->setGeometry(264, 230, 97, 22);
-  connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(40); });
+  // Once help is closed, Return presses "Ok" again: the keyboard goes back to it.
+  connect(help, &widgets::GradientButton::clicked, this, [this, ok] {
+    ok->setFocus();
+    emit helpRequested(40);
+  });
 }
 
 void ReportWindow::syncFromGame() {

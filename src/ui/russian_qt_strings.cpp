@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/russian_qt_strings.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <cstring>
 
 namespace kelpmark::ui {
@@ -46,6 +49,14 @@ QString RussianQtStrings::translate(const char* context, const char* sourceText,
   for (const Text& t : kTexts)
     if (std::strcmp(t.source, sourceText) == 0) return QString::fromUtf8(t.russian);
   return {};
+}
+
+RussianQtTexts::RussianQtTexts(const QString& folder) {
+  // The translator installed last is asked first.
+  QCoreApplication::installTranslator(&builtIn_);
+  const QString from = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
+  qtOwnLoaded_ = qtOwn_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"), from);
+  if (qtOwnLoaded_) QCoreApplication::installTranslator(&qtOwn_);
 }
 
 }  // namespace kelpmark::ui

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include "ui/fitting_combo_box.h"
 #include "ui/main_window.h"
 #include "ui/window_look.h"
 #include "widgets/gradient_button.h"
@@ -53,8 +54,9 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
 }
 
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
+  // Help opens at any hour, like the close box closes the window.
   if (event->key() == Qt::Key_F1) {
-    if (controlsEnabled_) emit helpRequested(helpTopic_);
+    emit helpRequested(helpTopic_);
     return;
   }
   if (event->key() == Qt::Key_Escape) {
@@ -86,7 +88,6 @@ bool SecondaryWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SecondaryWindow::setControlsEnabled(bool enabled) {
-  controlsEnabled_ = enabled;
   for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->setEnabled(enabled);
 }
 
@@ -110,7 +111,7 @@ void SecondaryWindow::buildListPicker(const QStringList& items, Control box, Con
 }
 
 QComboBox* SecondaryWindow::comboBox(QWidget* parent, int x, int y, int w, const QStringList& items) {
-  auto* box = new QComboBox(parent);
+  auto* box = new FittingComboBox(parent);
   box->setGeometry(x, y, w, 23);
   box->addItems(items);
   box->setCurrentIndex(-1);

@@ -45,8 +45,8 @@ class SecondaryWindow : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void followVisibility(bool visible);
-  // Enables or disables every control of the window (F1 with them); the window
-  // itself stays enabled, so its close box and Escape always close it.
+  // Enables or disables every control of the window; the window itself stays
+  // enabled, so its close box and Escape always close it, and F1 opens help.
   void setControlsEnabled(bool enabled);
 
   // The drop-down and the list below it of the personnel and buildings windows,
@@ -83,7 +83,6 @@ class SecondaryWindow : public QDialog {
   QListWidget* list_ = nullptr;
   // The list's highlighted row when the mouse was pressed on it.
   int rowAtPress_ = -1;
-  bool controlsEnabled_ = true;
 };
 
 }  // namespace kelpmark::ui

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_look.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
+#include <algorithm>
 
 namespace kelpmark::ui {
 
@@ -39,15 +42,45 @@ void setBackground(QWidget* w, const QColor& c) {
 void setMainBackground(QWidget* w) { setBackground(w, kMainBackground); }
 void setDialogBackground(QWidget* w) { setBackground(w, kDialogBackground); }
 
-void centreOnScreen(QWidget* w) {
+namespace {
+
+const QScreen* screenOf(const QWidget* w) {
   const QScreen* screen = w->screen();
-  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+// The frame a window manager puts around a window; before a window's first
+// showing it is not known, and a usual title bar and border stand for it.
+QMargins frameOf(const QWidget* w) {
+  const QWindow* window = w->windowHandle();
+  QMargins frame = window != nullptr ? window->frameMargins() : QMargins();
+  if (frame.isNull() && !w->isVisible()) {
+    const int title = QFontMetrics(QApplication::font()).height() + 12;
+    frame = QMargins(4, title, 4, 4);
+  }
+  return frame;
+}
+
+}  // namespace
+
+void centreOnScreen(QWidget* w) {
+  const QScreen* screen = screenOf(w);
   if (screen == nullptr) return;
   // Before its first showing a window knows no frame; its size stands for it.
   const QRect frame = w->frameGeometry();
   const QSize size = frame.size().expandedTo(w->size());
   const QRect area = screen->availableGeometry();
-  w->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+  w->move(area.x() + std::max(0, (area.width() - size.width()) / 2),
+          area.y() + std::max(0, (area.height() - size.height()) / 2));
+}
+
+void fitToScreen(QWidget* w, const QScreen* screen) {
+  if (screen == nullptr) screen = screenOf(w);
+  if (screen == nullptr) return;
+  const QMargins frame = frameOf(w);
+  const QSize room = screen->availableGeometry().size().shrunkBy(frame);
+  const QSize size = w->size().boundedTo(room).expandedTo(w->minimumSizeHint());
+  if (size != w->size()) w->resize(size);
 }
 
 }  // namespace kelpmark::ui

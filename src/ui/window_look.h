@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 
+class QScreen;
 class QWidget;
 
 namespace kelpmark::ui {
@@ -21,7 +22,11 @@ QFont statusFont();
 void setMainBackground(QWidget* w);
 void setDialogBackground(QWidget* w);
 
-// Puts a top-level window, its frame included, in the middle of its screen.
+// Puts a top-level window, its frame included, in the middle of its screen; one
+// larger than the screen keeps its title bar on it.
 void centreOnScreen(QWidget* w);
+// Shrinks a top-level window, its frame included, to fit the free area of a
+// screen (the window's own when none is given).
+void fitToScreen(QWidget* w, const QScreen* screen = nullptr);
 
 }  // namespace kelpmark::ui

@@ -21,6 +21,7 @@
 #include "ui/qt_view_port.h"
 #include "ui/quantity_spin_box.h"
 #include "ui/report_window.h"
+#include "ui/russian_qt_strings.h"
 #include "ui/welcome_window.h"
 #include "ui_test_support.h"
 #include "widgets/dot_matrix_ticker.h"
@@ -266,6 +267,51 @@ class MainWindowTest : public QObject {
     QVERIFY(w.isVisible());
   }
 
+  // A short message is still wide enough for its whole caption under a window
+  // manager; the line feed and carriage return between a question's two lines
+  // are one line break, and each line is shown whole.
+  void boxesFitTheirCaptionAndBreakLinesOnce() {
+    startGame();
+    MainWindow& w = game_->mainWindow();
+    TCorporation& company = game_->program().game.corp();
+    w.perform(PlayerAction::speed(5));
+    w.perform(PlayerAction::tick(4));  // 10:00: construction is open
+    w.perform(PlayerAction::speed(0));
+    uitest::BoxAnswerer answerer;
+    QList<int> widths, lines;
+    answerer.onBox([&](QMessageBox* box) {
+      widths << box->frameGeometry().width();
+      const auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+      lines << text->height() / text->fontMetrics().lineSpacing();
+      uitest::saveScreenScreenshot(box, QStringLiteral("message-box-%1").arg(widths.size()));
+    });
+    company.SetMoney(Currency::fromUnits(2500));
+    QTest::mouseClick(w.button(MainButton::ShopBtn), Qt::LeftButton);
+    QCOMPARE(answerer.texts.value(0), QStringLiteral("Недостаточно денег!"));
+    // The caption in bold, and on each side of it three title bar buttons a line high.
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    const QString caption = QStringLiteral("Vorlent Kelpmark");
+    QVERIFY(captionWidth(caption) >= title.horizontalAdvance(caption) + 6 * title.height());
+    QVERIFY2(widths.value(0) >= captionWidth(caption),
+             qPrintable(QStringLiteral("%1 < %2").arg(widths.value(0)).arg(captionWidth(caption))));
+
+    // A store and a loader who carries more than the terminal's 10000 kg: Max
+    // offers the sponsorship.
+    company.SetMoney(Currency::fromUnits(1000000));
+    QTest::mouseClick(w.button(MainButton::StorageBtn), Qt::LeftButton);
+    QTest::mouseClick(w.button(MainButton::StuffBtn), Qt::LeftButton);
+    static_cast<TStorageBuilding&>(company.Stores[0]).Capacity = 50000;
+    company.Loaders[0].Experience = 10000;
+    answerer.queue(QMessageBox::No);
+    QTest::mouseClick(w.button(MainButton::MaxBtn), Qt::LeftButton);
+    QCOMPARE(answerer.texts.value(1),
+             QStringLiteral("Если вы проспонсируете строительство дополнительного терминала,\n"
+                            "то сможете закупать больше. Дадите $50000?"));
+    QCOMPARE(lines.value(1), 2);  // each line whole where the screen has room
+  }
+
   // The game as a player starts it: its window's caption is its own.
   void startedGameCarriesItsOwnCaption() {
     const QString game = qEnvironmentVariable("KELPMARK_GAME");
@@ -304,6 +350,24 @@ class MainWindowTest : public QObject {
     QCOMPARE(shown, QStringList{QStringLiteral("Kelpmark")});
   }
 
+  // Qt's own Russian translations come first; the built-in table fills what they
+  // lack, and stands in for them on a machine without them.
+  void qtTextsInRussian() {
+    const auto tr = [](const char* context, const char* text) {
+      return QCoreApplication::translate(context, text);
+    };
+    {
+      RussianQtTexts texts;
+      QVERIFY(texts.qtOwnLoaded());
+      QCOMPARE(tr("QWidgetTextControl", "Copy &Link Location"), QStringLiteral("Скопировать &адрес ссылки"));
+      QCOMPARE(tr("QLineEdit", "&Select All"), QStringLiteral("&Выделить всё"));
+    }
+    QTemporaryDir none;
+    RussianQtTexts texts(none.path());
+    QVERIFY(!texts.qtOwnLoaded());
+    QCOMPARE(tr("QWidgetTextControl", "Copy &Link Location"), QStringLiteral("Копировать &адрес ссылки"));
+  }
+
   // Help opened over the About box can be used, and closing it gives the box back.
   void helpOverTheAboutBox() {
     startGame();
@@ -319,21 +383,28 @@ class MainWindowTest : public QObject {
       QVERIFY(uitest::pressKey(Qt::Key_F1));
       QVERIFY(uitest::waitActive(&help));
       QCOMPARE(help.currentPage(), QStringLiteral("topic_100.html"));
-      // Its context menu speaks Russian too.
+      // Its context menus speak Russian too, the scroll bar's with Qt's own words.
       const QStringList menu = uitest::contextMenuTexts(browser->viewport(), QPoint(40, 80));
       QVERIFY2(menu.contains(QStringLiteral("Выделить всё")), qPrintable(menu.join(u'|')));
-      // Its links and buttons work by mouse.
+      const QStringList scroll = uitest::contextMenuTexts(browser->verticalScrollBar(), QPoint(5, 40));
+      QVERIFY2(scroll.contains(QStringLiteral("Прокрутить сюда")), qPrintable(scroll.join(u'|')));
+      // Its links and buttons work by mouse; "Назад" once a page was left.
+      QAbstractButton* back = uitest::buttonWithText(&help, QStringLiteral("Назад"));
+      QVERIFY(!back->isEnabled());
       QVERIFY(uitest::clickLink(browser, QStringLiteral("index.html")));
       QTRY_COMPARE(help.currentPage(), QStringLiteral("index.html"));
+      QVERIFY(back->isEnabled());
       QVERIFY(uitest::clickLink(browser, QStringLiteral("topic_10.html")));
       QTRY_COMPARE(help.currentPage(), QStringLiteral("topic_10.html"));
       uitest::saveScreenScreenshot(&help, "help-over-welcome");
       QTest::mouseClick(uitest::buttonWithText(&help, QStringLiteral("Закрыть")), Qt::LeftButton);
       QVERIFY(!help.isVisible());
       QVERIFY(uitest::waitActive(&welcome));
-      // Opened again, its page scrolls by keys at once; Escape closes one, then the other.
+      // Opened again, no page of it was left yet; its page scrolls by keys at once;
+      // Escape closes one, then the other.
       QVERIFY(uitest::pressKey(Qt::Key_F1));
       QVERIFY(uitest::waitActive(&help));
+      QVERIFY(!back->isEnabled());
       QVERIFY(uitest::pressKey(Qt::Key_PageDown));
       QVERIFY(browser->verticalScrollBar()->value() > 0);
       QVERIFY(uitest::pressKey(Qt::Key_Escape));

@@ -236,7 +236,8 @@ class SecondaryWindowsTest : public QObject {
   }
 
   // The building highlighted by keys is the one repaired and sold; from 22:00 the
-  // window's controls are off, and its close box and Escape still close it.
+  // window's controls are off, and F1 still opens help, its close box and Escape
+  // still close it.
   void buildingsByKeysAndAtNight() {
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
@@ -283,9 +284,12 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY(!list->isEnabled() && !box->isEnabled());
     for (auto* b : build.findChildren<QAbstractButton*>()) QVERIFY(!b->isEnabled());
     QVERIFY(uitest::waitActive(&build));
-    QVERIFY(uitest::pressKey(Qt::Key_F1));
-    QVERIFY(!game_->helpWindow().isVisible());
     QVERIFY(uitest::saveScreenshot(&build, "buildings-at-night"));
+    QVERIFY(uitest::pressKey(Qt::Key_F1));
+    QVERIFY(uitest::waitActive(&game_->helpWindow()));
+    QCOMPARE(game_->helpWindow().currentPage(), QStringLiteral("topic_20.html"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(uitest::waitActive(&build));
     QVERIFY(uitest::pressKey(Qt::Key_Escape));
     QVERIFY(!build.isVisible());
     QVERIFY(!p.buildForm.visible);
@@ -446,7 +450,7 @@ class SecondaryWindowsTest : public QObject {
   }
 
   // Help over the reports window, by F1 and by its button: usable, and closing it
-  // gives the reports window back.
+  // gives the reports window back, where Return presses "Ok".
   void helpOverReports() {
     MainWindow& w = game_->mainWindow();
     ReportWindow& reports = game_->reportWindow();
@@ -469,12 +473,14 @@ class SecondaryWindowsTest : public QObject {
       QCOMPARE(help.currentPage(), QStringLiteral("topic_40.html"));
       QTest::mouseClick(uitest::buttonWithText(&help, QStringLiteral("Закрыть")), Qt::LeftButton);
       QVERIFY(uitest::waitActive(&reports));
-      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      QVERIFY(uitest::pressKey(Qt::Key_Return));
+      QVERIFY(!reports.isVisible());
       done = true;
     });
     QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
     QVERIFY(done);
     QVERIFY(!reports.isVisible());
+    QVERIFY(!help.isVisible());
   }
 
   // A question opens over the window the player acted in.
@@ -537,6 +543,55 @@ class SecondaryWindowsTest : public QObject {
       QCOMPARE(w.perform(PlayerAction::choose(Control::ActionAdBox, kind)), ActionResult::Done);
       QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
     }
+    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign"));
+  }
+
+  // Every window fits the screen's free area, help shrunk to it where needed
+  // (this also runs at twice the scale on a 1280x1024 screen).
+  void everyWindowFitsTheScreen() {
+    MainWindow& w = game_->mainWindow();
+    HelpWindow& help = game_->helpWindow();
+    const QRect area = w.screen()->availableGeometry();
+    QStringList outside;
+    const auto check = [&](QWidget* window) {
+      if (!area.contains(window->frameGeometry()))
+        outside << QStringLiteral("%1 %2,%3 %4x%5").arg(window->windowTitle()).arg(window->frameGeometry().x())
+                       .arg(window->frameGeometry().y()).arg(window->frameGeometry().width())
+                       .arg(window->frameGeometry().height());
+    };
+    check(&w);
+    const std::pair<MainButton, QWidget*> secondary[] = {{MainButton::WokrersBtn, &game_->persWindow()},
+                                                         {MainButton::BuildingsBtn, &game_->buildWindow()},
+                                                         {MainButton::ActionsBtn, &game_->actionWindow()}};
+    for (const auto& [button, window] : secondary) {
+      QTest::mouseClick(w.button(button), Qt::LeftButton);
+      QVERIFY(uitest::waitActive(window));
+      check(window);
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      QVERIFY(uitest::waitActive(&w));
+    }
+    QVERIFY(uitest::pressKey(Qt::Key_F1));
+    QVERIFY(uitest::waitActive(&help));
+    check(&help);
+    for (const char* caption : {"Назад", "Закрыть"}) {
+      QAbstractButton* b = uitest::buttonWithText(&help, QString::fromUtf8(caption));
+      QVERIFY2(area.contains(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())), caption);
+    }
+    QVERIFY(uitest::saveScreenScreenshot(&help, "help-fits-the-screen"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    for (QDialog* modal : std::initializer_list<QDialog*>{&game_->reportWindow(), &game_->welcomeWindow()}) {
+      uitest::whenModalOpens([&](QWidget* m) { return m == modal; }, [&](QWidget* m) {
+        check(m);
+        QVERIFY(uitest::waitActive(m));
+        QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      });
+      if (modal == &game_->reportWindow())
+        QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
+      else
+        QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("?"), QStringLiteral("About...")));
+      QTRY_VERIFY(!modal->isVisible());
+    }
+    QVERIFY2(outside.isEmpty(), qPrintable(outside.join(" | ")));
   }
 
   void welcomeAndHelpWindows() {

@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
@@ -29,6 +30,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "ui/fitting_combo_box.h"
 #include "widgets/shadow_label.h"
 
 namespace kelpmark::uitest {
@@ -83,8 +85,8 @@ class BoxAnswerer : public QObject {
 // Walks the accessibility tree below a window as a screen reader does and
 // returns the widgets it reaches. `faults` gets every text, gauge, chart,
 // indicator or button without a name, and every widget of the game's own
-// classes without a name and (buttons aside) a value; Qt's labels carry their
-// text as the name.
+// classes without a name and (buttons and drop-downs aside) a value; Qt's labels
+// carry their text as the name.
 inline QList<QWidget*> walkAccessibleTree(QWidget* window, QStringList& faults) {
   QList<QWidget*> reached;
   std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
@@ -100,8 +102,9 @@ inline QList<QWidget*> walkAccessibleTree(QWidget* window, QStringList& faults) 
                       !widget->isWindow();
     const bool display = role == QAccessible::StaticText || role == QAccessible::ProgressBar ||
                          role == QAccessible::Chart || role == QAccessible::Indicator;
-    if ((display || ours || role == QAccessible::Button) &&
-        (name.isEmpty() || (ours && role != QAccessible::Button && value.isEmpty())))
+    // A drop-down with nothing chosen has no value.
+    const bool valued = ours && role != QAccessible::Button && role != QAccessible::ComboBox;
+    if ((display || ours || role == QAccessible::Button) && (name.isEmpty() || (valued && value.isEmpty())))
       faults << QStringLiteral("%1 at %2,%3 (role %4): name '%5', value '%6'")
                     .arg(QString::fromLatin1(className))
                     .arg(node->rect().x())
@@ -229,7 +232,8 @@ inline bool clickLink(QTextBrowser* browser, const QString& href) {
 }
 
 // The texts of a window's labels that do not fit their label: one-line labels
-// narrower than their text, wrapped labels shorter than their lines.
+// narrower than their text, wrapped labels shorter than their lines; and the
+// entries of its drop-downs that their closed box would cut off.
 inline QStringList clippedTexts(QWidget* window) {
   QStringList clipped;
   for (auto* l : window->findChildren<widgets::ShadowLabel*>()) {
@@ -243,6 +247,22 @@ inline QStringList clippedTexts(QWidget* window) {
   for (auto* l : window->findChildren<QLabel*>())
     if (l->isVisibleTo(window) && !l->text().isEmpty() && l->sizeHint().width() > l->width())
       clipped << QStringLiteral("%1 (%2 > %3)").arg(l->text()).arg(l->sizeHint().width()).arg(l->width());
+  // Every entry of a drop-down, as its closed box would show it.
+  for (auto* box : window->findChildren<QComboBox*>()) {
+    if (!box->isVisibleTo(window)) continue;
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    const int room =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+    auto* fitting = qobject_cast<ui::FittingComboBox*>(box);
+    for (int i = 0; i < box->count(); ++i) {
+      const QString text = box->itemText(i);
+      const QFont font = fitting != nullptr ? fitting->drawFont(text) : box->font();
+      const int need = QFontMetrics(font).horizontalAdvance(text);
+      if (need > room || (font.stretch() != 0 && font.stretch() < 80))
+        clipped << QStringLiteral("%1 (%2 > %3 at %4%)").arg(text).arg(need).arg(room).arg(font.stretch());
+    }
+  }
   return clipped;
 }
 
