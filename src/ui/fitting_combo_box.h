@@ -10,13 +10,15 @@ class FittingComboBox : public QComboBox {
   Q_OBJECT
  public:
   using QComboBox::QComboBox;
-  // The room the closed box has for its text.
-  QRect textField() const;
   // The face an entry's text is drawn with in the closed box.
   QFont drawFont(const QString& text) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // The room the closed box has for its text.
+  QRect textField() const;
 };
 
 }  // namespace kelpmark::ui

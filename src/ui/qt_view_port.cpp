@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
-#include <algorithm>
 #include <QUrl>
+#include <algorithm>
 
 namespace kelpmark::ui {
 
