@@ -26,7 +26,9 @@ std::string formatFixedSignificant(double value, int precision, int decimals,
                                    char decimalSeparator = '.');
 
 // Applies a label's format string: each "%s" is replaced by the text, "%%" is a
-// percent sign.
+// percent sign, anything else stays as written (an empty format gives an empty
+// text). The one expander of label texts: the runner's dump and the windows
+// both show what it returns.
 std::string applyFormat(const std::string& format, const std::string& text);
 
 // Escapes line feeds and carriage returns as \n and \r.

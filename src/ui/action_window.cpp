@@ -40,11 +40,11 @@ ActionWindow::ActionWindow(Program& program, MainWindow& main)
   for (const char* d : TActionForm::kDepartments) departments << QString::fromUtf8(d);
   departments_ = comboBox(staff, 16, 36, 185, departments);
   auto* raise = button(staff, QStringLiteral("Поднять оклады"), 56, 68, 105);
-  raise_ = label(staff, 6, 94, 206, 39, QString::fromStdString(form.SalaryLbl.format));
+  raise_ = label(staff, 6, 94, 206, 39, QString::fromStdString(form.SalaryLbl.text()));
   raise_->setWordWrap(true);
   raise_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   auto* premium = button(staff, QStringLiteral("Выдать премии"), 56, 140, 105);
-  premium_ = label(staff, 6, 166, 206, 17, QString::fromStdString(form.PayPremLbl.format));
+  premium_ = label(staff, 6, 166, 206, 17, QString::fromStdString(form.PayPremLbl.text()));
   premium_->setAlignment(Qt::AlignCenter);
   auto* dismiss = button(staff, QStringLiteral("Распустить"), 56, 196, 105);
   label(staff, 6, 222, 205, 17, QStringLiteral("(бесплатно)"))->setAlignment(Qt::AlignCenter);
@@ -54,11 +54,11 @@ ActionWindow::ActionWindow(Program& program, MainWindow& main)
   QStringList campaigns;
   for (const CampaignInfo& c : kCampaigns) campaigns << QString::fromUtf8(c.name);
   campaigns_ = comboBox(ads, 16, 36, 185, campaigns);
-  cost_ = label(ads, 5, 70, 208, 17, QString::fromStdString(form.AdCostLbl.format));
-  description_ = label(ads, 6, 94, 206, 91, QStringLiteral("%s"));
+  cost_ = label(ads, 5, 70, 208, 17, QString::fromStdString(form.AdCostLbl.text()));
+  description_ = label(ads, 6, 94, 206, 91, QString::fromStdString(form.AdDescLbl));
   description_->setWordWrap(true);
   description_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  ready_ = label(ads, 6, 198, 208, 17, QString::fromStdString(form.AdReady.format));
+  ready_ = label(ads, 6, 198, 208, 17, QString::fromStdString(form.AdReady.text()));
   order_ = button(ads, QStringLiteral("Провести!"), 56, 220, 105);
 
   connect(departments_, &QComboBox::activated, this,
@@ -75,11 +75,11 @@ void ActionWindow::syncFromGame() {
   const TActionForm& f = program_.actionForm;
   setComboIndex(departments_, f.DivBox);
   setComboIndex(campaigns_, f.AdBox);
-  raise_->setCaption(QString::fromStdString(f.SalaryLbl.caption));
-  premium_->setCaption(QString::fromStdString(f.PayPremLbl.caption));
-  cost_->setCaption(QString::fromStdString(f.AdCostLbl.caption));
-  description_->setCaption(QString::fromStdString(f.AdDescLbl));
-  ready_->setCaption(QString::fromStdString(f.AdReady.caption));
+  raise_->setText(QString::fromStdString(f.SalaryLbl.text()));
+  premium_->setText(QString::fromStdString(f.PayPremLbl.text()));
+  cost_->setText(QString::fromStdString(f.AdCostLbl.text()));
+  description_->setText(QString::fromStdString(f.AdDescLbl));
+  ready_->setText(QString::fromStdString(f.AdReady.text()));
   order_->setEnabled(f.AdBtnEnabled);
   followVisibility(f.visible);
 }

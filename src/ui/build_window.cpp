@@ -32,16 +32,16 @@ BuildWindow::BuildWindow(Program& program, MainWindow& main)
   wear_->setGeometry(8, 28, 200, 17);
   wear_->setRange(0, 1000);
   wear_->setAccessibleName(QStringLiteral("Износ"));
-  upkeep_ = label(card, 6, 52, 204, 16, QString::fromStdString(form.SalaryLbl.format));
-  stored_ = label(card, 6, 70, 204, 16, QString::fromStdString(form.StoredLbl.format));
-  sales_ = label(card, 6, 88, 204, 16, QString::fromStdString(form.SallLbl.format));
+  upkeep_ = label(card, 6, 52, 204, 16, QString::fromStdString(form.SalaryLbl.text()));
+  stored_ = label(card, 6, 70, 204, 16, QString::fromStdString(form.StoredLbl.text()));
+  sales_ = label(card, 6, 88, 204, 16, QString::fromStdString(form.SallLbl.text()));
   picture_ = new QSvgWidget(card);
   picture_->setGeometry(7, 109, 100, 80);
   repair_ = button(card, QStringLiteral("Капремонт"), 112, 109, 97);
-  repairCost_ = label(card, 112, 131, 97, 16, QString::fromStdString(form.RemLbl.format));
+  repairCost_ = label(card, 112, 131, 97, 16, QString::fromStdString(form.RemLbl.text()));
   repairCost_->setAlignment(Qt::AlignCenter);
   upgrade_ = button(card, QStringLiteral("Улучшить"), 112, 151, 97);
-  upgradeCost_ = label(card, 112, 173, 97, 16, QString::fromStdString(form.UpgLbl.format));
+  upgradeCost_ = label(card, 112, 173, 97, 16, QString::fromStdString(form.UpgLbl.text()));
   upgradeCost_->setAlignment(Qt::AlignCenter);
   auto* line = new QFrame(card);
   line->setGeometry(8, 197, 201, 2);
@@ -64,11 +64,11 @@ void BuildWindow::syncFromGame() {
   syncListPicker(f.BuildBox, f.BuildList);
   header_->setText(QString::fromStdString(f.TopPanel));
   wear_->setValue(f.OffGauge);
-  upkeep_->setCaption(QString::fromStdString(f.SalaryLbl.caption));
-  stored_->setCaption(QString::fromStdString(f.StoredLbl.caption));
-  sales_->setCaption(QString::fromStdString(f.SallLbl.caption));
-  repairCost_->setCaption(QString::fromStdString(f.RemLbl.caption));
-  upgradeCost_->setCaption(QString::fromStdString(f.UpgLbl.caption));
+  upkeep_->setText(QString::fromStdString(f.SalaryLbl.text()));
+  stored_->setText(QString::fromStdString(f.StoredLbl.text()));
+  sales_->setText(QString::fromStdString(f.SallLbl.text()));
+  repairCost_->setText(QString::fromStdString(f.RemLbl.text()));
+  upgradeCost_->setText(QString::fromStdString(f.UpgLbl.text()));
   if (f.picture != pictureShown_) {
     pictureShown_ = f.picture;
     static const char* const files[] = {":/art/store.svg", ":/art/stall.svg", ":/art/shop.svg"};
@@ -81,7 +81,7 @@ void BuildWindow::syncFromGame() {
   }
   repair_->setEnabled(f.RemBtnEnabled);
   upgrade_->setEnabled(f.UpgBtnEnabled);
-  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setCaption(QString::fromStdString(f.Status[i]));
+  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromStdString(f.Status[i]));
   // At night the clock disables the window's controls; it still closes.
   setControlsEnabled(f.enabled);
   followVisibility(f.visible);

@@ -266,7 +266,6 @@ GradientButton* MainWindow::makeButton(MainButton b, const QString& caption, QWi
 ShadowLabel* MainWindow::makeLabel(MainLabel l, QWidget* parent, int x, int y, int w, int h) {
   auto* label = new ShadowLabel(parent);
   label->setGeometry(x, y, w, h);
-  label->setFormat(QString::fromStdString(program_.mainForm.label(l).format));
   labels_[static_cast<size_t>(l)] = label;
   return label;
 }

@@ -31,7 +31,7 @@ PersWindow::PersWindow(Program& program, MainWindow& main)
   experience_->setGeometry(8, 32, 200, 17);
   experience_->setRange(0, 100);
   experience_->setAccessibleName(QStringLiteral("Опыт"));
-  salary_ = label(card, 6, 66, 203, 16, QString::fromStdString(form.SalaryLbl.format));
+  salary_ = label(card, 6, 66, 203, 16, QString::fromStdString(form.SalaryLbl.text()));
   auto* up = button(card, QStringLiteral("Поднять"), 8, 85, 97);
   auto* down = button(card, QStringLiteral("Снизить"), 112, 85, 97);
   label(card, 6, 116, 203, 16, QStringLiteral("Настроение:"));
@@ -65,10 +65,10 @@ void PersWindow::syncFromGame() {
   header_->setText(QString::fromStdString(f.TopPanel));
   experience_->setValue(f.ExpGauge);
   mood_->setValue(f.FunGauge);
-  salary_->setCaption(QString::fromStdString(f.SalaryLbl.caption));
+  salary_->setText(QString::fromStdString(f.SalaryLbl.text()));
   praise_->setEnabled(f.WokrersBtnEnabled);
   fire_->setEnabled(f.FireBtnEnabled);
-  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setCaption(QString::fromStdString(f.Status[i]));
+  for (size_t i = 0; i < status_.size(); ++i) status_[i]->setText(QString::fromStdString(f.Status[i]));
   followVisibility(f.visible);
 }
 

@@ -29,7 +29,6 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
     auto* l = new widgets::ShadowLabel(this);
     l->setGeometry(6, 12 + 24 * static_cast<int>(i), 245, 16);
     l->setFont(arialPx(12));
-    l->setFormat(QString::fromStdString(program_.reportForm.labels[i].format));
     labels_[i] = l;
   }
   chart_->setGeometry(252, 8, 251, 211);
@@ -61,7 +60,7 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
 void ReportWindow::syncFromGame() {
   const TReportForm& form = program_.reportForm;
   for (size_t i = 0; i < kReportLabelCount; ++i)
-    labels_[i]->setCaption(QString::fromStdString(form.labels[i].caption));
+    labels_[i]->setText(QString::fromStdString(form.labels[i].text()));
   chart_->setSeriesData(0, &form.line1.points);
   chart_->setSeriesData(1, &form.line2.points);
   chart_->dataChanged();

@@ -133,12 +133,11 @@ QListWidget* SecondaryWindow::listBox(QWidget* parent, int x, int y, int w, int 
 }
 
 widgets::ShadowLabel* SecondaryWindow::label(QWidget* parent, int x, int y, int w, int h,
-                                             const QString& format, const QString& caption) {
+                                             const QString& text) {
   auto* l = new widgets::ShadowLabel(parent);
   l->setGeometry(x, y, w, h);
   l->setFont(arialPx(12));
-  l->setFormat(format);
-  l->setCaption(caption);
+  l->setText(text);
   return l;
 }
 

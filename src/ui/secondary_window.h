@@ -64,8 +64,7 @@ class SecondaryWindow : public QDialog {
 
   QComboBox* comboBox(QWidget* parent, int x, int y, int w, const QStringList& items);
   QListWidget* listBox(QWidget* parent, int x, int y, int w, int h);
-  widgets::ShadowLabel* label(QWidget* parent, int x, int y, int w, int h, const QString& format,
-                              const QString& caption = QString());
+  widgets::ShadowLabel* label(QWidget* parent, int x, int y, int w, int h, const QString& text);
   widgets::GradientButton* button(QWidget* parent, const QString& caption, int x, int y, int w,
                                   bool olive = false);
   QFrame* cardPanel(int x, int y, int w, int h);

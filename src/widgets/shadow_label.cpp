@@ -18,44 +18,7 @@ ShadowLabel::ShadowLabel(QWidget* parent) : QWidget(parent) {
   setFont(f);
 }
 
-QString ShadowLabel::expand(const QString& format, const QString& caption) {
-  if (format.isEmpty()) return caption;
-  QString out;
-  out.reserve(format.size() + caption.size());
-  for (qsizetype i = 0; i < format.size(); ++i) {
-    const QChar c = format.at(i);
-    if (c == u'%' && i + 1 < format.size()) {
-      const QChar next = format.at(i + 1);
-      if (next == u's') {
-        out += caption;
-        ++i;
-        continue;
-      }
-      if (next == u'%') {
-        out += u'%';
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
-}
-
-void ShadowLabel::setFormat(const QString& format) {
-  if (format == format_) return;
-  format_ = format;
-  refresh();
-}
-
-void ShadowLabel::setCaption(const QString& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
-  refresh();
-}
-
-void ShadowLabel::refresh() {
-  const QString text = expand(format_, caption_);
+void ShadowLabel::setText(const QString& text) {
   if (text == display_) return;
   display_ = text;
   fit();

@@ -7,12 +7,13 @@
 
 namespace kelpmark::widgets {
 
-// A transparent label that shows its caption through a format string and draws
-// the text with a one-pixel black drop shadow (black at +1,+1, then the text
-// colour on top).
+// A transparent label that draws its text with a one-pixel black drop shadow
+// (black at +1,+1, then the text colour on top).
 //
-// In the format, "%s" stands for the caption and "%%" for a literal percent sign;
-// anything else is shown as written. An empty format shows the caption alone.
+// The label draws the text it is given as it stands. A label whose caption goes
+// through a format string ("Денег:  $%s") gets the expanded text from the window
+// that binds it, which expands it with the game's own expander, so the screen
+// shows exactly the text the game holds.
 //
 // A clickable label emits clicked() on a left click, shows the hand cursor and
 // brightens its text while the mouse is over it.
@@ -22,14 +23,8 @@ class ShadowLabel : public QWidget {
  public:
   explicit ShadowLabel(QWidget* parent = nullptr);
 
-  // "%s" in format replaced by caption, "%%" by "%".
-  static QString expand(const QString& format, const QString& caption);
-
-  void setFormat(const QString& format);
-  QString format() const { return format_; }
-  void setCaption(const QString& caption);
-  QString caption() const { return caption_; }
-  // The text as drawn: the caption put through the format.
+  void setText(const QString& text);
+  // The text as drawn.
   QString displayText() const { return display_; }
 
   void setTextColor(const QColor& color);  // default lime, #00FF00
@@ -75,10 +70,6 @@ class ShadowLabel : public QWidget {
   void fit();
   QFont naturalFont() const;
   int textFlags() const;
-  void refresh();
-
-  QString format_;
-  QString caption_;
   QString display_;
   QColor textColor_{0, 255, 0};
   Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;

@@ -97,5 +97,14 @@ TEST(LabelFormat, PercentSignsAndCaptionPlaceholders) {
   EXPECT_EQ(kelpmark::applyFormat("Доля рынка, не более  %s%%", "2"), "Доля рынка, не более  2%");
   EXPECT_EQ(kelpmark::applyFormat("Денег:  $%s", "10000"), "Денег:  $10000");
   EXPECT_EQ(kelpmark::applyFormat("%s", ""), "");
+  // The windows draw what this returns, so its corners are the screen's too.
+  EXPECT_EQ(kelpmark::applyFormat("%%s", "x"), "%s");
+  EXPECT_EQ(kelpmark::applyFormat("%%%%", "x"), "%%");
+  EXPECT_EQ(kelpmark::applyFormat("%s/%s", "7"), "7/7");
+  EXPECT_EQ(kelpmark::applyFormat("50%", "x"), "50%");
+  EXPECT_EQ(kelpmark::applyFormat("%d %s", "7"), "%d 7");
+  EXPECT_EQ(kelpmark::applyFormat("<%s>", "%s%%"), "<%s%%>");
+  EXPECT_EQ(kelpmark::applyFormat("Местное время", "x"), "Местное время");
+  EXPECT_EQ(kelpmark::applyFormat("", "x"), "");
   EXPECT_EQ(kelpmark::escapeLineBreaks("a\n\rb"), "a\\n\\rb");
 }

@@ -133,9 +133,7 @@ class WidgetsTest : public QObject {
 
  private slots:
   // ShadowLabel
-  void formatExpansion_data();
-  void formatExpansion();
-  void labelFollowsFormatAndCaption();
+  void labelFollowsText();
   void clickableLabel();
   void shadowIsOnePixelDownRight();
 
@@ -171,61 +169,12 @@ class WidgetsTest : public QObject {
 
 // --- ShadowLabel ------------------------------------------------------------------
 
-void WidgetsTest::formatExpansion_data() {
-  QTest::addColumn<QString>("format");
-  QTest::addColumn<QString>("caption");
-  QTest::addColumn<QString>("expected");
-  QTest::newRow("money") << "Денег:  $%s"
-                         << "10000"
-                         << "Денег:  $10000";
-  QTest::newRow("percent after") << "Доля рынка, не более  %s%%"
-                                 << "2"
-                                 << "Доля рынка, не более  2%";
-  QTest::newRow("escaped s") << "%%s"
-                             << "x"
-                             << "%s";
-  QTest::newRow("double escaped") << "%%%%"
-                                  << "x"
-                                  << "%%";
-  QTest::newRow("no placeholder") << "Местное время"
-                                  << "x"
-                                  << "Местное время";
-  QTest::newRow("empty format") << ""
-                                << "Пн 10:00"
-                                << "Пн 10:00";
-  QTest::newRow("twice") << "%s/%s"
-                         << "7"
-                         << "7/7";
-  QTest::newRow("lone percent at end") << "50%"
-                                       << "x"
-                                       << "50%";
-  QTest::newRow("other directive") << "%d %s"
-                                   << "7"
-                                   << "%d 7";
-  QTest::newRow("caption not expanded") << "<%s>"
-                                        << "%s%%"
-                                        << "<%s%%>";
-  QTest::newRow("empty caption") << "> $%s"
-                                 << ""
-                                 << "> $";
-}
-
-void WidgetsTest::formatExpansion() {
-  QFETCH(QString, format);
-  QFETCH(QString, caption);
-  QFETCH(QString, expected);
-  QCOMPARE(ShadowLabel::expand(format, caption), expected);
-}
-
-void WidgetsTest::labelFollowsFormatAndCaption() {
+void WidgetsTest::labelFollowsText() {
   ShadowLabel label;
-  label.setCaption(QStringLiteral("12"));
-  QCOMPARE(label.displayText(), QStringLiteral("12"));
-  label.setFormat(QStringLiteral("Рыбы:  %s кг."));
+  label.setText(QStringLiteral("Рыбы:  12 кг."));
   QCOMPARE(label.displayText(), QStringLiteral("Рыбы:  12 кг."));
   const int narrow = label.sizeHint().width();
-  label.setCaption(QStringLiteral("12000 / 40000"));
-  QCOMPARE(label.displayText(), QStringLiteral("Рыбы:  12000 / 40000 кг."));
+  label.setText(QStringLiteral("Рыбы:  12000 / 40000 кг."));
   QVERIFY(label.sizeHint().width() > narrow);
   label.setBold(true);
   QVERIFY(label.isBold());
@@ -235,7 +184,7 @@ void WidgetsTest::labelFollowsFormatAndCaption() {
 void WidgetsTest::clickableLabel() {
   ShadowLabel label;
   label.resize(255, 16);
-  label.setCaption(QStringLiteral("Пн 01.01.2001 10:00"));
+  label.setText(QStringLiteral("Пн 01.01.2001 10:00"));
   QSignalSpy spy(&label, &ShadowLabel::clicked);
 
   QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(20, 8));
@@ -260,8 +209,7 @@ void WidgetsTest::clickableLabel() {
 void WidgetsTest::shadowIsOnePixelDownRight() {
   ShadowLabel label;
   label.resize(170, 16);
-  label.setFormat(QStringLiteral("Денег:  $%s"));
-  label.setCaption(QStringLiteral("10000"));
+  label.setText(QStringLiteral("Денег:  $10000"));
   const QImage image = render(label);
   // Bounding boxes of the solid black shadow and the solid lime text.
   QRect black, lime;
@@ -887,23 +835,20 @@ void WidgetsTest::screenshots() {
     time->setBold(true);
     time->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     time->setClickable(true);
-    time->setCaption(QStringLiteral("Пн, 01.01.2001 10:00"));
-    const QStringList formats{QStringLiteral("Денег:  $%s"), QStringLiteral("Рыбы:  %s кг."),
-                              QStringLiteral("Доля рынка, не более  %s%%")};
-    const QStringList captions{QStringLiteral("10000"), QStringLiteral("0 / 0"), QStringLiteral("2")};
+    time->setText(QStringLiteral("Пн, 01.01.2001 10:00"));
+    const QStringList texts{QStringLiteral("Денег:  $10000"), QStringLiteral("Рыбы:  0 / 0 кг."),
+                            QStringLiteral("Доля рынка, не более  2%")};
     QFont sans(QStringLiteral("Arial"));
     sans.setPixelSize(13);
-    for (int i = 0; i < formats.size(); ++i) {
+    for (int i = 0; i < texts.size(); ++i) {
       auto* l = new ShadowLabel(w.get());
       l->setGeometry(8, 28 + 24 * i, 200, 16);
       l->setFont(sans);
-      l->setFormat(formats[i]);
-      l->setCaption(captions[i]);
+      l->setText(texts[i]);
     }
     auto* wrapped = new ShadowLabel(w.get());
     wrapped->setGeometry(8, 96, 250, 16);
-    wrapped->setFormat(QStringLiteral("< $%s"));
-    wrapped->setCaption(QStringLiteral("10.50 (8.40)"));
+    wrapped->setText(QStringLiteral("< $10.50 (8.40)"));
     saveShot(*w, QStringLiteral("shadow_labels"));
   }
 
