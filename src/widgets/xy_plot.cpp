@@ -6,30 +6,30 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPen>
-#include <QPolygonF>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <optional>
 
 #include "widgets/accessible_widgets.h"
 
 namespace kelpmark::widgets {
+
+using plot_scale::dataRange;
+using plot_scale::fitRange;
+using plot_scale::formatTick;
+using plot_scale::spanOf;
+using plot_scale::tickStep;
+using plot_scale::tickValues;
+
 namespace {
 
-constexpr double kMargin = 0.025;     // share of the data spread added above and below
-constexpr double kFinestStep = 0.01;  // the labels show two decimals at most
 constexpr int kTickMark = 3;          // length of a tick mark outside the field
 constexpr int kGridOnlySpacing = 30;  // pixels between unlabelled grid lines, at least
 
 std::size_t index(XYPlot::Axis a) { return static_cast<std::size_t>(a); }
 
 bool isYAxis(XYPlot::Axis a) { return a == XYPlot::Axis::Left || a == XYPlot::Axis::Right; }
-
-double spanOf(const XYPlot::Range& r) {
-  const double span = r.max - r.min;
-  return span > 0.0 ? span : 1.0;
-}
 
 }  // namespace
 
@@ -139,93 +139,6 @@ QSize XYPlot::minimumSizeHint() const { return {120, 60}; }
 void XYPlot::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LocaleChange) update();
   QWidget::changeEvent(event);
-}
-
-// --- Helpers ----------------------------------------------------------------------
-
-std::pair<std::size_t, std::size_t> XYPlot::visibleSlice(const Points& points, double xMin, double xMax) {
-  const auto first = std::lower_bound(points.begin(), points.end(), xMin,
-                                      [](const Point& p, double x) { return p.first < x; });
-  const auto last =
-      std::upper_bound(first, points.end(), xMax, [](double x, const Point& p) { return x < p.first; });
-  return {static_cast<std::size_t>(first - points.begin()), static_cast<std::size_t>(last - points.begin())};
-}
-
-std::optional<XYPlot::Range> XYPlot::dataRange(const std::vector<const Points*>& series, double xMin,
-                                               double xMax) {
-  double lo = std::numeric_limits<double>::infinity();
-  double hi = -std::numeric_limits<double>::infinity();
-  for (const Points* points : series) {
-    if (points == nullptr) continue;
-    const auto [first, last] = visibleSlice(*points, xMin, xMax);
-    for (std::size_t i = first; i < last; ++i) {
-      const double y = (*points)[i].second;
-      if (!std::isfinite(y)) continue;
-      lo = std::min(lo, y);
-      hi = std::max(hi, y);
-    }
-  }
-  if (lo > hi) return std::nullopt;
-  return Range{lo, hi};
-}
-
-XYPlot::Range XYPlot::fitRange(const Range& data) {
-  const double spread = data.max - data.min;
-  if (spread > std::max(std::abs(data.max), std::abs(data.min)) * 1e-9) {
-    const double pad = spread * kMargin;
-    return {data.min - pad, data.max + pad};
-  }
-  const double pad = std::max(std::abs(data.max) * 0.05, 0.5);
-  return {data.min - pad, data.max + pad};
-}
-
-double XYPlot::tickStep(const Range& range, int maxTicks, int lengthPixels, int minPixels,
-                        bool allowQuarters) {
-  const double span = spanOf(range);
-  const double rough = span / std::max(1, maxTicks > 0 ? maxTicks : 10);
-  double power = std::pow(10.0, std::floor(std::log10(rough)) - 1.0);
-  constexpr std::array<double, 4> kMantissas{1.0, 2.0, 2.5, 5.0};
-  double step = kFinestStep;
-  for (int decade = 0; decade < 12; ++decade, power *= 10.0) {
-    for (const double m : kMantissas) {
-      step = m * power;
-      if (step < kFinestStep * (1.0 - 1e-9)) continue;
-      // A quarter step is only allowed where its labels need no third decimal.
-      if (m == 2.5 && (!allowQuarters || step < 0.25 * (1.0 - 1e-9))) continue;
-      const double count = std::floor(range.max / step + 1e-9) - std::ceil(range.min / step - 1e-9) + 1.0;
-      if (maxTicks > 0 && count > maxTicks) continue;
-      if (lengthPixels > 0 && step / span * lengthPixels < minPixels) continue;
-      return step;
-    }
-  }
-  return step;
-}
-
-std::vector<double> XYPlot::tickValues(const Range& range, double step) {
-  std::vector<double> ticks;
-  if (!(step > 0.0) || !(range.max >= range.min)) return ticks;
-  const double first = std::ceil(range.min / step - 1e-9);
-  const double last = std::floor(range.max / step + 1e-9);
-  if (last - first > 1000.0) return ticks;
-  for (double i = first; i <= last; i += 1.0) {
-    // Steps are multiples of 0.01, so are the ticks: rounding to hundredths
-    // removes the binary noise (3 x 0.2 gives 0.6, not 0.6000000000000001).
-    double v = std::round(i * step * 100.0) / 100.0;
-    if (v == 0.0) v = 0.0;  // no negative zero
-    ticks.push_back(v);
-  }
-  return ticks;
-}
-
-QString XYPlot::formatTick(double value, QChar decimalPoint) {
-  QString s = QString::number(value, 'f', 2);
-  if (s.contains(u'.')) {
-    while (s.endsWith(u'0')) s.chop(1);
-    if (s.endsWith(u'.')) s.chop(1);
-  }
-  if (s == QLatin1String("-0")) s = QStringLiteral("0");
-  s.replace(u'.', decimalPoint);
-  return s;
 }
 
 // --- Layout -------------------------------------------------------------------------
@@ -394,7 +307,11 @@ void XYPlot::paintEvent(QPaintEvent*) {
   painter.save();
   painter.setClipRect(field);
   painter.setRenderHint(QPainter::Antialiasing, true);
-  for (const SeriesState& s : series_) drawSeries(painter, layout, s);
+  std::vector<PlotLines::Line> lines;
+  lines.reserve(series_.size());
+  for (const SeriesState& s : series_)
+    lines.push_back({s.points, s.color, layout.axes[index(s.yAxis)].range});
+  lines_.paint(painter, field, xAxis.range, lines);
   painter.restore();
 
   // Field edge.
@@ -450,110 +367,6 @@ void XYPlot::paintEvent(QPaintEvent*) {
                      bottomState.caption);
 
   if (!layout.legend.isEmpty()) drawLegend(painter, layout.legend);
-}
-
-void XYPlot::drawSeries(QPainter& painter, const Layout& layout, const SeriesState& series) const {
-  if (series.points == nullptr || series.points->empty()) return;
-  const Points& points = *series.points;
-  const QRect& field = layout.field;
-  const AxisLayout& xAxis = layout.axes[index(Axis::Bottom)];
-  const AxisLayout& yAxis = layout.axes[index(series.yAxis)];
-  const double xSpan = spanOf(xAxis.range);
-  const double ySpan = spanOf(yAxis.range);
-  // Pixel centres: the leftmost field column is at left + 0.5.
-  const double x0 = field.left() + 0.5;
-  const double xScale = (field.width() - 1) / xSpan;
-  const double y0 = field.bottom() + 0.5;
-  const double yScale = (field.height() - 1) / ySpan;
-
-  auto [first, last] = visibleSlice(points, xAxis.range.min, xAxis.range.max);
-  // One neighbour outside on each side, so the line runs to the edges.
-  if (first > 0) --first;
-  if (last < points.size()) ++last;
-  if (last <= first) return;
-
-  const std::size_t count = last - first;
-  const bool thinOut = count > static_cast<std::size_t>(std::max(1, field.width())) * 4;
-
-  QPen pen(series.color);
-  // Sparse lines are drawn a little heavier; dense ones take the fast thin path.
-  pen.setWidthF(count <= static_cast<std::size_t>(std::max(1, field.width())) ? 1.5 : 1.0);
-  pen.setCapStyle(Qt::FlatCap);
-  pen.setJoinStyle(Qt::RoundJoin);
-  painter.setPen(pen);
-  painter.setBrush(Qt::NoBrush);
-
-  QPolygonF line;
-  auto flush = [&]() {
-    if (line.size() == 1) {
-      // A lone point still shows, as a small dot.
-      painter.setBrush(series.color);
-      painter.setPen(Qt::NoPen);
-      painter.drawEllipse(line.front(), 1.5, 1.5);
-      painter.setPen(pen);
-      painter.setBrush(Qt::NoBrush);
-    } else if (line.size() > 1) {
-      painter.drawPolyline(line);
-    }
-    line.clear();
-  };
-
-  line.reserve(thinOut ? field.width() * 4 + 8 : static_cast<int>(count));
-
-  // Reduction to pixel columns: first, lowest, highest and last point of each.
-  bool bucketOpen = false;
-  long bucketColumn = 0;
-  double bucketX = 0, firstY = 0, lastY = 0, lowY = 0, highY = 0;
-  std::size_t lowAt = 0, highAt = 0;
-  auto closeBucket = [&]() {
-    if (!bucketOpen) return;
-    line.append(QPointF(bucketX, firstY));
-    if (lowAt < highAt) {
-      line.append(QPointF(bucketX, lowY));
-      line.append(QPointF(bucketX, highY));
-    } else if (highAt < lowAt) {
-      line.append(QPointF(bucketX, highY));
-      line.append(QPointF(bucketX, lowY));
-    }
-    line.append(QPointF(bucketX, lastY));
-    bucketOpen = false;
-  };
-
-  for (std::size_t i = first; i < last; ++i) {
-    const auto& [x, y] = points[i];
-    if (!std::isfinite(x) || !std::isfinite(y)) {
-      closeBucket();
-      flush();
-      continue;
-    }
-    const double px = x0 + (x - xAxis.range.min) * xScale;
-    const double py = y0 - (y - yAxis.range.min) * yScale;
-    if (!thinOut) {
-      line.append(QPointF(px, py));
-      continue;
-    }
-    const long column = std::lround(std::floor(px));
-    if (bucketOpen && column == bucketColumn) {
-      lastY = py;
-      if (py < lowY) {
-        lowY = py;
-        lowAt = i;
-      }
-      if (py > highY) {
-        highY = py;
-        highAt = i;
-      }
-      continue;
-    }
-    closeBucket();
-    bucketOpen = true;
-    bucketColumn = column;
-    bucketX = px;
-    firstY = lastY = lowY = highY = py;
-    lowAt = highAt = i;
-  }
-  closeBucket();
-  flush();
 }
 
 void XYPlot::drawLegend(QPainter& painter, const QRect& area) const {

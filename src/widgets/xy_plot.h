@@ -8,9 +8,10 @@
 #include <QWidget>
 #include <array>
 #include <cstddef>
-#include <optional>
-#include <utility>
 #include <vector>
+
+#include "widgets/plot_lines.h"
+#include "widgets/plot_scale.h"
 
 namespace kelpmark::widgets {
 
@@ -22,9 +23,8 @@ namespace kelpmark::widgets {
 // to the caller, sorted by ascending X; the caller appends to it and calls
 // dataChanged() (or moves the visible X range with setAxisRange) to repaint.
 // Painting looks only at the points inside the visible X range, found by binary
-// search, plus one neighbour on each side so that the lines run to the edges;
-// when that is still far more points than pixel columns, each column is reduced
-// to its first, lowest, highest and last point.
+// search, and draws the lines as PlotLines does: only what changed since the
+// last paint while the scales stay as they are.
 //
 // The bottom axis shows the X range set from outside. A Y axis either keeps its
 // set range or, with auto-scale on, fits the points of its series inside the
@@ -38,17 +38,12 @@ class XYPlot : public QWidget {
   Q_OBJECT
 
  public:
-  using Point = std::pair<double, double>;
-  using Points = std::vector<Point>;
+  using Point = plot_scale::Point;
+  using Points = plot_scale::Points;
+  using Range = plot_scale::Range;
 
   enum class Axis { Left, Right, Bottom };
   enum class GridStyle { None, Solid, Dotted };
-
-  struct Range {
-    double min = 0.0;
-    double max = 1.0;
-    friend bool operator==(const Range&, const Range&) = default;
-  };
 
   explicit XYPlot(QWidget* parent = nullptr);
 
@@ -92,26 +87,6 @@ class XYPlot : public QWidget {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
-  // --- Helpers (public for the windows and tests) ---------------------------
-  // Indices [first, last) of the points with xMin <= x <= xMax.
-  static std::pair<std::size_t, std::size_t> visibleSlice(const Points& points, double xMin, double xMax);
-  // Lowest and highest Y of the points with xMin <= x <= xMax, over all given
-  // series; nothing when there are none.
-  static std::optional<Range> dataRange(const std::vector<const Points*>& series, double xMin, double xMax);
-  // The data range with a margin of 2.5 % of its spread each side; a flat range
-  // gets a margin of 5 % of its value, at least 0.5.
-  static Range fitRange(const Range& data);
-  // The tick step for a range: the smallest round step that gives at most
-  // maxTicks ticks and at least minPixels between ticks on an axis lengthPixels
-  // long (and never below 0.01, the finest the labels show).
-  static double tickStep(const Range& range, int maxTicks, int lengthPixels, int minPixels,
-                         bool allowQuarters);
-  // Multiples of step inside the range.
-  static std::vector<double> tickValues(const Range& range, double step);
-  // A tick label: up to two decimals, trailing zeros dropped, no thousands
-  // separator ("###0.##").
-  static QString formatTick(double value, QChar decimalPoint = QChar(u'.'));
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -153,7 +128,6 @@ class XYPlot : public QWidget {
   Range currentRange(Axis a) const;
   Layout computeLayout() const;
   AxisLayout layoutAxis(Axis a, int lengthPixels, const QFontMetrics& fm) const;
-  void drawSeries(QPainter& painter, const Layout& layout, const SeriesState& series) const;
   void drawLegend(QPainter& painter, const QRect& area) const;
 
   std::array<AxisState, 3> axes_;
@@ -163,6 +137,7 @@ class XYPlot : public QWidget {
   const QColor fieldColor_{255, 255, 255};
   const QColor labelColor_{0, 255, 0};
   QFont labelFont_;
+  PlotLines lines_;
 };
 
 }  // namespace kelpmark::widgets

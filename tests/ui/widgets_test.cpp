@@ -25,6 +25,7 @@
 #include "widgets/gauge.h"
 #include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
+#include "widgets/plot_scale.h"
 #include "widgets/xy_plot.h"
 
 using namespace kelpmark::widgets;
@@ -157,6 +158,7 @@ class WidgetsTest : public QObject {
   void ticksAreRoundAndDoNotOverlap();
   void chartLayouts();
   void linesStayInsideField();
+  void linesKeptMatchLinesDrawnAfresh();
   void paintCost();
 
   // Gauge and button
@@ -458,15 +460,15 @@ void WidgetsTest::visibleSlice() {
   XYPlot::Points points;
   for (int i = 0; i < 10; ++i) points.emplace_back(i, i * i);
   using Slice = std::pair<std::size_t, std::size_t>;
-  QCOMPARE(XYPlot::visibleSlice(points, 2.5, 6.5), Slice(3, 7));
-  QCOMPARE(XYPlot::visibleSlice(points, 3, 6), Slice(3, 7));  // ends included
-  QCOMPARE(XYPlot::visibleSlice(points, -5, -1), Slice(0, 0));
-  QCOMPARE(XYPlot::visibleSlice(points, 20, 30), Slice(10, 10));
-  QCOMPARE(XYPlot::visibleSlice(points, 4.2, 4.8), Slice(5, 5));
-  QCOMPARE(XYPlot::visibleSlice(points, -100, 100), Slice(0, 10));
-  QCOMPARE(XYPlot::visibleSlice({}, 0, 72), Slice(0, 0));
+  QCOMPARE(plot_scale::visibleSlice(points, 2.5, 6.5), Slice(3, 7));
+  QCOMPARE(plot_scale::visibleSlice(points, 3, 6), Slice(3, 7));  // ends included
+  QCOMPARE(plot_scale::visibleSlice(points, -5, -1), Slice(0, 0));
+  QCOMPARE(plot_scale::visibleSlice(points, 20, 30), Slice(10, 10));
+  QCOMPARE(plot_scale::visibleSlice(points, 4.2, 4.8), Slice(5, 5));
+  QCOMPARE(plot_scale::visibleSlice(points, -100, 100), Slice(0, 10));
+  QCOMPARE(plot_scale::visibleSlice({}, 0, 72), Slice(0, 0));
   const XYPlot::Points repeated{{1, 0}, {2, 0}, {2, 1}, {2, 2}, {3, 0}};
-  QCOMPARE(XYPlot::visibleSlice(repeated, 2, 2), Slice(1, 4));
+  QCOMPARE(plot_scale::visibleSlice(repeated, 2, 2), Slice(1, 4));
 }
 
 void WidgetsTest::yRangeFollowsVisiblePoints() {
@@ -499,16 +501,16 @@ void WidgetsTest::yRangeFollowsVisiblePoints() {
 
   // The window slides: the ranges follow.
   plot.setAxisRange(XYPlot::Axis::Bottom, 160, 232);
-  QCOMPARE(plot.axisRange(XYPlot::Axis::Left), XYPlot::fitRange({160, 200}));
+  QCOMPARE(plot.axisRange(XYPlot::Axis::Left), plot_scale::fitRange({160, 200}));
   plot.setAxisRange(XYPlot::Axis::Bottom, 200, 300);
-  QCOMPARE(plot.axisRange(XYPlot::Axis::Left), XYPlot::fitRange({200, 200}));
-  QCOMPARE(plot.axisRange(XYPlot::Axis::Right), XYPlot::fitRange({5, 5}));
+  QCOMPARE(plot.axisRange(XYPlot::Axis::Left), plot_scale::fitRange({200, 200}));
+  QCOMPARE(plot.axisRange(XYPlot::Axis::Right), plot_scale::fitRange({5, 5}));
   plot.setAxisRange(XYPlot::Axis::Bottom, 160, 232);
 
   // Points appended by the caller are seen after dataChanged().
   rising.emplace_back(201, 500);
   plot.dataChanged();
-  QCOMPARE(plot.axisRange(XYPlot::Axis::Left), XYPlot::fitRange({160, 500}));
+  QCOMPARE(plot.axisRange(XYPlot::Axis::Left), plot_scale::fitRange({160, 500}));
 
   // Without auto-scale the set range stays.
   plot.setAxisAutoScale(XYPlot::Axis::Left, false);
@@ -524,15 +526,15 @@ void WidgetsTest::yRangeFollowsVisiblePoints() {
 }
 
 void WidgetsTest::fitRangeMargins() {
-  const XYPlot::Range r = XYPlot::fitRange({1, 10});
+  const XYPlot::Range r = plot_scale::fitRange({1, 10});
   QCOMPARE(r.min, 0.775);
   QCOMPARE(r.max, 10.225);
-  QCOMPARE(XYPlot::fitRange({5, 5}), (XYPlot::Range{4.5, 5.5}));
-  QCOMPARE(XYPlot::fitRange({100, 100}), (XYPlot::Range{95, 105}));
-  QCOMPARE(XYPlot::fitRange({0, 0}), (XYPlot::Range{-0.5, 0.5}));
-  QVERIFY(!XYPlot::dataRange({}, 0, 10).has_value());
+  QCOMPARE(plot_scale::fitRange({5, 5}), (XYPlot::Range{4.5, 5.5}));
+  QCOMPARE(plot_scale::fitRange({100, 100}), (XYPlot::Range{95, 105}));
+  QCOMPARE(plot_scale::fitRange({0, 0}), (XYPlot::Range{-0.5, 0.5}));
+  QVERIFY(!plot_scale::dataRange({}, 0, 10).has_value());
   const XYPlot::Points nan{{1, std::nan("")}, {2, 3}};
-  QCOMPARE(XYPlot::dataRange({&nan}, 0, 10).value(), (XYPlot::Range{3, 3}));
+  QCOMPARE(plot_scale::dataRange({&nan}, 0, 10).value(), (XYPlot::Range{3, 3}));
 }
 
 void WidgetsTest::tickLabels_data() {
@@ -554,8 +556,8 @@ void WidgetsTest::tickLabels_data() {
 void WidgetsTest::tickLabels() {
   QFETCH(double, value);
   QFETCH(QString, expected);
-  QCOMPARE(XYPlot::formatTick(value), expected);
-  QCOMPARE(XYPlot::formatTick(value, u','), QString(expected).replace(u'.', u','));
+  QCOMPARE(plot_scale::formatTick(value), expected);
+  QCOMPARE(plot_scale::formatTick(value, u','), QString(expected).replace(u'.', u','));
 }
 
 void WidgetsTest::ticksAreRoundAndDoNotOverlap() {
@@ -566,8 +568,8 @@ void WidgetsTest::ticksAreRoundAndDoNotOverlap() {
     const double span = std::pow(10.0, exponent(random));
     const double min = offset(random) * span;
     const XYPlot::Range range{min, min + span};
-    const double step = XYPlot::tickStep(range, 6, 93, 15, true);
-    const std::vector<double> ticks = XYPlot::tickValues(range, step);
+    const double step = plot_scale::tickStep(range, 6, 93, 15, true);
+    const std::vector<double> ticks = plot_scale::tickValues(range, step);
     QVERIFY2(ticks.size() <= 6, qPrintable(QString::number(span)));
     QVERIFY(step / span * 93 >= 15 || step == 0.01);
     const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
@@ -577,15 +579,15 @@ void WidgetsTest::ticksAreRoundAndDoNotOverlap() {
     QStringList labels;
     for (const double t : ticks) {
       QVERIFY(t >= range.min - step * 1e-6 && t <= range.max + step * 1e-6);
-      labels << XYPlot::formatTick(t);
+      labels << plot_scale::formatTick(t);
     }
     labels.removeDuplicates();
     QCOMPARE(labels.size(), static_cast<qsizetype>(ticks.size()));
   }
   // A narrow range never asks for a finer step than the labels can show.
-  QCOMPARE(XYPlot::tickStep({1.001, 1.002}, 6, 93, 15, true), 0.01);
+  QCOMPARE(plot_scale::tickStep({1.001, 1.002}, 6, 93, 15, true), 0.01);
   // Months are counted in whole steps: no quarter steps on the bottom axis.
-  const double monthStep = XYPlot::tickStep({0, 12}, 0, 190, 22, false);
+  const double monthStep = plot_scale::tickStep({0, 12}, 0, 190, 22, false);
   QCOMPARE(monthStep, 2.0);
 }
 
@@ -609,7 +611,7 @@ void WidgetsTest::chartLayouts() {
     const std::vector<double> ticks = price.axisTicks(axis);
     QVERIFY(ticks.size() >= 3 && ticks.size() <= 6);
     int widest = 0;
-    for (const double t : ticks) widest = std::max(widest, lfm.horizontalAdvance(XYPlot::formatTick(t)));
+    for (const double t : ticks) widest = std::max(widest, lfm.horizontalAdvance(plot_scale::formatTick(t)));
     QVERIFY(axis == XYPlot::Axis::Left ? field.left() > widest + 3 : 345 - field.right() > widest + 3);
     const XYPlot::Range r = price.axisRange(axis);
     const double pixelsPerTick = (ticks[1] - ticks[0]) / (r.max - r.min) * (field.height() - 1);
@@ -665,6 +667,40 @@ void WidgetsTest::linesStayInsideField() {
   };
   QVERIFY(columnHasRed(field.left()));
   QVERIFY(columnHasRed(field.right()));
+}
+
+void WidgetsTest::linesKeptMatchLinesDrawnAfresh() {
+  // The price chart as the game feeds it: the window slides one step an hour
+  // from the 72nd on, points come from 6:00 to 20:00, and the Y ranges follow
+  // them. One hour's price is missing (the line breaks), and a lone point
+  // follows. After every hour the plot that keeps its lines must show exactly
+  // what a plot drawing them afresh shows.
+  const PriceData source(400);
+  PriceData data(0);
+  XYPlot kept;
+  setUpPriceChart(kept, data);
+  auto compare = [&](int hour, QSize size) {
+    XYPlot fresh;
+    setUpPriceChart(fresh, data);
+    fresh.resize(size);
+    fresh.setAxisRange(XYPlot::Axis::Bottom, std::max(0, hour - 72), std::max(72, hour));
+    QVERIFY2(kept.grab().toImage() == fresh.grab().toImage(), qPrintable(QStringLiteral("hour %1").arg(hour)));
+  };
+  for (int hour = 0; hour < 300; ++hour) {
+    if (hour % 24 >= 6 && hour % 24 <= 20) {
+      const double y = hour == 150 || hour == 152 ? std::nan("") : source.retail[hour].second;
+      data.retail.emplace_back(hour, y);
+      data.wholesale.push_back(source.wholesale[hour]);
+      data.market.push_back(source.market[hour]);
+    }
+    kept.setAxisRange(XYPlot::Axis::Bottom, std::max(0, hour - 72), std::max(72, hour));
+    kept.dataChanged();
+    compare(hour, kept.size());
+    if (QTest::currentTestFailed()) return;
+  }
+  // A new size draws everything anew.
+  kept.resize(420, 150);
+  compare(299, kept.size());
 }
 
 void WidgetsTest::paintCost() {
