@@ -221,7 +221,7 @@ void PlotLines::paint(QPainter& painter, const QRect& field, const Range& x, con
   const double fieldOffset = left - centreWhole;
   auto fieldColumn = [&] { return fieldOffset + rangeStart - origin_; };
   // A margin wider than what a point's pen, join or dot covers beside it.
-  const double margin = std::ceil(kDotRadius * scale) + 2.0;
+  const double margin = std::ceil(kDotRadius * scale) + 1.0;
   auto mapping = [&](const Line& line) {
     Mapping m;
     m.xScale = xPixels;
@@ -252,20 +252,26 @@ void PlotLines::paint(QPainter& painter, const QRect& field, const Range& x, con
     }
   } else {
     // The image changes from a margin left of the last point drawn of any line
-    // that has new points: that part is cleared and every line drawn again
-    // there, in order, from a point a margin further left.
+    // that has new points up to a margin right of the last point of all: that
+    // part is cleared and every line drawn again there, in order, from a point
+    // a margin further left.
     double from = image_.width();
+    double to = 0.0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
+      if (plans[i].last == 0) continue;
       const Drawn& d = drawn_[i];
       const std::size_t end = d.start + d.drawn.size();
+      const Mapping m = mapping(lines[i]);
+      const double right = m.mapX((*lines[i].points)[plans[i].last - 1].first) + margin;
+      to = std::isfinite(right) ? std::max(to, right) : image_.width();
       if (plans[i].last == end) continue;
-      const Point& last = (*lines[i].points)[end > d.start ? end - 1 : end];
-      const double at = mapping(lines[i]).mapX(last.first) - margin;
+      const double at = m.mapX((*lines[i].points)[end > d.start ? end - 1 : end].first) - margin;
       from = std::isfinite(at) ? std::min(from, at) : 0.0;
     }
     if (from < image_.width()) {
       const int column = static_cast<int>(std::max(0.0, std::floor(from)));
-      const QRect changed(column, 0, image_.width() - column, image_.height());
+      const int end = static_cast<int>(std::min<double>(image_.width(), std::ceil(to) + 1.0));
+      const QRect changed(column, 0, std::max(0, end - column), image_.height());
       QPainter p(&image_);
       p.setCompositionMode(QPainter::CompositionMode_Source);
       p.fillRect(changed, Qt::transparent);
