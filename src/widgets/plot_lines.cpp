@@ -21,10 +21,16 @@ namespace {
 constexpr double kWidePen = 1.5;    // sparse lines, in widget pixels
 constexpr double kThinPen = 1.0;    // dense lines
 constexpr double kDotRadius = 1.5;  // a lone point
+// The image of a plot larger than this (in device pixels) is not kept.
+constexpr double kMostImagePixels = 16.0 * 1024 * 1024;
+
+bool finite(const Point& p) { return std::isfinite(p.first) && std::isfinite(p.second); }
+
+}  // namespace
 
 // Where a point lands: X at (x * xScale - xShift) + xOffset, Y at
 // yOffset - (y - yOrigin) * yScale.
-struct Mapping {
+struct PlotLines::Mapping {
   double xScale = 1.0;
   double xShift = 0.0;
   double xOffset = 0.0;
@@ -33,33 +39,28 @@ struct Mapping {
   double yOffset = 0.0;
   double mapX(double x) const { return (x * xScale - xShift) + xOffset; }
   double mapY(double y) const { return yOffset - (y - yOrigin) * yScale; }
+  Mapping withY(const Range& y, double fieldPixels, double bottom) const {
+    Mapping m = *this;
+    m.yOrigin = y.min;
+    m.yScale = fieldPixels / spanOf(y);
+    m.yOffset = bottom;
+    return m;
+  }
 };
 
-Mapping yMapping(Mapping m, const Range& y, double fieldPixels, double bottom) {
-  m.yOrigin = y.min;
-  m.yScale = fieldPixels / spanOf(y);
-  m.yOffset = bottom;
-  return m;
-}
-
-bool finite(const Point& p) { return std::isfinite(p.first) && std::isfinite(p.second); }
-
-// The point to start drawing from so that a line looks the same right of
-// `limit` as the whole line: going back from `from` (not below `floor`), the
-// first finite point at `limit` or left of it. A break does not end the search:
-// the points before it are drawn up to it.
-std::size_t startLeftOf(const Points& points, std::size_t from, std::size_t floor, const Mapping& m,
-                        double limit) {
+// Going back from `from` (not below `floor`), the first finite point at `limit`
+// or left of it. A break does not end the search: the points before it are
+// drawn up to it.
+std::size_t PlotLines::startLeftOf(const Points& points, std::size_t from, std::size_t floor,
+                                   const Mapping& m, double limit) {
   std::size_t start = from;
   while (start > floor && !(finite(points[start]) && m.mapX(points[start].first) <= limit)) --start;
   return start;
 }
 
-// Draws points [first, last) as one polyline for each run of finite points (a
-// run of one point as a dot). `unit` is a widget pixel in the painter's
-// coordinates.
-void drawPolyline(QPainter& painter, const Points& points, std::size_t first, std::size_t last,
-                  const Mapping& m, const QColor& color, double penWidth, double unit, bool thinOut) {
+void PlotLines::drawPolyline(QPainter& painter, const Points& points, std::size_t first, std::size_t last,
+                             const Mapping& m, const QColor& color, double penWidth, double unit,
+                             bool thinOut) {
   QPen pen(color);
   pen.setWidthF(penWidth * unit);
   pen.setCapStyle(Qt::FlatCap);
@@ -137,8 +138,6 @@ void drawPolyline(QPainter& painter, const Points& points, std::size_t first, st
   flush();
 }
 
-}  // namespace
-
 void PlotLines::clear() {
   image_ = QImage();
   drawn_.clear();
@@ -162,6 +161,50 @@ bool PlotLines::keeps(const Scales& scales, double fieldColumn, int fieldWidth,
   return true;
 }
 
+// The field on the device's pixels, and the scales of the image.
+struct PlotLines::Geometry {
+  Geometry(const QTransform& device, const QRect& field, const Range& x) {
+    scale = device.m11();
+    xPixels = scale * (field.width() - 1) / spanOf(x);
+    rangeStart = std::round(x.min * xPixels);
+    // The centre of the field's first column falls on firstCentre, its left
+    // edge on left, its top edge on top.
+    const double firstCentre = device.dx() + scale * (field.left() + 0.5);
+    const double centreWhole = std::floor(firstCentre);
+    left = std::floor(device.dx() + scale * field.left());
+    width = static_cast<int>(std::ceil(device.dx() + scale * (field.right() + 1)) - left);
+    const double top = device.dy() + scale * field.top();
+    topWhole = std::floor(top);
+    height = static_cast<int>(std::ceil(top + scale * field.height()) - topWhole);
+    xFraction = firstCentre - centreWhole;
+    yFraction = top - topWhole;
+    fieldOffset = left - centreWhole;
+    fieldHeight = field.height();
+    margin = std::ceil(kDotRadius * scale) + 1.0;
+  }
+
+  double scale;           // device pixels a widget pixel
+  double xPixels;         // device pixels an X unit
+  double rangeStart;      // the X range's start in device pixels, whole
+  double left, topWhole;  // the field's device pixel at the image's copy
+  int width, height;      // of the field, in device pixels
+  double xFraction, yFraction;
+  double fieldOffset;
+  int fieldHeight;
+  // Wider than what a point's pen, join or dot covers beside it.
+  double margin;
+};
+
+PlotLines::Mapping PlotLines::mapping(const Geometry& g, const Line& line) const {
+  Mapping m;
+  m.xScale = g.xPixels;
+  m.xShift = origin_;
+  m.xOffset = g.xFraction;
+  return m.withY(line.y, g.scale * (g.fieldHeight - 1), g.yFraction + g.scale * (g.fieldHeight - 0.5));
+}
+
+double PlotLines::fieldColumn(const Geometry& g) const { return g.fieldOffset + g.rangeStart - origin_; }
+
 void PlotLines::paint(QPainter& painter, const QRect& field, const Range& x, const std::vector<Line>& lines) {
   // The points each line shows: those in the X range and a neighbour each side.
   const std::size_t columns = static_cast<std::size_t>(std::max(1, field.width()));
@@ -179,124 +222,113 @@ void PlotLines::paint(QPainter& painter, const QRect& field, const Range& x, con
   }
 
   const QTransform device = painter.deviceTransform();
-  const double scale = device.m11();
-  const double xPixels = scale * (field.width() - 1) / spanOf(x);
-  // The X range's start, on whole device pixels.
-  const double rangeStart = std::round(x.min * xPixels);
-  const bool keepable = !thinOut && device.type() <= QTransform::TxScale && scale > 0.0 &&
-                        device.m22() == scale && std::abs(rangeStart) < 1e12;
-  if (!keepable) {
-    // Drawn straight onto the painter, in widget pixels.
-    clear();
-    Mapping m;
-    m.xScale = (field.width() - 1) / spanOf(x);
-    m.xShift = x.min * m.xScale;
-    m.xOffset = field.left() + 0.5;
+  const Geometry g(device, field, x);
+  const bool keepable = !thinOut && device.type() <= QTransform::TxScale && g.scale > 0.0 &&
+                        device.m22() == g.scale && std::abs(g.rangeStart) < 1e12 &&
+                        3.0 * g.width * g.height <= kMostImagePixels;
+  if (keepable) {
+    Scales scales{g.scale, g.xFraction, g.yFraction, field.size(), g.xPixels, {}, {}, {}};
     for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (plans[i].last == 0) continue;
-      drawPolyline(painter, *lines[i].points, plans[i].first, plans[i].last,
-                   yMapping(m, lines[i].y, field.height() - 1, field.bottom() + 0.5), lines[i].color,
-                   plans[i].penWidth, 1.0, plans[i].thinOut);
+      scales.y.push_back(lines[i].y);
+      scales.colors.push_back(lines[i].color);
+      scales.penWidths.push_back(plans[i].penWidth);
     }
-    return;
-  }
-
-  // The field in device pixels: the centre of its first column falls on
-  // firstCentre, its top edge on top.
-  const double firstCentre = device.dx() + scale * (field.left() + 0.5);
-  const double centreWhole = std::floor(firstCentre);
-  const double left = std::floor(device.dx() + scale * field.left());
-  const int width = static_cast<int>(std::ceil(device.dx() + scale * (field.right() + 1)) - left);
-  const double top = device.dy() + scale * field.top();
-  const double topWhole = std::floor(top);
-  const int height = static_cast<int>(std::ceil(top + scale * field.height()) - topWhole);
-  Scales scales{scale, firstCentre - centreWhole, top - topWhole, field.size(), xPixels, {}, {}, {}};
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    scales.y.push_back(lines[i].y);
-    scales.colors.push_back(lines[i].color);
-    scales.penWidths.push_back(plans[i].penWidth);
-  }
-  // Image columns are device pixels on the X range's scale, less origin_; the
-  // image column under the field's left edge:
-  const double fieldOffset = left - centreWhole;
-  auto fieldColumn = [&] { return fieldOffset + rangeStart - origin_; };
-  // A margin wider than what a point's pen, join or dot covers beside it.
-  const double margin = std::ceil(kDotRadius * scale) + 1.0;
-  auto mapping = [&](const Line& line) {
-    Mapping m;
-    m.xScale = xPixels;
-    m.xShift = origin_;
-    m.xOffset = scales.xFraction;
-    return yMapping(m, line.y, scale * (field.height() - 1),
-                    scales.yFraction + scale * (field.height() - 0.5));
-  };
-
-  if (!keeps(scales, fieldColumn(), width, lines, plans)) {
-    scales_ = scales;
-    origin_ = rangeStart + fieldOffset;
-    const QSize size(3 * width, height);
-    if (image_.size() != size) image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    image_.fill(Qt::transparent);
-    drawn_.assign(lines.size(), {});
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (plans[i].last == 0) continue;
-      const Points& points = *lines[i].points;
-      const Mapping m = mapping(lines[i]);
-      // Start far enough left that the line's start shows nowhere in the field.
-      const std::size_t start = startLeftOf(points, plans[i].first, 0, m, -margin);
-      drawPolyline(p, points, start, plans[i].last, m, lines[i].color, plans[i].penWidth, scale, false);
-      drawn_[i] = {start, Points(points.begin() + static_cast<std::ptrdiff_t>(start),
-                                 points.begin() + static_cast<std::ptrdiff_t>(plans[i].last))};
+    if (keeps(scales, fieldColumn(g), g.width, lines, plans)) {
+      drawNew(g, lines, plans);
+    } else {
+      scales_ = scales;
+      drawAll(g, lines, plans);
     }
   } else {
-    // The image changes from a margin left of the last point drawn of any line
-    // that has new points up to a margin right of the last point of all: that
-    // part is cleared and every line drawn again there, in order, from a point
-    // a margin further left.
-    double from = image_.width();
-    double to = 0.0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (plans[i].last == 0) continue;
-      const Drawn& d = drawn_[i];
-      const std::size_t end = d.start + d.drawn.size();
-      const Mapping m = mapping(lines[i]);
-      const double right = m.mapX((*lines[i].points)[plans[i].last - 1].first) + margin;
-      to = std::isfinite(right) ? std::max(to, right) : image_.width();
-      if (plans[i].last == end) continue;
-      const double at = m.mapX((*lines[i].points)[end > d.start ? end - 1 : end].first) - margin;
-      from = std::isfinite(at) ? std::min(from, at) : 0.0;
-    }
-    if (from < image_.width()) {
-      const int column = static_cast<int>(std::max(0.0, std::floor(from)));
-      const int end = static_cast<int>(std::min<double>(image_.width(), std::ceil(to) + 1.0));
-      const QRect changed(column, 0, std::max(0, end - column), image_.height());
-      QPainter p(&image_);
-      p.setCompositionMode(QPainter::CompositionMode_Source);
-      p.fillRect(changed, Qt::transparent);
-      p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-      p.setClipRect(changed);
-      p.setRenderHint(QPainter::Antialiasing, true);
-      for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (plans[i].last == 0) continue;
-        const Points& points = *lines[i].points;
-        const Mapping m = mapping(lines[i]);
-        Drawn& d = drawn_[i];
-        const std::size_t start = startLeftOf(points, plans[i].last - 1, d.start, m, column - margin);
-        drawPolyline(p, points, start, plans[i].last, m, lines[i].color, plans[i].penWidth, scale, false);
-        d.drawn.insert(d.drawn.end(), points.begin() + static_cast<std::ptrdiff_t>(d.start + d.drawn.size()),
-                       points.begin() + static_cast<std::ptrdiff_t>(plans[i].last));
-      }
-    }
+    clear();
   }
-
+  if (image_.isNull()) {
+    drawDirect(painter, field, x, lines, plans);
+    return;
+  }
   // The part of the image under the field, copied pixel for pixel.
   painter.save();
   const QTransform base = painter.worldTransform().inverted() * device;
   painter.setWorldTransform(base.inverted());
-  painter.drawImage(QPointF(left, topWhole), image_, QRectF(fieldColumn(), 0, width, height));
+  painter.drawImage(QPointF(g.left, g.topWhole), image_, QRectF(fieldColumn(g), 0, g.width, g.height));
   painter.restore();
+}
+
+void PlotLines::drawDirect(QPainter& painter, const QRect& field, const Range& x,
+                           const std::vector<Line>& lines, const std::vector<Plan>& plans) const {
+  // In widget pixels, on the exact X positions.
+  Mapping m;
+  m.xScale = (field.width() - 1) / spanOf(x);
+  m.xShift = x.min * m.xScale;
+  m.xOffset = field.left() + 0.5;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (plans[i].last == 0) continue;
+    drawPolyline(painter, *lines[i].points, plans[i].first, plans[i].last,
+                 m.withY(lines[i].y, field.height() - 1, field.bottom() + 0.5), lines[i].color,
+                 plans[i].penWidth, 1.0, plans[i].thinOut);
+  }
+}
+
+void PlotLines::drawAll(const Geometry& g, const std::vector<Line>& lines, const std::vector<Plan>& plans) {
+  // The field's left edge at the image's column 0, two fields of room right.
+  origin_ = g.rangeStart + g.fieldOffset;
+  const QSize size(3 * g.width, g.height);
+  if (image_.size() != size) image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+  drawn_.assign(lines.size(), {});
+  if (image_.isNull()) return;  // no memory for it: drawn straight
+  image_.fill(Qt::transparent);
+  QPainter p(&image_);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (plans[i].last == 0) continue;
+    const Points& points = *lines[i].points;
+    const Mapping m = mapping(g, lines[i]);
+    // Start far enough left that the line's start shows nowhere in the field.
+    const std::size_t start = startLeftOf(points, plans[i].first, 0, m, -g.margin);
+    drawPolyline(p, points, start, plans[i].last, m, lines[i].color, plans[i].penWidth, g.scale, false);
+    drawn_[i] = {start, Points(points.begin() + static_cast<std::ptrdiff_t>(start),
+                               points.begin() + static_cast<std::ptrdiff_t>(plans[i].last))};
+  }
+}
+
+void PlotLines::drawNew(const Geometry& g, const std::vector<Line>& lines, const std::vector<Plan>& plans) {
+  // The image changes from a margin left of the last point drawn of any line
+  // that has new points up to a margin right of the last point of all: that
+  // part is cleared and every line drawn again there, in order, from a point a
+  // margin further left.
+  double from = image_.width();
+  double to = 0.0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (plans[i].last == 0) continue;
+    const Drawn& d = drawn_[i];
+    const std::size_t end = d.start + d.drawn.size();
+    const Mapping m = mapping(g, lines[i]);
+    const double right = m.mapX((*lines[i].points)[plans[i].last - 1].first) + g.margin;
+    to = std::isfinite(right) ? std::max(to, right) : image_.width();
+    if (plans[i].last == end) continue;
+    const double at = m.mapX((*lines[i].points)[end > d.start ? end - 1 : end].first) - g.margin;
+    from = std::isfinite(at) ? std::min(from, at) : 0.0;
+  }
+  if (!(from < image_.width())) return;
+  const int column = static_cast<int>(std::max(0.0, std::floor(from)));
+  const int end = static_cast<int>(std::min<double>(image_.width(), std::ceil(to) + 1.0));
+  const QRect changed(column, 0, std::max(0, end - column), image_.height());
+  QPainter p(&image_);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.fillRect(changed, Qt::transparent);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setClipRect(changed);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (plans[i].last == 0) continue;
+    const Points& points = *lines[i].points;
+    const Mapping m = mapping(g, lines[i]);
+    Drawn& d = drawn_[i];
+    const std::size_t start = startLeftOf(points, plans[i].last - 1, d.start, m, column - g.margin);
+    drawPolyline(p, points, start, plans[i].last, m, lines[i].color, plans[i].penWidth, g.scale, false);
+    d.drawn.insert(d.drawn.end(), points.begin() + static_cast<std::ptrdiff_t>(d.start + d.drawn.size()),
+                   points.begin() + static_cast<std::ptrdiff_t>(plans[i].last));
+  }
 }
 
 }  // namespace kelpmark::widgets

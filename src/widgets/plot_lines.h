@@ -73,8 +73,27 @@ class PlotLines {
     friend bool operator==(const Scales&, const Scales&) = default;
   };
 
+  struct Geometry;
+  struct Mapping;
+
+  // Draws points [first, last) as one polyline for each run of finite points
+  // (a run of one point as a dot); `unit` is a widget pixel in the painter's
+  // coordinates.
+  static void drawPolyline(QPainter& painter, const plot_scale::Points& points, std::size_t first,
+                           std::size_t last, const Mapping& m, const QColor& color, double penWidth,
+                           double unit, bool thinOut);
+  // The point to start drawing from so that a line looks right of `limit` as
+  // the whole line does.
+  static std::size_t startLeftOf(const plot_scale::Points& points, std::size_t from, std::size_t floor,
+                                 const Mapping& m, double limit);
   bool keeps(const Scales& scales, double fieldColumn, int fieldWidth, const std::vector<Line>& lines,
              const std::vector<Plan>& plans) const;
+  void drawDirect(QPainter& painter, const QRect& field, const plot_scale::Range& x,
+                  const std::vector<Line>& lines, const std::vector<Plan>& plans) const;
+  void drawAll(const Geometry& g, const std::vector<Line>& lines, const std::vector<Plan>& plans);
+  void drawNew(const Geometry& g, const std::vector<Line>& lines, const std::vector<Plan>& plans);
+  Mapping mapping(const Geometry& g, const Line& line) const;
+  double fieldColumn(const Geometry& g) const;
 
   QImage image_;
   Scales scales_;
