@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Debian 12 packages the game and its tests need (`file` lets cpack find the
-# libraries a Debian package of the game depends on; qt6-translations-l10n has
+# The Debian 12 packages the game and its tests need (qt6-translations-l10n has
 # Qt's own texts in Russian).
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev file
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev
   fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 # appstream and desktop-file-utils validate what the installation puts on a desktop;
 # x11-utils (xprop, xwininfo) reads the window titles the window tests check;
@@ -12,3 +11,6 @@ TEST_PACKAGES=(libgtest-dev libgmock-dev xvfb xauth x11-utils xdotool locales ap
 # A second compiler for the warnings check, and the runtime of its sanitizers and
 # of libFuzzer.
 CLANG_PACKAGES=(clang libclang-rt-14-dev)
+# The Debian package's build (debian/control's Build-Depends come on top of
+# BUILD_PACKAGES) and its check.
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian)

@@ -20,7 +20,7 @@ for f in bin/kelpmark \
          share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/256x256/apps/$id.png \
          share/man/man6/kelpmark.6.gz \
-         share/doc/kelpmark/LICENSE \
+         share/doc/kelpmark/LICENSE share/doc/kelpmark/NEWS \
          share/doc/kelpmark/copyright; do
   if [ ! -s "$prefix/$f" ]; then
     echo "missing from the installation: $f"
