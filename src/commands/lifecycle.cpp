@@ -5,6 +5,7 @@
 
 #include "commands/program.h"
 #include "commands/recovery.h"
+#include "model/random.h"
 #include "model/save_disk.h"
 #include "model/save_file.h"
 
@@ -28,22 +29,48 @@ void FormShow(Program& program, const std::string& path, const std::string& reco
   resumeSavedGame(program, path);
 }
 
-bool resumeSavedGame(Program& program, const std::string& path) {
-  if (!savedGameExists(path)) return false;
+namespace {
+
+bool resumeFrom(Program& program, const std::string& path,
+                const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read) {
   bool loaded = true;
-  const uint32_t seed = resumeGame(
-      program,
-      [&path](TCorporation& company, SavedWorld& world, Random& random) {
-        return LoadGame(path, company, world, random);
-      },
-      // The refused file is kept beside itself, so that a later save cannot destroy
-      // the only copy; a file that is no regular file is left alone.
-      [&] {
-        loaded = false;
-        copyRefusedSave(path);
-      });
+  const uint32_t seed = resumeGame(program, read,
+                                   // The refused file is kept aside, so that a later save
+                                   // cannot destroy the only copy; a file that is no
+                                   // regular file is left alone.
+                                   [&] {
+                                     loaded = false;
+                                     keepRefusedSave(path);
+                                   });
   if (ProgramObserver* o = program.observer()) o->resumed(path, seed);
   return loaded;
+}
+
+}  // namespace
+
+bool resumeSavedGame(Program& program, const std::string& path) {
+  if (!savedGameExists(path)) return false;
+  return resumeFrom(program, path, [&path](TCorporation& company, SavedWorld& world,
+                                           Random& random) {
+    return LoadGame(path, company, world, random);
+  });
+}
+
+bool resumeIfWhole(Program& program, const std::string& path) {
+  std::string bytes;
+  if (!readRegularFile(path, kMaxSaveFileBytes, bytes)) return false;
+  {
+    // A trial load into throw-away copies: the program's own random numbers stay
+    // untouched.
+    TCorporation company;
+    SavedWorld world{program.game.values, {}};
+    Random random;
+    if (!LoadGameFromBytes(bytes, company, world, random)) return false;
+  }
+  return resumeFrom(program, path, [&bytes](TCorporation& company, SavedWorld& world,
+                                            Random& random) {
+    return LoadGameFromBytes(bytes, company, world, random);
+  });
 }
 
 uint32_t resumeGame(Program& program,
@@ -74,10 +101,10 @@ uint32_t resumeGame(Program& program,
   return seed;
 }
 
-bool saveCurrentGame(Program& program, const std::string& path) {
+bool saveCurrentGame(Program& program, const std::string& path, int* error) {
   const Game& game = program.game;
   if (!game.hasCompany()) return false;
-  return SaveGame(path, SaveLines(game.corp(), game.values, game.ticker.firstLine()));
+  return SaveGame(path, SaveLines(game.corp(), game.values, game.ticker.firstLine()), error);
 }
 
 bool FormCloseQuery(Program& program, const std::string& path) {

@@ -26,9 +26,15 @@ bool savedGameExists(const std::string& path);
 void FormShow(Program& program, const std::string& path, const std::string& recoveryPath = {});
 
 // Resumes the saved game (the question was answered Yes): a new game, then the
-// file loaded over it. A file that fails to load is copied to "<path>.bad", then a
-// second new game starts with a message. False when the file was refused.
+// file loaded over it. A file that fails to load is kept aside as "<path>.bad"
+// (keepRefusedSave), then a second new game starts with a message. False when the
+// file was refused.
 bool resumeSavedGame(Program& program, const std::string& path);
+
+// Resumes the game in the file at `path` as resumeSavedGame does, but only when the
+// whole file loads: otherwise nothing happens (no new game, no message, no random
+// number drawn) and the result is false.
+bool resumeIfWhole(Program& program, const std::string& path);
 
 // The same resume from whatever `read` reads: it fills a fresh company and a copy
 // of the engine values and returns false when the saved game is refused; then
@@ -38,8 +44,9 @@ uint32_t resumeGame(Program& program,
                     const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
                     const std::function<void()>& refused);
 
-// Writes the current game; false when the file could not be written.
-bool saveCurrentGame(Program& program, const std::string& path);
+// Writes the current game; false when the file could not be written (`error`, if
+// given, then holds the reason as an errno value).
+bool saveCurrentGame(Program& program, const std::string& path, int* error = nullptr);
 
 // The close request of the main window: true when the window may close.
 bool FormCloseQuery(Program& program, const std::string& path);

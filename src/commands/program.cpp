@@ -77,7 +77,22 @@ ActionResult Program::performAction(PlayerAction& a) {
       if (a.control != Control::MainPSpn || !hasGame || !main.spinEnabled())
         return ActionResult::Ignored;
       // Each click is its own event: a locked quantity refuses every one of them.
-      for (uint64_t i = 0; i < a.number; ++i) run([&] { main.spinClick(a.direction); });
+      // A click that leaves the quantity and its step as they were, refusing
+      // nothing, changed nothing: every click after it would do the same.
+      for (uint64_t i = 0; i < a.number; ++i) {
+        const SpinEdit before = main.PSpn;
+        bool refused = false;
+        run([&] {
+          try {
+            main.spinClick(a.direction);
+          } catch (const CommandError&) {
+            refused = true;
+            throw;
+          }
+        });
+        if (!refused && main.PSpn.value == before.value && main.PSpn.increment == before.increment)
+          break;
+      }
       return ActionResult::Done;
     case ActionVerb::Choose: return choose(a.control, a.number);
     case ActionVerb::Select: return select(a.control, a.number);

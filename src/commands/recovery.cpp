@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/recovery.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "commands/lifecycle.h"
@@ -11,29 +13,73 @@ namespace kelpmark {
 
 const char* const kRecoveryQuestion =
     "Прошлый запуск игры завершился аварийно.\nПродолжить прерванную игру?";
+const char* const kRecoveryWriteFailed = "Не удается записать файл восстановления: ";
 
 std::string recoveryPathFor(const std::string& savePath) { return savePath + ".recovery"; }
 
-bool writeRecoveryFile(Program& program, const std::string& path) {
-  return saveCurrentGame(program, path);
+bool writeRecoveryFile(Program& program, const std::string& path, int* error) {
+  return saveCurrentGame(program, path, error);
 }
 
 void removeRecoveryFile(const std::string& path) {
   std::error_code ec;
-  if (!std::filesystem::is_directory(path, ec)) std::filesystem::remove(path, ec);
+  // A directory of that name is no file of ours to delete, but it must not stay in
+  // the way of every later start and every midnight's write.
+  if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ec)))
+    moveAside(path);
+  else
+    std::filesystem::remove(path, ec);
 }
 
 bool offerRecovery(Program& program, const std::string& path) {
   removeStaleSaveTemporary(path);
-  if (!savedGameExists(path)) return false;
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) return false;
   if (program.view.question(kRecoveryQuestion, QuestionKind::Confirmation, false) == Answer::No) {
     removeRecoveryFile(path);
     return false;
   }
-  // A damaged file is kept aside as "<path>.bad", like a refused save; the save
-  // itself is never touched.
-  if (!resumeSavedGame(program, path)) removeRecoveryFile(path);
-  return true;
+  if (resumeIfWhole(program, path)) return true;
+  // A damaged file is kept aside as "<path>.bad"; the start goes on as if there had
+  // been none, and the saved game is never touched.
+  program.view.message(kLoadFailedMessage);
+  moveAside(path);
+  return false;
+}
+
+std::string diskErrorText(int error) {
+  switch (error) {
+    case ENOSPC: return "нет места на диске";
+#if defined(EDQUOT)
+    case EDQUOT: return "превышена дисковая квота";
+#endif
+    case EFBIG: return "превышен допустимый размер файла";
+    case EACCES:
+    case EPERM: return "нет прав на запись";
+    case EROFS: return "диск доступен только для чтения";
+    case EISDIR: return "на месте файла находится папка";
+    case ENOENT:
+    case ENOTDIR: return "папка для файла не найдена";
+    case EPIPE: return "программа, читавшая канал, завершилась";
+    case EIO: return "ошибка ввода-вывода";
+    default: return "ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
+  }
+}
+
+bool RecoveryWriter::write(Program& program, const std::string& path) {
+  if (!program.game.hasCompany()) return false;
+  int error = 0;
+  if (writeRecoveryFile(program, path, &error)) {
+    failing_ = false;
+    return true;
+  }
+  if (!failing_) {
+    failing_ = true;
+    program.view.message(kRecoveryWriteFailed + diskErrorText(error) + ".\n" + path +
+                         "\nИгра продолжается, но если программа завершится аварийно, "
+                         "будет потеряно все, что сделано после последней удачной записи.");
+  }
+  return false;
 }
 
 }  // namespace kelpmark

@@ -12,22 +12,42 @@ namespace kelpmark {
 class Program;
 
 extern const char* const kRecoveryQuestion;
+// The start of the message that a recovery file could not be written.
+extern const char* const kRecoveryWriteFailed;
 
 // The recovery file that belongs to the save at `savePath`.
 std::string recoveryPathFor(const std::string& savePath);
 
 // Writes the running game to the recovery file the way a save is written (a
 // temporary file renamed over the old one). Draws no random number and changes
-// nothing in the game; false when there is no game or the file could not be written.
-bool writeRecoveryFile(Program& program, const std::string& path);
+// nothing in the game; false when there is no game or the file could not be written
+// (`error`, if given, then holds the reason as an errno value).
+bool writeRecoveryFile(Program& program, const std::string& path, int* error = nullptr);
 
-// Removes the recovery file (a directory in its place is left alone).
+// Writes the recovery file at every game midnight for the front end, and tells the
+// player when it cannot be written, with the reason: at the first write that fails,
+// and again only after a write has succeeded in between. The game goes on.
+class RecoveryWriter {
+ public:
+  bool write(Program& program, const std::string& path);
+
+ private:
+  bool failing_ = false;
+};
+
+// Removes the recovery file; a directory in its place is moved aside under its
+// ".bad" name instead.
 void removeRecoveryFile(const std::string& path);
 
 // At start-up, before the resume question: when a recovery file is there, asks
-// whether to continue the interrupted game. Yes loads it as a resume would (a file
-// that fails to load gives the load error and is removed); No removes it. True when
-// the player chose to continue, so that no resume question follows.
+// whether to continue the interrupted game. Yes loads it as a resume would; No
+// removes it. A file that fails to load (damaged, cut, a directory) gives the load
+// error and is kept aside under its ".bad" name, and nothing else happens: the start
+// goes on as if there had been no recovery file. True only when the interrupted game
+// was continued, so that no resume question follows.
 bool offerRecovery(Program& program, const std::string& path);
+
+// Why a file could not be written, in the player's words (from an errno value).
+std::string diskErrorText(int error);
 
 }  // namespace kelpmark

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <vector>
 
 #if defined(_WIN32)
 #include <fstream>
@@ -31,6 +32,24 @@ bool isNumberedTemporaryOf(const std::string& name, const std::string& file) {
   return true;
 }
 
+constexpr int kMaxNumberedKeptNames = 99;
+
+// The names a refused file is kept under, in the order they are tried: "<path>.bad",
+// then the first "<path>.bad.N" that nothing holds.
+std::vector<std::string> keptNames(const std::string& path) {
+  const std::string bad = path + ".bad";
+  std::vector<std::string> names{bad};
+  for (int n = 1; n <= kMaxNumberedKeptNames; ++n) {
+    const std::string numbered = bad + "." + std::to_string(n);
+    std::error_code ec;
+    if (!fs::exists(fs::symlink_status(numbered, ec))) {
+      names.push_back(numbered);
+      break;
+    }
+  }
+  return names;
+}
+
 }  // namespace
 
 #if defined(_WIN32)
@@ -48,22 +67,27 @@ bool readRegularFile(const std::string& path, size_t limit, std::string& bytes) 
 
 std::string saveTemporaryPath(const std::string& path) { return path + ".tmp"; }
 
-bool replaceFile(const std::string& path, const std::string& bytes, bool failBeforeRename) {
+bool replaceFile(const std::string& path, const std::string& bytes, bool failBeforeRename,
+                 int* error) {
   const std::string tmp = saveTemporaryPath(path);
   std::error_code ec;
   fs::remove(tmp, ec);
   bool ok;
+  int why = 0;
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     ok = static_cast<bool>(out) && !failBeforeRename;
+    if (!ok) why = failBeforeRename ? ENOSPC : (errno != 0 ? errno : EIO);
   }
   if (ok) {
     fs::rename(tmp, path, ec);
     ok = !ec;
+    if (!ok) why = ec.value();
   }
   if (!ok) fs::remove(tmp, ec);
+  if (error != nullptr) *error = why;
   return ok;
 }
 
@@ -72,10 +96,28 @@ void removeStaleSaveTemporary(const std::string& path) {
   if (!fs::is_directory(saveTemporaryPath(path), ec)) fs::remove(saveTemporaryPath(path), ec);
 }
 
-bool copyRefusedSave(const std::string& path) {
+bool moveAside(const std::string& path) {
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(path, ec))) return true;
+  for (const std::string& name : keptNames(path)) {
+    fs::rename(path, name, ec);
+    if (!ec) return true;
+  }
+  return false;
+}
+
+bool keepRefusedSave(const std::string& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return false;
-  return fs::copy_file(path, path + ".bad", fs::copy_options::overwrite_existing, ec) && !ec;
+  for (const std::string& name : keptNames(path)) {
+    const std::string tmp = name + ".tmp";
+    if (fs::copy_file(path, tmp, fs::copy_options::overwrite_existing, ec) && !ec) {
+      fs::rename(tmp, name, ec);
+      if (!ec) return true;
+    }
+    fs::remove(tmp, ec);
+  }
+  return moveAside(path);
 }
 
 #else
@@ -141,13 +183,29 @@ int openRegularForReading(const std::string& path, struct stat& st) {
 // removed itself, never followed); fails rather than open anything that exists.
 int createAfresh(const std::string& path, mode_t mode) {
   ::unlink(path.c_str());
-  return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+  if (fd < 0 && errno == EEXIST) {
+    // What stays in the way is a directory: the reason worth telling.
+    struct stat st;
+    if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) errno = EISDIR;
+  }
+  return fd;
+}
+
+// Gives the file at least read and write permission for its owner (and the bits of
+// `mode` when set, for a file that replaces one of that mode): the creation mode
+// passed through the umask.
+void giveOwnerReadWrite(int fd, mode_t mode) {
+  struct stat st;
+  if (mode == 0 && ::fstat(fd, &st) == 0) mode = st.st_mode & 07777;
+  (void)::fchmod(fd, mode | S_IRUSR | S_IWUSR);
 }
 
 bool writeAll(int fd, const char* data, size_t size) {
   while (size > 0) {
     const ssize_t n = ::write(fd, data, size);
     if (n < 0 && errno == EINTR) continue;
+    if (n == 0) errno = ENOSPC;
     if (n <= 0) return false;
     data += n;
     size -= static_cast<size_t>(n);
@@ -172,6 +230,7 @@ void removeTemporariesOf(const fs::path& file) {
     if (::lstat(p.c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) ::unlink(p.c_str());
   };
   removeIfNotDirectory(file.string() + ".tmp");
+  removeIfNotDirectory(file.string() + ".bad.tmp");
   fs::path dir = file.parent_path();
   if (dir.empty()) dir = ".";
   const std::string name = file.filename().string();
@@ -216,21 +275,46 @@ std::string saveTemporaryPath(const std::string& path) {
   return target + ".tmp";
 }
 
-bool replaceFile(const std::string& path, const std::string& bytes, bool failBeforeRename) {
+bool replaceFile(const std::string& path, const std::string& bytes, bool failBeforeRename,
+                 int* error) {
+  int ignored = 0;
+  int& why = error != nullptr ? *error : ignored;
+  why = 0;
   std::string target;
-  if (!resolveLinks(path, target)) return false;
+  if (!resolveLinks(path, target)) {
+    why = ELOOP;
+    return false;
+  }
   const std::string tmp = target + ".tmp";
   FileSizeSignalIgnored quiet;
   struct stat st;
   const bool hadFile = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
   const mode_t mode = hadFile ? (st.st_mode & 0777) : 0666;
   const int fd = createAfresh(tmp, mode);
-  if (fd < 0) return false;
-  // The creation mode passes through the umask; the old file's mode is kept as it was.
-  if (hadFile) (void)::fchmod(fd, mode);
-  bool ok = writeAll(fd, bytes.data(), bytes.size()) && !failBeforeRename && ::fsync(fd) == 0;
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) ok = false;
+  if (fd < 0) {
+    why = errno;
+    return false;
+  }
+  // The old file's mode is kept as it was, with the owner's reading and writing.
+  giveOwnerReadWrite(fd, hadFile ? mode : 0);
+  bool ok = writeAll(fd, bytes.data(), bytes.size());
+  if (!ok) why = errno;
+  if (ok && failBeforeRename) {
+    ok = false;
+    why = ENOSPC;
+  }
+  if (ok && ::fsync(fd) != 0) {
+    ok = false;
+    why = errno;
+  }
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    why = errno;
+  }
+  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
+    ok = false;
+    why = errno;
+  }
   if (!ok) {
     ::unlink(tmp.c_str());
     return false;
@@ -245,14 +329,17 @@ void removeStaleSaveTemporary(const std::string& path) {
   if (resolveLinks(path, target) && target != path) removeTemporariesOf(target);
 }
 
-bool copyRefusedSave(const std::string& path) {
-  struct stat st;
-  const int in = openRegularForReading(path, st);
-  if (in < 0) return false;
-  FileSizeSignalIgnored quiet;
-  const std::string bad = path + ".bad";
-  const int out = createAfresh(bad, st.st_mode & 0777);
-  bool ok = out >= 0;
+namespace {
+
+// Copies the open file `in` from its start to a temporary file and renames that
+// over `to` once it is complete, so that an older file there stays until then.
+bool copyOver(int in, const std::string& to, mode_t mode) {
+  if (::lseek(in, 0, SEEK_SET) != 0) return false;
+  const std::string tmp = to + ".tmp";
+  const int out = createAfresh(tmp, mode);
+  if (out < 0) return false;
+  giveOwnerReadWrite(out, mode);
+  bool ok = true;
   char buffer[1 << 16];
   while (ok) {
     const ssize_t n = ::read(in, buffer, sizeof buffer);
@@ -263,12 +350,43 @@ bool copyRefusedSave(const std::string& path) {
     }
     ok = writeAll(out, buffer, static_cast<size_t>(n));
   }
-  ::close(in);
-  if (out >= 0) {
-    if (::close(out) != 0) ok = false;
-    if (!ok) ::unlink(bad.c_str());
-  }
+  ok = ok && ::fsync(out) == 0;
+  if (::close(out) != 0) ok = false;
+  if (ok && ::rename(tmp.c_str(), to.c_str()) != 0) ok = false;
+  if (!ok) ::unlink(tmp.c_str());
   return ok;
+}
+
+}  // namespace
+
+bool moveAside(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+  // A rename needs neither read permission nor room on the disk.
+  for (const std::string& name : keptNames(path))
+    if (::rename(path.c_str(), name.c_str()) == 0) {
+      syncDirectoryOf(path);
+      return true;
+    }
+  return false;
+}
+
+bool keepRefusedSave(const std::string& path) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  FileSizeSignalIgnored quiet;
+  const int in = openRegularForReading(path, st);
+  if (in >= 0) {
+    bool copied = false;
+    for (const std::string& name : keptNames(path))
+      if ((copied = copyOver(in, name, st.st_mode & 0777))) break;
+    ::close(in);
+    if (copied) {
+      syncDirectoryOf(path);
+      return true;
+    }
+  }
+  return moveAside(path);
 }
 
 #endif

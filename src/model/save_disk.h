@@ -20,8 +20,11 @@ bool readRegularFile(const std::string& path, size_t limit, std::string& bytes);
 // `bytes`: written to "<target>.tmp", flushed to disk and renamed over the target,
 // with the mode the target had. On failure the target stays as it was and the
 // temporary file is removed. `failBeforeRename` makes a complete write fail at its
-// end, as a full disk would (for the tests of the failure path).
-bool replaceFile(const std::string& path, const std::string& bytes, bool failBeforeRename = false);
+// end, as a full disk would (for the tests of the failure path). The new file gets
+// at least read and write permission for its owner. `error` (if given) receives the
+// reason of a failure as an errno value.
+bool replaceFile(const std::string& path, const std::string& bytes, bool failBeforeRename = false,
+                 int* error = nullptr);
 
 // The temporary name a save to `path` uses.
 std::string saveTemporaryPath(const std::string& path);
@@ -30,9 +33,17 @@ std::string saveTemporaryPath(const std::string& path);
 // (and those of the numbered names that earlier versions used). For start-up.
 void removeStaleSaveTemporary(const std::string& path);
 
-// Copies the regular file at `path` to "<path>.bad", replacing an older copy; a
-// link in the way is replaced, never followed. Does nothing for anything but a
-// regular file; false when the copy could not be made.
-bool copyRefusedSave(const std::string& path);
+// Keeps a refused save aside: the regular file at `path` is copied to "<path>.bad",
+// which replaces an older copy only once it is complete (a link in the way is
+// replaced, never followed). A file that cannot be copied (no read permission, a
+// full disk) is renamed there instead, so that a later save never replaces the only
+// copy. When a directory holds the ".bad" name, the first free "<path>.bad.N" is
+// taken. Does nothing for anything but a regular file; false when nothing was kept.
+bool keepRefusedSave(const std::string& path);
+
+// Moves whatever stands at `path` (a file, a directory, a link) aside under its
+// ".bad" name, or the first free "<path>.bad.N" when that name cannot take it.
+// True when nothing is left at `path`.
+bool moveAside(const std::string& path);
 
 }  // namespace kelpmark

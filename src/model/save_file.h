@@ -29,8 +29,9 @@ std::string SaveFileBytes(const std::vector<std::string>& lines);
 // Writes the lines to a temporary file beside `path` (or beside the target of the
 // link `path` names), flushes it and renames it over that file. On any failure the
 // previous file stays as it was, the temporary file is removed and the result is
-// false.
-bool SaveGame(const std::string& path, const std::vector<std::string>& lines);
+// false; `error` (if given) then receives the reason as an errno value.
+bool SaveGame(const std::string& path, const std::vector<std::string>& lines,
+              int* error = nullptr);
 
 // Where a sink of bytes fails, for tests of the failure path: the writer stops
 // after this many lines (a negative value never fails).

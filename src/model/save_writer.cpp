@@ -93,11 +93,11 @@ std::string SaveFileBytes(const std::vector<std::string>& lines) {
   return firstLinesAsBytes(lines, lines.size());
 }
 
-bool SaveGame(const std::string& path, const std::vector<std::string>& lines) {
+bool SaveGame(const std::string& path, const std::vector<std::string>& lines, int* error) {
   size_t kept = lines.size();
   if (gFailAfterLines >= 0 && static_cast<size_t>(gFailAfterLines) < kept)
     kept = static_cast<size_t>(gFailAfterLines);
-  return replaceFile(path, firstLinesAsBytes(lines, kept), kept < lines.size());
+  return replaceFile(path, firstLinesAsBytes(lines, kept), kept < lines.size(), error);
 }
 
 }  // namespace kelpmark

@@ -4,16 +4,46 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 
 #include "commands/recovery.h"
 #include "model/save_disk.h"
+#include "ui/main_window.h"
 #include "ui/qt_view_port.h"
 #include "ui/recording.h"
 #include "ui/save_location.h"
 #include "ui/save_lock.h"
 
 namespace kelpmark::ui {
+
+namespace {
+
+// A message before the game's windows exist, also on standard error.
+void tellBeforeStart(const QString& text) {
+  std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+  QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle), text,
+                  QMessageBox::Ok);
+  setRussianButtonTexts(box);
+  box.exec();
+}
+
+bool askTakeOver(const QString& host) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание"), takeOverQuestion(host),
+                  QMessageBox::Yes | QMessageBox::No);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  setRussianButtonTexts(box);
+  return box.exec() == QMessageBox::Yes;
+}
+
+// The files the game itself reads and writes: a recording must go elsewhere.
+QStringList gameFiles(const GameUiOptions& options) {
+  return {options.savePath, options.resumePath, options.recoveryPath,
+          options.savePath + QStringLiteral(".books"), SaveLock::lockPath(options.savePath)};
+}
+
+}  // namespace
 
 GameUiOptions savedGameOptions() {
   GameUiOptions options;
@@ -25,22 +55,33 @@ GameUiOptions savedGameOptions() {
 
 int runGame(const QString& recordPath) {
   GameUiOptions options = savedGameOptions();
+  if (!recordPath.isEmpty()) {
+    const QString why = Recording::refusal(recordPath, gameFiles(options));
+    if (!why.isEmpty()) {
+      std::fprintf(stderr, "kelpmark: will not record into %s: %s\n",
+                   recordPath.toLocal8Bit().constData(), why.toLocal8Bit().constData());
+      return 2;
+    }
+  }
   options.consecutiveSeeds = !recordPath.isEmpty();
   SaveLock lock(options.savePath);
-  if (!lock.acquire()) {
-    std::fprintf(stderr, "%s\n", kSaveInUseMessage);
-    QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle),
-                    QString::fromUtf8(kSaveInUseMessage), QMessageBox::Ok);
-    setRussianButtonTexts(box);
-    box.exec();
-    return 1;
+  switch (lock.acquire(askTakeOver)) {
+    case SaveLock::Outcome::Play: break;
+    case SaveLock::Outcome::InUse: tellBeforeStart(QString::fromUtf8(kSaveInUseMessage)); return 1;
+    case SaveLock::Outcome::Declined: return 1;
+    case SaveLock::Outcome::Directory: tellBeforeStart(lockDirectoryMessage(lock.path())); return 1;
   }
   // A save killed half-way leaves its temporary file; with the lock held it is ours.
   removeStaleSaveTemporary(nativePath(options.savePath));
   GameUi game(options);
   std::unique_ptr<Recording> recording;
   if (!recordPath.isEmpty()) {
-    recording = Recording::start(game.program(), recordPath);
+    // The message waits until the event that failed to be written is over.
+    recording = Recording::start(game.program(), recordPath, [&game](const std::string& text) {
+      QTimer::singleShot(0, &game.mainWindow(), [&game, text] {
+        game.mainWindow().runCommand([&game, &text] { game.program().view.message(text); });
+      });
+    });
     if (!recording) {
       std::fprintf(stderr, "kelpmark: cannot write the recording %s\n",
                    recordPath.toLocal8Bit().constData());

@@ -10,9 +10,12 @@ namespace kelpmark::ui {
 GameUiOptions savedGameOptions();
 
 // Runs the game to its end and gives the program's exit status. When another
-// copy of the game holds the save, says so and ends at once (status 1) without
-// reading or writing the save. A game recorded into `recordPath` (empty: none)
-// that cannot be written ends at once with status 2.
+// copy of the game holds the save (or the player leaves it to a copy on another
+// computer, or a directory stands in the lock's place), says so and ends at once
+// (status 1) without reading or writing the save. A game recorded into
+// `recordPath` (empty: none) that is a link or one of the game's own files ends at
+// once with status 2, before anything is touched; so does one that cannot be
+// written at all.
 int runGame(const QString& recordPath = {});
 
 }  // namespace kelpmark::ui

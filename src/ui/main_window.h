@@ -11,6 +11,7 @@
 
 #include "commands/main_form.h"
 #include "commands/program_observer.h"
+#include "commands/recovery.h"
 
 class QAction;
 class QFrame;
@@ -92,6 +93,7 @@ class MainWindow : public QMainWindow {
   QString savePath_;
   QString resumePath_;
   QString recoveryPath_;
+  RecoveryWriter recoveryWriter_;
   std::deque<std::pair<PlayerAction, QPointer<QWidget>>> deferred_;
   QTimer timer_;
   bool firstShow_ = true;

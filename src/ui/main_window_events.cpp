@@ -61,9 +61,9 @@ void MainWindow::timerTick() {
   perform(PlayerAction::tick());
   // Once a tick that ran a daily step (or started a game) is over, with nothing of
   // it still open, the game is kept for a restart after a crash. A failed write
-  // leaves the last good file; the game goes on either way.
+  // leaves the last good file and is told once; the game goes on either way.
   if (!recoveryPath_.isEmpty() && !program_.ended && program_.mainForm.checkpoint != checkpoint)
-    writeRecoveryFile(program_, nativePath(recoveryPath_));
+    runCommand([this] { recoveryWriter_.write(program_, nativePath(recoveryPath_)); });
   repaint();
   lastTickMicros_ = clock.nsecsElapsed() / 1000;
 }

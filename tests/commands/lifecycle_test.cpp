@@ -601,26 +601,45 @@ TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
   EXPECT_EQ(tp.program.game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
 }
 
-TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorAndIsRemovedTheSaveUntouched) {
+// A recovery file that does not load (cut short, or a directory of that name) gives
+// the load error, is kept aside and removed, and the start goes on exactly as if it
+// had not been there: the resume question comes, and nothing else has happened
+// (no game, no clock seed taken), so no new game can be saved over the save.
+TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorThenTheStartGoesOnWithoutIt) {
   InterruptedRun run;
   ASSERT_TRUE(writeRecoveryFile(run.crashed.program, run.recovery));
   const std::string whole = readAll(run.recovery);
-  writeAll(run.recovery, whole.substr(0, whole.size() / 2));  // a file cut short
+  const std::string cut = whole.substr(0, whole.size() / 2);
   writeAll(run.save + ".bad", "older refused save");
-  TestProgram tp(60);
-  FormShow(tp.program, run.save, run.recovery);
-  ASSERT_EQ(tp.view.questions.size(), 1u);
-  EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
-  TestProgram twin(60);
-  expectSameAsTwoNewGames(tp, twin);
-  EXPECT_FALSE(fs::exists(run.recovery));
-  EXPECT_EQ(readAll(run.recovery + ".bad"), whole.substr(0, whole.size() / 2));
-  EXPECT_EQ(readAll(run.save), run.saveBytes);
-  EXPECT_EQ(readAll(run.save + ".bad"), "older refused save");
-
+  for (const char* kind : {"cut", "directory"}) {
+    SCOPED_TRACE(kind);
+    fs::remove_all(run.recovery + ".bad");
+    fs::remove_all(run.recovery);
+    if (std::string(kind) == "cut") writeAll(run.recovery, cut);
+    if (std::string(kind) == "directory") fs::create_directories(fs::path(run.recovery) / "x");
+    TestProgram tp(60);
+    tp.view.answers = {Answer::Yes, Answer::No};
+    FormShow(tp.program, run.save, run.recovery);
+    ASSERT_EQ(tp.view.questions.size(), 2u);
+    EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_FALSE(tp.program.game.hasCompany());
+    EXPECT_EQ(tp.nextSeed(), 60u);
+    EXPECT_EQ(tp.program.game.random.draws(), 0u);
+    EXPECT_TRUE(tp.program.mainForm.NewGameMEnabled);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(run.recovery)));
+    if (std::string(kind) == "cut") {
+      EXPECT_EQ(readAll(run.recovery + ".bad"), cut);
+    } else {
+      EXPECT_TRUE(fs::exists(fs::path(run.recovery + ".bad") / "x"));
+    }
+    EXPECT_EQ(readAll(run.save), run.saveBytes);
+    EXPECT_EQ(readAll(run.save + ".bad"), "older refused save");
+  }
   // A temporary file left by a write that was killed is removed; nothing is asked.
   TestProgram next(70);
-  writeAll(run.recovery + ".tmp", whole.substr(0, 100));
+  fs::remove_all(run.recovery);
+  writeAll(run.recovery + ".tmp", cut.substr(0, 100));
   next.view.answers = {Answer::No};
   FormShow(next.program, run.save, run.recovery);
   EXPECT_FALSE(fs::exists(run.recovery + ".tmp"));

@@ -225,14 +225,15 @@ TEST_F(SaveReplaceTest, SaveThroughALinkReplacesItsTargetAndKeepsTheLink) {
   EXPECT_FALSE(SaveGame(path_.string(), lines_));
 }
 
-TEST_F(SaveReplaceTest, TheOldFilesModeIsKept) {
-  for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
-                               fs::perms::owner_read | fs::perms::owner_write |
-                                   fs::perms::group_read | fs::perms::others_read,
-                               fs::perms::owner_read}) {
+// The owner can always read and write what the game saves: a file it could not
+// read would be refused at every start.
+TEST_F(SaveReplaceTest, TheOldFilesModeIsKeptWithTheOwnersReadAndWrite) {
+  const fs::perms rw = fs::perms::owner_read | fs::perms::owner_write;
+  for (const fs::perms mode : {rw, rw | fs::perms::group_read | fs::perms::others_read,
+                               fs::perms::owner_read, fs::perms::none}) {
     fs::permissions(path_, mode);
     ASSERT_TRUE(SaveGame(path_.string(), lines_));
-    EXPECT_EQ(fs::status(path_).permissions(), mode);
+    EXPECT_EQ(fs::status(path_).permissions(), mode | rw);
   }
 }
 
@@ -275,6 +276,48 @@ TEST_F(SaveReplaceTest, FileSizeLimitFailsTheSaveInsteadOfEndingTheProgram) {
   EXPECT_EQ(status, 0) << "1: the save reported success; 128 + n: ended by signal n";
   EXPECT_EQ(readAll(path_), oldBytes_);
   EXPECT_EQ(namesIn(dir_), std::vector<std::string>{"game.dat"});
+}
+
+// A refused save is never left where the next save replaces it, whatever stands in
+// the way of its copy: no read permission (renamed instead), a directory of the
+// ".bad" name (the next free name), a full disk (renamed over the older copy, which
+// stays whole until then).
+TEST_F(SaveReplaceTest, RefusedSaveIsKeptAsideWhateverStandsInTheWay) {
+  const std::string bad = path_.string() + ".bad";
+  // Without read permission; root reads anything, so the test drops to "nobody".
+  fs::permissions(path_, fs::perms::none);
+  EXPECT_EQ(inChild([&] {
+              if (::geteuid() == 0 && (::chown(dir_.c_str(), 65534, 65534) != 0 ||
+                                       ::chown(path_.c_str(), 65534, 65534) != 0 ||
+                                       ::setgid(65534) != 0 || ::setuid(65534) != 0))
+                return 3;
+              return keepRefusedSave(path_.string()) ? 0 : 1;
+            }),
+            0);
+  EXPECT_FALSE(fs::exists(path_));
+  fs::permissions(bad, fs::perms::owner_read);
+  EXPECT_EQ(readAll(bad), oldBytes_);
+
+  fs::remove(bad);
+  writeAll(path_, oldBytes_);
+  fs::create_directory(bad);
+  ASSERT_TRUE(keepRefusedSave(path_.string()));
+  EXPECT_EQ(readAll(path_), oldBytes_);
+  EXPECT_EQ(readAll(bad + ".1"), oldBytes_);
+
+  fs::remove_all(bad);
+  writeAll(bad, "older");
+  const std::string big(5000, 'x');
+  writeAll(path_, big);
+  EXPECT_EQ(inChild([&] {
+              const rlimit limit{1000, 1000};
+              if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+              return keepRefusedSave(path_.string()) ? 0 : 1;
+            }),
+            0);
+  EXPECT_EQ(readAll(bad), big);
+  EXPECT_FALSE(fs::exists(path_));
+  EXPECT_EQ(namesIn(dir_), (std::vector<std::string>{"game.dat.bad", "game.dat.bad.1"}));
 }
 
 TEST_F(SaveReplaceTest, KilledAtAnyMomentTheSaveLeavesAFileThatLoads) {

@@ -3,8 +3,12 @@
 // the words it accepts.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fstream>
 #include <sstream>
+#include <streambuf>
 
+#include "runner.h"
 #include "script.h"
 
 namespace kelpmark::sim {
@@ -101,6 +105,94 @@ TEST(ScriptErrors, UnprintableBytesOfABadWordAreEscaped) {
     EXPECT_EQ(e.line, 2);
     EXPECT_EQ(escapeUnprintable(e.message), "unknown command 'jump\\x1b]0;x\\x07'");
   }
+}
+
+// A stream of one line: `count` times `unit`, then a line end; made as it is read,
+// so that only the parser can hold the line.
+class OneWordLine : public std::streambuf {
+ public:
+  OneWordLine(const std::string& unit, size_t count) : left_(count) {
+    for (size_t i = 0; i < 20000; ++i) block_ += unit;
+    unitSize_ = unit.size();
+  }
+
+ protected:
+  int_type underflow() override {
+    if (left_ == 0) {
+      if (ended_) return traits_type::eof();
+      ended_ = true;
+      static char lineEnd = '\n';
+      setg(&lineEnd, &lineEnd, &lineEnd + 1);
+      return '\n';
+    }
+    const size_t units = std::min(left_, block_.size() / unitSize_);
+    left_ -= units;
+    setg(block_.data(), block_.data(), block_.data() + units * unitSize_);
+    return traits_type::to_int_type(block_[0]);
+  }
+
+ private:
+  std::string block_;
+  size_t unitSize_ = 1;
+  size_t left_;
+  bool ended_ = false;
+};
+
+#if defined(__linux__)
+// The most memory the process has held so far, in kB.
+long peakKilobytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+#endif
+
+TEST(ScriptErrors, AHugeWordIsEchoedCutShortAndReadWithoutKeepingIt) {
+  // 80 bytes at most, never half a character ("€" has three): 26 signs, then an
+  // ellipsis.
+  std::string euros;
+  for (int i = 0; i < 26; ++i) euros += "€";
+#if defined(__linux__)
+  const long before = peakKilobytes();
+#endif
+  OneWordLine huge("€", 20u << 20);  // 60 MB
+  std::istream in(&huge);
+  try {
+    parseScript(in);
+    FAIL() << "the script was accepted";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.line, 1);
+    EXPECT_EQ(e.message, "unknown command '" + euros + "\u2026'");
+  }
+#if defined(__linux__)
+  EXPECT_LT(peakKilobytes() - before, 50 * 1024) << "the line was held in memory";
+#endif
+  std::istringstream count("tick " + std::string(100, '7') + "\n");
+  try {
+    parseScript(count);
+    FAIL() << "the script was accepted";
+  } catch (const ScriptError& e) {
+    EXPECT_EQ(e.message, "bad count '" + std::string(80, '7') + "\u2026'");
+  }
+}
+
+// A spin that no longer changes the quantity stops clicking: a count no game could
+// click through ends at once, and logs as a count that just reaches the limits.
+TEST(RunnerSpin, ClicksEndOnceTheQuantityStopsChanging) {
+  const auto play = [](const std::string& count) {
+    std::ostringstream log;
+    Runner runner(log);
+    // With a store the purchase limit (the money) stops the quantity below its maximum.
+    std::istringstream in("new 7\ntick\nspin MainForm.PSpn up " + count + "\ndump\n" +
+                          "click MainForm.StorageBtn\nspin MainForm.PSpn up " + count + "\ndump\n" +
+                          "spin MainForm.PSpn down " + count + "\ndump\n");
+    runner.run(parseScript(in));
+    return log.str();
+  };
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(play("900000000000"), play("200"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 // Every control by its name, with the verb its kind takes: what a recording writes

@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "commands/program.h"
 #include "commands/state_dump.h"
@@ -34,6 +38,8 @@ class RecordReplayTest : public QObject {
   QTemporaryDir dir_;
   std::unique_ptr<GameUi> game_;
   std::unique_ptr<Recording> recording_;
+  // What the recording told the player.
+  QStringList told_;
 
   MainWindow& main() { return game_->mainWindow(); }
 
@@ -44,7 +50,8 @@ class RecordReplayTest : public QObject {
     options.fixedSeed = 4242;
     options.consecutiveSeeds = true;
     game_ = std::make_unique<GameUi>(options);
-    recording_ = Recording::start(game_->program(), dir_.filePath(name));
+    recording_ = Recording::start(game_->program(), dir_.filePath(name),
+                                  [this](const std::string& text) { told_ << QString::fromStdString(text); });
     QVERIFY(recording_ != nullptr);
     game_->show();
     QVERIFY(QTest::qWaitForWindowExposed(&main()));
@@ -129,6 +136,7 @@ class RecordReplayTest : public QObject {
   void initTestCase() { QVERIFY(dir_.isValid()); }
 
   void cleanup() {
+    told_.clear();
     recording_.reset();
     if (game_) game_->program().ended = true;
     game_.reset();
@@ -261,6 +269,72 @@ class RecordReplayTest : public QObject {
     QVERIFY(lines.value(1).startsWith("resume second_game.txt.resumed.dat 4242"));
     QCOMPARE(QFileInfo(dir_.filePath(QStringLiteral("second_game.txt.resumed.dat"))).size(),
              QFileInfo(dir_.filePath(QStringLiteral("game.dat"))).size());
+  }
+
+  // A disk that fills up (a file-size limit here): the player is told once, the
+  // file keeps whole lines only and plays as a script, and once there is room again
+  // the recording catches up, so that the whole game still plays again.
+  void recordingCarriesOnAfterAFullDisk() {
+    const QString name = QStringLiteral("full disk.txt");
+    rlimit normal{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &normal) == 0);
+    rlimit full = normal;
+    full.rlim_cur = 150;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &full) == 0);
+    uitest::BoxAnswerer answerer;
+    answerer.queue(QMessageBox::No);  // not the saved game: a new one
+    startRecordedGame(name);
+    QVERIFY(mainKey(Qt::Key_F2));
+    QVERIFY(mainKey(Qt::Key_5, Qt::AltModifier));
+    for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::StuffBtn,
+                         MainButton::SalerBtn}) {
+      QVERIFY(click(b));
+      ticks(2);
+    }
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &normal) == 0);
+    QCOMPARE(told_.size(), 1);
+    QVERIFY(told_[0].contains(QStringLiteral("превышен допустимый размер файла")));
+    QFile cut(dir_.filePath(name));
+    QVERIFY(cut.open(QIODevice::ReadOnly));
+    const QByteArray script = cut.readAll();
+    QVERIFY(script.size() <= 150 && script.endsWith('\n'));
+    QProcess sim;
+    sim.setWorkingDirectory(dir_.path());
+    sim.start(qEnvironmentVariable("KELPMARK_SIM"), {name});
+    QVERIFY(sim.waitForFinished(60000));
+    QCOMPARE(sim.exitCode(), 0);
+
+    QVERIFY(click(MainButton::AccounterBtn));
+    ticks(30);
+    QCOMPARE(told_.size(), 1);
+    expectReplayEqualsGame(name, false);
+  }
+
+  // A FIFO: the start does not wait for a reader, the script waits for one, and a
+  // reader that goes away costs the game nothing but one message.
+  void recordingIntoAFifoNeverWaitsForItsReader() {
+    const QString fifo = dir_.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    uitest::BoxAnswerer answerer;
+    answerer.queue(QMessageBox::No);
+    startRecordedGame(QStringLiteral("pipe"));
+    QVERIFY(mainKey(Qt::Key_F2));
+    const int reader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    QVERIFY(mainKey(Qt::Key_5, Qt::AltModifier));
+    QVERIFY(click(MainButton::StorageBtn));
+    char buffer[4096];
+    const ssize_t n = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    QVERIFY(n > 0);
+    const QByteArray got(buffer, static_cast<qsizetype>(n));
+    QVERIFY(got.startsWith("# A game of Kelpmark"));
+    QVERIFY(got.contains("\nnew 4242\n") && got.contains("\nclick MainForm.StorageBtn\n"));
+    QVERIFY(click(MainButton::LotBtn));
+    ticks(20);
+    QCOMPARE(told_.size(), 1);
+    QVERIFY(told_[0].contains(QStringLiteral("программа, читавшая канал, завершилась")));
+    QVERIFY(game_->program().game.corp().Lots.size() == 1);
   }
 };
 

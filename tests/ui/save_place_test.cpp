@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
+#include <unistd.h>
 
 #include "commands/program.h"
 #include "ui/command_line.h"
@@ -159,8 +160,83 @@ class SavePlaceTest : public QObject {
     const QString lockPath = SaveLock::lockPath(save);
     QVERIFY(QFile::exists(lockPath));
     SaveLock lock(save);
-    QVERIFY(lock.acquire());
+    QCOMPARE(lock.acquire(), SaveLock::Outcome::Play);
     QVERIFY(readAll(lockPath).startsWith(QByteArray::number(QCoreApplication::applicationPid())));
+  }
+
+  // Locks that no running copy holds are taken over; one written on another
+  // computer only when the player says so; a directory in its place is named.
+  void staleLocksAreTakenOverAndAnotherComputersOnlyWhenThePlayerSaysSo() {
+    const QString save = saveFilePath();
+    const QString path = SaveLock::lockPath(save);
+    const QByteArray ours = QByteArray::number(QCoreApplication::applicationPid()) + '\n';
+    const auto plant = [&](const QByteArray& bytes) {
+      QFile f(path);
+      return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+    };
+    // What a power cut just after a start leaves, and what no program writes.
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("\x01\x02 lock?\n")}) {
+      QVERIFY(plant(bytes));
+      SaveLock lock(save);
+      QCOMPARE(lock.acquire(), SaveLock::Outcome::Play);
+      QVERIFY(readAll(path).startsWith(ours));
+    }
+    // An empty lock that a copy starting right now holds stays its own.
+    {
+      QLockFile starting(path);
+      QVERIFY(starting.tryLock(0));
+      QVERIFY(plant(QByteArray()));
+      SaveLock lock(save);
+      QCOMPARE(lock.acquire(), SaveLock::Outcome::InUse);
+    }
+    const QByteArray elsewhere("4242\nkelpmark\nfaraway\nnot-this-computer\n\n");
+    QVERIFY(plant(elsewhere));
+    QStringList asked;
+    {
+      SaveLock lock(save);
+      QCOMPARE(lock.acquire([&](const QString& host) {
+        asked << host;
+        return false;
+      }),
+               SaveLock::Outcome::Declined);
+    }
+    QCOMPARE(asked, QStringList{QStringLiteral("faraway")});
+    QCOMPARE(readAll(path), elsewhere);
+    QVERIFY(takeOverQuestion(QStringLiteral("faraway")).contains(QStringLiteral("«faraway»")));
+    {
+      SaveLock lock(save);
+      QCOMPARE(lock.acquire([](const QString&) { return true; }), SaveLock::Outcome::Play);
+      QVERIFY(readAll(path).startsWith(ours));
+    }
+    QVERIFY(QDir().mkpath(path));
+    uitest::BoxAnswerer answerer;
+    QCOMPARE(runGame(), 1);
+    QCOMPARE(answerer.texts.size(), 1);
+    QVERIFY(answerer.texts[0].contains(path));
+  }
+
+  // A recording never goes through a link or into the game's own files: the start
+  // is refused before anything is touched.
+  void recordingIntoALinkOrTheGamesOwnFilesIsRefused() {
+    saveGameWithMoney(savedGameOptions(), 555);
+    const QString save = saveFilePath();
+    const QByteArray bytes = readAll(save);
+    const QString victim = dir_->filePath(QStringLiteral("victim"));
+    QFile v(victim);
+    QVERIFY(v.open(QIODevice::WriteOnly) && v.write("keep") == 4);
+    v.close();
+    const QString link = dir_->filePath(QStringLiteral("link"));
+    QVERIFY(QFile::link(victim, link));
+    const QString hard = dir_->filePath(QStringLiteral("hard"));
+    QVERIFY(::link(QFile::encodeName(save).constData(), QFile::encodeName(hard).constData()) == 0);
+    const QString other = QFileInfo(save).absolutePath() + QStringLiteral("/../kelpmark/game.dat");
+    for (const QString& path : {link, save, hard, other, save + QStringLiteral(".recovery"),
+                                save + QStringLiteral(".books"), save + QStringLiteral(".lock")})
+      QCOMPARE(runGame(path), 2);
+    QCOMPARE(readAll(save), bytes);
+    QCOMPARE(readAll(victim), QByteArray("keep"));
+    QCOMPARE(QDir(QFileInfo(save).absolutePath()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             QStringList{QStringLiteral("game.dat")});
   }
 };
 

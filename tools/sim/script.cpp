@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "script.h"
 
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -8,19 +9,108 @@ namespace kelpmark::sim {
 
 namespace {
 
-std::vector<std::string> splitWords(const std::string& line) {
-  std::vector<std::string> words;
-  std::string word;
-  for (char c : line) {
-    if (c == ' ' || c == '\t' || c == '\r') {
+// An error echoes at most this many bytes of a word.
+constexpr size_t kEchoLimit = 80;
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Reads a script a line at a time, in large blocks, and splits each line into its
+// words. A comment, and a first word too long for any command, are skipped unread,
+// so that a huge line costs neither time nor memory.
+class LineReader {
+ public:
+  explicit LineReader(std::istream& in) : in_(in), buffer_(size_t{1} << 16) {}
+
+  // The words of the next line; false at the end of the input. A comment line gives
+  // the one word "#". `cut` tells a first word that was longer than kEchoLimit: only
+  // its first bytes are kept, and the rest of the line is skipped.
+  bool next(std::vector<std::string>& words, bool& cut) {
+    words.clear();
+    cut = false;
+    std::string word;
+    bool any = false;
+    const auto endWord = [&] {
       if (!word.empty()) words.push_back(std::move(word));
       word.clear();
-    } else {
-      word += c;
+    };
+    for (;;) {
+      if (at_ == end_ && !fill()) {
+        endWord();
+        return any;
+      }
+      any = true;
+      const char c = buffer_[at_];
+      if (c == '\n') {
+        ++at_;
+        endWord();
+        return true;
+      }
+      if (isBlank(c)) {
+        ++at_;
+        endWord();
+        continue;
+      }
+      if (words.empty() && word.empty() && c == '#') {
+        skipLine();
+        words.emplace_back("#");
+        return true;
+      }
+      size_t run = at_;
+      while (run < end_ && !isBlank(buffer_[run]) && buffer_[run] != '\n') ++run;
+      word.append(buffer_.data() + at_, run - at_);
+      at_ = run;
+      if (words.empty() && word.size() > kEchoLimit) {
+        word.resize(kEchoLimit + 1);
+        words.push_back(std::move(word));
+        skipLine();
+        cut = true;
+        return true;
+      }
     }
   }
-  if (!word.empty()) words.push_back(std::move(word));
-  return words;
+
+ private:
+  bool fill() {
+    in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+    end_ = static_cast<size_t>(in_.gcount());
+    at_ = 0;
+    return end_ > 0;
+  }
+  void skipLine() {
+    for (;;) {
+      if (at_ == end_ && !fill()) return;
+      const void* lineEnd = std::memchr(buffer_.data() + at_, '\n', end_ - at_);
+      if (lineEnd != nullptr) {
+        at_ = static_cast<size_t>(static_cast<const char*>(lineEnd) - buffer_.data()) + 1;
+        return;
+      }
+      at_ = end_;
+    }
+  }
+
+  std::istream& in_;
+  std::vector<char> buffer_;
+  size_t at_ = 0;
+  size_t end_ = 0;
+};
+
+// A word as an error shows it: at most kEchoLimit bytes (never half a UTF-8
+// character), then "…".
+std::string echoed(const std::string& word) {
+  if (word.size() <= kEchoLimit) return word;
+  size_t keep = kEchoLimit;
+  while (keep > 0 && (static_cast<unsigned char>(word[keep]) & 0xc0) == 0x80) --keep;
+  return word.substr(0, keep) + "\u2026";
+}
+
+// The error's text with every long word of the line cut as echoed() cuts it.
+std::string withEchoedWords(std::string message, const std::vector<std::string>& words) {
+  for (const std::string& w : words) {
+    if (w.size() <= kEchoLimit) continue;
+    const size_t at = message.find(w);
+    if (at != std::string::npos) message.replace(at, w.size(), echoed(w));
+  }
+  return message;
 }
 
 }  // namespace
@@ -76,25 +166,27 @@ std::string Command::joined() const {
 
 std::vector<Command> parseScript(std::istream& in) {
   std::vector<Command> commands;
-  std::string text;
+  LineReader reader(in);
+  std::vector<std::string> w;
+  bool cut = false;
   int64_t lineNo = 0;
-  while (std::getline(in, text)) {
+  while (reader.next(w, cut)) {
     ++lineNo;
-    std::vector<std::string> w = splitWords(text);
     if (w.empty() || w[0][0] == '#') continue;
     Command c;
     c.line = lineNo;
-    c.words = w;
     const std::string& verb = w[0];
     const size_t args = w.size() - 1;
-    auto fail = [&](const std::string& why) { throw ScriptError{lineNo, why}; };
+    auto fail = [&](const std::string& why) { throw ScriptError{lineNo, withEchoedWords(why, w)}; };
     auto needArgs = [&](size_t lo, size_t hi) {
       if (args < lo || args > hi) fail("wrong number of arguments for '" + verb + "'");
     };
+    if (cut) fail("unknown command '" + verb + "'");
     try {
       if (std::optional<PlayerAction> action = parsePlayerAction(w)) {
         c.verb = Verb::Action;
         c.action = *action;
+        c.words = std::move(w);
         commands.push_back(std::move(c));
         continue;
       }
@@ -124,6 +216,7 @@ std::vector<Command> parseScript(std::istream& in) {
     } else {
       fail("unknown command '" + verb + "'");
     }
+    c.words = std::move(w);
     commands.push_back(std::move(c));
   }
   return commands;
