@@ -57,7 +57,7 @@ std::string diskErrorText(int error) {
     case EACCES:
     case EPERM: return "нет прав на запись";
     case EROFS: return "диск доступен только для чтения";
-    case EISDIR: return "на месте файла находится папка";
+    case EISDIR: return "на месте файла или его временной копии (.tmp) находится папка";
     case ENOENT:
     case ENOTDIR: return "папка для файла не найдена";
     case EPIPE: return "программа, читавшая канал, завершилась";

@@ -88,9 +88,11 @@ SaveLock::Outcome SaveLock::acquire(const std::function<bool(const QString&)>& a
   // What is left: a lock that a running program may hold, written here or on another
   // computer, or one that cannot be read as a lock (empty after a power cut). Only
   // a running program keeps the file locked, so a removal that gets that lock
-  // proves the file stale. Two copies starting together take turns.
+  // proves the file stale. Two copies starting together take turns, under a second
+  // lock that is stale in the same way when a copy was killed while it held it.
   QLockFile turn(path_ + QStringLiteral(".rmlock"));
-  if (!turn.tryLock(0) || !lock_.removeStaleLockFile()) return Outcome::InUse;
+  if (!turn.tryLock(0) && !(turn.removeStaleLockFile() && turn.tryLock(0))) return Outcome::InUse;
+  if (!lock_.removeStaleLockFile()) return Outcome::InUse;
   if (lock_.tryLock(0)) return Outcome::Play;
   return lock_.error() == QLockFile::LockFailedError ? Outcome::InUse : Outcome::Play;
 }

@@ -601,6 +601,31 @@ TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
   EXPECT_EQ(tp.program.game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
 }
 
+// A recovery file that cannot be written is told once, with the reason, and again
+// only after a write has succeeded in between; the game is not touched.
+TEST(LifecycleRecovery, AFailedWriteIsToldOnceAndAgainOnlyAfterASuccess) {
+  InterruptedRun run;
+  Program& p = run.crashed.program;
+  const std::vector<std::string>& told = run.crashed.view.messages;
+  const std::vector<std::string> before = linesOf(p);
+  RecoveryWriter writer;
+  fs::create_directory(run.recovery + ".tmp");
+  EXPECT_FALSE(writer.write(p, run.recovery));
+  EXPECT_FALSE(writer.write(p, run.recovery));
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].rfind(std::string(kRecoveryWriteFailed) + "на месте файла или его временной", 0), 0u);
+  fs::remove(run.recovery + ".tmp");
+  EXPECT_TRUE(writer.write(p, run.recovery));
+  {
+    FailAfterLines full(10);
+    EXPECT_FALSE(writer.write(p, run.recovery));
+  }
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[1].rfind(std::string(kRecoveryWriteFailed) + "нет места на диске.", 0), 0u);
+  EXPECT_EQ(linesOf(p), before);
+  EXPECT_EQ(readAll(run.recovery), SaveFileBytes(before)) << "the last good file stays";
+}
+
 // A recovery file that does not load (cut short, or a directory of that name) gives
 // the load error, is kept aside and removed, and the start goes on exactly as if it
 // had not been there: the resume question comes, and nothing else has happened

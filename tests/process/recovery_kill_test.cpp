@@ -15,9 +15,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <random>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 #include "close_box.h"
 #include "support/save_files.h"
@@ -52,23 +56,27 @@ std::string output(const std::string& command) {
 }
 
 // The game's window whose title starts with `title`, once it is on the screen (its
-// id as xdotool prints it; empty when none came). xdotool's own title search does
-// not see the dialogs' Cyrillic titles.
-std::string findWindow(const std::string& title) {
+// id as xdotool prints it; empty when none came); with `pid`, only a window of that
+// process (the windows of one just killed may still be on the display). xdotool's
+// own title search does not see the dialogs' Cyrillic titles.
+std::string findWindow(const std::string& title, pid_t pid = 0) {
+  const std::string search = "xdotool search --onlyvisible " +
+                             (pid > 0 ? "--pid " + std::to_string(pid) : std::string("--class kelpmark")) +
+                             " 2>/dev/null";
   const auto end = std::chrono::steady_clock::now() + 30s;
   while (std::chrono::steady_clock::now() < end) {
-    std::istringstream ids(output("xdotool search --onlyvisible --class kelpmark 2>/dev/null"));
+    std::istringstream ids(output(search));
     for (std::string id; ids >> id;)
       if (output("xdotool getwindowname " + id + " 2>/dev/null").rfind(title, 0) == 0) return id;
-    std::this_thread::sleep_for(100ms);
+    std::this_thread::sleep_for(20ms);
   }
   return {};
 }
 
 // Presses keys (xdotool's names) in the game's window whose title starts with
 // `title`, with the keyboard focus given to it first.
-bool pressKeys(const std::string& title, const std::string& keys) {
-  const std::string id = findWindow(title);
+bool pressKeys(const std::string& title, const std::string& keys, pid_t pid = 0) {
+  const std::string id = findWindow(title, pid);
   return !id.empty() && shell("xdotool windowfocus --sync " + id) == 0 &&
          shell("xdotool key --delay 40 " + keys) == 0;
 }
@@ -76,12 +84,16 @@ bool pressKeys(const std::string& title, const std::string& keys) {
 // The real game, in its own process; killed when the test lets go of it.
 class RealGame {
  public:
-  RealGame() {
+  explicit RealGame(std::vector<std::string> args = {}) {
+    args.insert(args.begin(), gGame);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     pid_ = ::fork();
     if (pid_ == 0) {
       ::setenv("XDG_DATA_HOME", gDataHome.c_str(), 1);
       ::setenv("QT_QPA_PLATFORM", "xcb", 1);
-      ::execl(gGame.c_str(), gGame.c_str(), static_cast<char*>(nullptr));
+      ::execv(gGame.c_str(), argv.data());
       ::_exit(127);
     }
   }
@@ -110,6 +122,8 @@ class RealGame {
     return -1;
   }
   pid_t pid() const { return pid_; }
+  // Still running (not ended by itself).
+  bool running() const { return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0; }
 
  private:
   pid_t pid_ = -1;
@@ -303,6 +317,97 @@ TEST_F(RecoveryKill, KillDuringTheWriteLeavesTheOldFile) {
   }
   std::printf("%d of %d kills landed while the recovery file was written\n", landed, kKills);
   EXPECT_GT(landed, 0);
+}
+
+// Two hundred starts of the game killed at once or at top speed, with damaged
+// recovery files, empty locks and FIFOs mixed in: no start waits for ever or is
+// refused, a damaged recovery file leads to the resume question, and every
+// game.dat stays whole, also when the kill lands while the exit save writes it.
+TEST_F(RecoveryKill, KillLoopLeavesEverySaveWhole) {
+  constexpr size_t kDescription = 4u << 20;  // every save takes a while to write
+  std::string cutRecovery;
+  {
+    kmtest::TestProgram maker(9);
+    maker.newGame();
+    maker.corp().Office->Description = std::string(kDescription, 'x');
+    const auto lines =
+        kelpmark::SaveLines(maker.corp(), maker.game().values, maker.game().ticker.firstLine());
+    ASSERT_TRUE(kelpmark::SaveGame(saveFile().string(), lines));
+    const std::string bytes = kelpmark::SaveFileBytes(lines);
+    cutRecovery = bytes.substr(0, bytes.size() - 300);
+  }
+  const fs::path lock = gSaveDir / "game.dat.lock";
+  const fs::path fifo = gDataHome / "record.fifo";
+  const auto plantFifo = [](const fs::path& at) {
+    fs::remove_all(at);
+    return ::mkfifo(at.c_str(), 0600) == 0;
+  };
+  std::minstd_rand pick(2001);
+  int kills = 0;
+  int inSave = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for (; kills < 200; ++kills) {
+    SCOPED_TRACE("kill " + std::to_string(kills));
+    const auto kind = pick() % 10;
+    std::vector<std::string> args;
+    if (kind == 5) {
+      fs::remove_all(lock);
+      std::ofstream empty(lock);  // what a power cut just after a start leaves
+    }
+    if (kind == 6) {
+      ASSERT_TRUE(plantFifo(fifo));
+      args = {"--record", fifo.string()};
+      ASSERT_TRUE(plantFifo(pick() % 2 == 0 ? lock : recoveryFile()));
+    }
+    if (kind == 7 || kind == 8) {
+      fs::remove_all(recoveryFile());
+      const auto damage = pick() % 3;
+      if (damage == 0) std::ofstream(recoveryFile(), std::ios::binary) << cutRecovery;
+      if (damage == 1) fs::create_directories(recoveryFile() / "x");
+      if (damage == 2) {
+        ASSERT_TRUE(plantFifo(recoveryFile()));
+      }
+    }
+    if (kind == 9) fs::remove_all(recoveryFile());
+    RealGame game(args);
+    // What is on the screen and in the save's folder, when a step fails.
+    const auto windows = [&] {
+      return "kind " + std::to_string(kind) + ", running " + std::to_string(game.running()) +
+             ", windows:\n" +
+             output("xdotool search --onlyvisible --class kelpmark getwindowname %@ 2>&1") +
+             output("ls -la " + gSaveDir.string());
+    };
+    if (kind < 5) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(pick() % 100));
+    } else if (kind < 7) {
+      // The start neither waits for a reader nor stops at the lock.
+      ASSERT_FALSE(findWindow("Подтверждение", game.pid()).empty()) << windows();
+      ASSERT_TRUE(game.running());
+    } else if (kind < 9) {
+      ASSERT_TRUE(pressKeys("Подтверждение", "Return", game.pid())) << windows();
+      ASSERT_TRUE(pressKeys("Vorlent Kelpmark", "Return", game.pid())) << windows();  // the load error
+      ASSERT_FALSE(findWindow("Подтверждение", game.pid()).empty()) << windows();
+      EXPECT_FALSE(fs::exists(fs::symlink_status(recoveryFile())));
+    } else {
+      ASSERT_TRUE(pressKeys("Подтверждение", "Return", game.pid())) << windows();
+      ASSERT_TRUE(pressKeys("Kelpmark", "alt+5", game.pid())) << windows();
+      std::this_thread::sleep_for(std::chrono::milliseconds(pick() % 300));
+      ASSERT_TRUE(clickCloseBox(findWindow("Kelpmark", game.pid())));
+      // Yes to the save question; the kill comes as the save's temporary file appears.
+      DirectoryWatch watch;
+      ASSERT_TRUE(pressKeys("Подтверждение", "Return", game.pid())) << windows();
+      watch.waitFor(gSaveDir / "game.dat.tmp", 5s);
+    }
+    game.kill();
+    if (fs::exists(gSaveDir / "game.dat.tmp")) ++inSave;
+    const Saved saved = readSaved(saveFile());
+    ASSERT_TRUE(saved.game->ok);
+    ASSERT_EQ(saved.game->company.Office->Description.size(), kDescription);
+    ASSERT_FALSE(fs::exists(gSaveDir / "game.dat.bad")) << "the save was refused";
+  }
+  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
+  std::printf("%d kills in %.1f s, %d of them while the save was written\n", kills,
+              seconds.count(), inSave);
 }
 
 }  // namespace

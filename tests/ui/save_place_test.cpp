@@ -174,9 +174,13 @@ class SavePlaceTest : public QObject {
       QFile f(path);
       return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
     };
-    // What a power cut just after a start leaves, and what no program writes.
+    // What a power cut just after a start leaves (also in the lock under which two
+    // copies take turns), and what no program writes.
     for (const QByteArray& bytes : {QByteArray(), QByteArray("\x01\x02 lock?\n")}) {
       QVERIFY(plant(bytes));
+      QFile turn(path + QStringLiteral(".rmlock"));
+      QVERIFY(turn.open(QIODevice::WriteOnly));
+      turn.close();
       SaveLock lock(save);
       QCOMPARE(lock.acquire(), SaveLock::Outcome::Play);
       QVERIFY(readAll(path).startsWith(ours));
