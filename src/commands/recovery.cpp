@@ -40,10 +40,11 @@ bool offerRecovery(Program& program, const std::string& path) {
     return false;
   }
   if (resumeIfWhole(program, path)) return true;
-  // A damaged file is kept aside as "<path>.bad"; the start goes on as if there had
-  // been none, and the saved game is never touched.
-  program.view.message(kLoadFailedMessage);
+  // A damaged file is kept aside as "<path>.bad" (before the message, which the
+  // program may not outlive); the start goes on as if there had been none, and the
+  // saved game is never touched.
   moveAside(path);
+  program.view.message(kLoadFailedMessage);
   return false;
 }
 

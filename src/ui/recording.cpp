@@ -87,7 +87,7 @@ QString Recording::refusal(const QString& path, const QStringList& gameFiles) {
 }
 
 std::string Recording::failureMessage(const QString& path, int error) {
-  return "Не удается записать запись игры в файл " + QDir::toNativeSeparators(path).toStdString() +
+  return "Не удается продолжить запись игры в файл " + QDir::toNativeSeparators(path).toStdString() +
          ": " + diskErrorText(error) +
          ".\nИгра продолжается; недописанное будет добавлено в файл, как только запись "
          "в него снова станет возможной.";

@@ -109,7 +109,7 @@ QString takeOverQuestion(const QString& host) {
 QString lockDirectoryMessage(const QString& lockPath) {
   return QStringLiteral(
              "Не удается создать файл блокировки сохранённой игры: на его месте "
-             "находится папка\n%1\nУдалите или переименуйте её. Эта копия будет закрыта.")
+             "находится папка:\n%1\nУдалите или переименуйте её. Эта копия будет закрыта.")
       .arg(lockPath);
 }
 

@@ -183,9 +183,11 @@ TEST(RunnerSpin, ClicksEndOnceTheQuantityStopsChanging) {
   const auto play = [](const std::string& count) {
     std::ostringstream log;
     Runner runner(log);
-    // With a store the purchase limit (the money) stops the quantity below its maximum.
+    // Without room the quantity cannot leave 0; with a store and two loaders the
+    // purchase limit stops it at 200, below its maximum.
     std::istringstream in("new 7\ntick\nspin MainForm.PSpn up " + count + "\ndump\n" +
-                          "click MainForm.StorageBtn\nspin MainForm.PSpn up " + count + "\ndump\n" +
+                          "click MainForm.StorageBtn\nclick MainForm.StuffBtn\n" +
+                          "click MainForm.StuffBtn\nspin MainForm.PSpn up " + count + "\ndump\n" +
                           "spin MainForm.PSpn down " + count + "\ndump\n");
     runner.run(parseScript(in));
     return log.str();
