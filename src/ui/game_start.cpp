@@ -24,7 +24,7 @@ void tellBeforeStart(const QString& text) {
   std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
   QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationTitle), text,
                   QMessageBox::Ok);
-  setRussianButtonTexts(box);
+  prepareMessageBox(box);
   box.exec();
 }
 
@@ -33,7 +33,7 @@ bool askTakeOver(const QString& host) {
                   QMessageBox::Yes | QMessageBox::No);
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
-  setRussianButtonTexts(box);
+  prepareMessageBox(box);
   return box.exec() == QMessageBox::Yes;
 }
 
