@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/build_form.h"
 
+#include "commands/game_clock.h"
 #include "commands/program.h"
 #include "model/int128.h"
 
@@ -21,6 +22,8 @@ BuildingList* TBuildForm::category() {
     default: return nullptr;
   }
 }
+
+void TBuildForm::openHour(const OpeningHours& hours) { enabled = hours.windows; }
 
 void TBuildForm::FormShow() {
   if (visible) return;

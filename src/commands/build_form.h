@@ -15,6 +15,7 @@
 namespace kelpmark {
 
 class Program;
+struct OpeningHours;
 
 class TBuildForm {
  public:
@@ -41,6 +42,9 @@ class TBuildForm {
   bool RemBtnEnabled = true;
   bool UpgBtnEnabled = true;
   std::array<std::string, 3> Status{};
+
+  // At night the window is disabled as a whole.
+  void openHour(const OpeningHours& hours);
 
  private:
   // The player reaches the handlers only through Program::perform; the main

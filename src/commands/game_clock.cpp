@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game timer and the steps it runs: hourly, daily and the month end, always in
-// that order; the new-game sequence; the outcome of a game.
+#include "commands/game_clock.h"
+
 #include <cmath>
 
+#include "commands/build_form.h"
 #include "commands/main_form.h"
-#include "commands/program.h"
+#include "commands/pers_form.h"
+#include "commands/report_form.h"
+#include "commands/view_port.h"
 #include "engine/daily_ops.h"
+#include "engine/game.h"
 #include "engine/market.h"
 #include "engine/month_end.h"
 #include "engine/sales.h"
-#include "model/calendar.h"
 
 namespace kelpmark {
 
@@ -25,39 +28,46 @@ bool between(int h, int from, int to) { return h >= from && h <= to; }
 
 }  // namespace
 
-void TMainForm::NewGameMClick() {
-  Game& g = game();
-  g.random.setSeed(program_.takeClockSeed());
-  NewGameMEnabled = false;
+OpeningHours OpeningHours::at(int h, int weekDay) {
+  const bool working = weekDay >= 2 && weekDay <= 6;
+  const bool sunday = weekDay == kSunday;
+  OpeningHours o;
+  o.purchase = working && between(h, 6, 19);
+  o.building = working && between(h, 7, 20);
+  o.hiring = working && between(h, 8, 19);
+  o.windows = between(h, 6, 21);
+  o.pausing = !sunday && between(h, 8, 19);
+  o.praise = !sunday && between(h, 8, 20);
+  return o;
+}
+
+GameClock::GameClock(Game& game, ViewPort& view, Windows windows,
+                     std::function<uint32_t()> takeSeed, std::function<void()> endProgram)
+    : game_(game),
+      view_(view),
+      windows_(windows),
+      takeSeed_(std::move(takeSeed)),
+      endProgram_(std::move(endProgram)) {}
+
+void GameClock::NewGame() {
+  Game& g = game_;
+  TMainForm& main = windows_.main;
+  g.random.setSeed(takeSeed_());
   MarketValues& m = g.values.market;
   m.RetailPrice = Currency::fromDoubleCount(std::nearbyint((g.random.real() + 10) * 10000));
   m.WholesalePrice = Currency::fromUnits(8);
-  chart.line1.clear();
-  chart.line2.clear();
-  program_.reportForm.line1.clear();
-  program_.reportForm.line2.clear();
-  addChartPoints();
+  main.gameStarting(g.values);
+  windows_.report.clearChart();
   g.company = std::make_unique<TCorporation>();
   g.values.clock.GameDate = kNewGameDate;
-  SetSpeed(2);
-  PSpn.maxValue = 10000;
-  PSpn.enabled = true;
+  main.SetSpeed(2);
+  main.openPurchasePanel();
   HourlyStep(true);
-  forbiddenCursor = false;
-  ++checkpoint;
+  main.gameStarted();
 }
 
-void TMainForm::addChartPoints() {
-  const EngineValues& v = game().values;
-  const double x = v.clock.ChartTick;
-  chart.line1.add(x, v.market.RetailPrice.units());
-  chart.line2.add(x, v.market.WholesalePrice.units());
-  chart.line3.add(x, v.market.MarketLevel);
-  ++chart.version;
-}
-
-void TMainForm::Timer1Timer() {
-  Game& g = game();
+void GameClock::Timer1Timer() {
+  Game& g = game_;
   ClockValues& clock = g.values.clock;
   const DecodedDate before = decode_(clock.GameDate);
   clock.PreviousHour = clock.CurrentHour;
@@ -70,95 +80,56 @@ void TMainForm::Timer1Timer() {
                                                           clock.SpeedDivider);
   clock.PreviousWeekDay = clock.CurrentWeekDay;
   clock.CurrentWeekDay = decode_(clock.GameDate).weekDay;
-  clockWeekDay_ = clock.CurrentWeekDay;  // the day name, picked before the steps run
+  // The day name is picked before the steps run.
+  const int weekDay = clock.CurrentWeekDay;
 
   if (clock.CurrentHour != clock.PreviousHour) HourlyStep(true);
   if (clock.CurrentWeekDay != clock.PreviousWeekDay) DailyStep();
   if (clock.CurrentMonth != clock.PreviousMonth) {
-    for (const std::string& text : CloseMonth(g)) program_.view.message(text);
-    RefreshDisplay();
-    program_.reportForm.line1.add(clock.CurrentMonth - 1, g.corp().LastMonthValue.units());
+    for (const std::string& text : CloseMonth(g)) view_.message(text);
+    windows_.main.RefreshDisplay();
+    windows_.report.line1.add(clock.CurrentMonth - 1, g.corp().LastMonthValue.units());
   }
-  clockDate_ = clock.GameDate;
-  clockTextPending_ = true;
+  windows_.main.showTime(clock.GameDate, weekDay);
 }
 
-void TMainForm::writeClockText() const {
-  if (!clockTextPending_) return;
-  clockTextPending_ = false;
-  const FormatSettings& f = program_.game.format;
-  const DecodedDate d = decodeDate(clockDate_);
-  labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption =
-      formatDate(d, f.shortDateFormat) + ", " + weekDayName(clockWeekDay_) + ". " +
-      formatTime(d, f.longTimeFormat);
-}
-
-void TMainForm::HourlyStep(bool advance) {
-  Game& g = game();
+void GameClock::HourlyStep(bool advance) {
+  Game& g = game_;
+  TMainForm& main = windows_.main;
   ClockValues& clock = g.values.clock;
   const int h = clock.CurrentHour;
   const bool sunday = clock.CurrentWeekDay == kSunday;
 
-  if (between(h, 9, 20) && !sunday && flag(MainButton::StopBtn)) {
+  if (between(h, 9, 20) && !sunday && main.flag(MainButton::StopBtn)) {
     if (SellHour(g)) victory();
   }
   TCorporation& c = g.corp();
   if (c.CampaignReadyDate != 0 && clock.GameDate >= c.CampaignReadyDate && between(h, 8, 19) &&
       !sunday && advance) {
     c.CampaignReadyDate = 0;
-    program_.view.message("Рекламная акция готова!");
+    view_.message("Рекламная акция готова!");
     RunCampaign(g);
   }
-  flag(MainButton::StopBtn) = between(h, 8, 19) && !sunday;
-  BargainedQuantity = 0;
-  setOpeningHours(h, clock.CurrentWeekDay);
   if (advance && clock.ChartTick < INT32_MAX) ++clock.ChartTick;
   if (advance && between(h, 6, 19) && !sunday) UpdateMarket(g);
-  if (between(h, 6, 20) && !sunday) addChartPoints();
-  if (clock.ChartTick > 72) {
-    chart.bottomMin += 1;
-    chart.bottomMax += 1;
-    ++chart.version;
-  }
+  if (between(h, 6, 20) && !sunday) main.addChartPoints(g.values);
+  if (clock.ChartTick > 72) main.scrollChart();
   clock.PreviousHour = clock.CurrentHour;
-  flag(MainButton::TorgBtn) = true;
-  RefreshDisplay();
-  resetPurchasePanel();
-  if (between(h, 8, 20) && !sunday) program_.persForm.WokrersBtnEnabled = true;
+  const OpeningHours hours = OpeningHours::at(h, clock.CurrentWeekDay);
+  main.openHour(hours);
+  windows_.build.openHour(hours);
+  main.RefreshDisplay();
+  main.resetPurchasePanel();
+  windows_.pers.openHour(hours);
   if (advance && h == 7 && !sunday) {
     const std::string strike = CheckStrikes(g);
-    if (!strike.empty()) program_.view.message(strike);
+    if (!strike.empty()) view_.message(strike);
   }
-  if (clock.GameDate < kFirstMorningEnd) {
-    flag(MainButton::StorageBtn) = true;
-    flag(MainButton::LotBtn) = true;
-    flag(MainButton::StuffBtn) = true;
-    flag(MainButton::SalerBtn) = true;
-  }
+  if (clock.GameDate < kFirstMorningEnd) main.openFirstMorning();
 }
 
-void TMainForm::setOpeningHours(int h, int weekDay) {
-  const bool working = weekDay >= 2 && weekDay <= 6;
-  const bool purchase = working && between(h, 6, 19);
-  flag(MainButton::FishBtn) = purchase;
-  FishPanelEnabled = purchase;
-  const bool build = working && between(h, 7, 20);
-  for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
-                       MainButton::OfficeBtn})
-    flag(b) = build;
-  const bool hire = working && between(h, 8, 19);
-  for (MainButton b : {MainButton::StuffBtn, MainButton::SalerBtn, MainButton::AccounterBtn,
-                       MainButton::ManagerBtn})
-    flag(b) = hire;
-  const bool open = between(h, 6, 21);
-  for (MainButton b : {MainButton::ActionsBtn, MainButton::WokrersBtn, MainButton::BuildingsBtn,
-                       MainButton::StatsBtn})
-    flag(b) = open;
-  program_.buildForm.enabled = open;
-}
-
-void TMainForm::DailyStep() {
-  Game& g = game();
+void GameClock::DailyStep() {
+  Game& g = game_;
   ClockValues& clock = g.values.clock;
   const int day = clock.CurrentWeekDay;
   if (day != kSunday) PayUpkeep(g);
@@ -170,27 +141,27 @@ void TMainForm::DailyStep() {
   DailyReport(g);
   ResetDailyPhases(g);
   if (g.corp().PausePenalty > 0) g.corp().PausePenalty -= 0.1;
-  program_.persForm.FireBtnEnabled = day != kFriday;
-  RefreshDisplay();
-  ++checkpoint;
+  // Nobody is fired on a Friday.
+  windows_.pers.FireBtnEnabled = day != kFriday;
+  windows_.main.RefreshDisplay();
+  ++windows_.main.checkpoint;
   if (valueHalved(g)) outcome(kValueHalvedText);
   if (prestigeCollapsed(g)) outcome(kPrestigeLostText);
 }
 
-void TMainForm::outcome(const char* text) {
-  const Answer a = program_.view.question(text, QuestionKind::Warning, false);
-  if (a == Answer::Yes)
-    NewGameMClick();
+void GameClock::outcome(const char* text) {
+  if (view_.question(text, QuestionKind::Warning, false) == Answer::Yes)
+    NewGame();
   else
-    program_.endProgram();
+    endProgram_();
 }
 
-void TMainForm::victory() {
-  SetSpeed(0);
-  program_.view.message(kVictoryText);
-  program_.reportForm.showModal();
-  program_.view.showModal(ModalWindow::WelcomeForm);
-  program_.endProgram();
+void GameClock::victory() {
+  windows_.main.SetSpeed(0);
+  view_.message(kVictoryText);
+  windows_.report.showModal();
+  view_.showModal(ModalWindow::WelcomeForm);
+  endProgram_();
 }
 
 }  // namespace kelpmark

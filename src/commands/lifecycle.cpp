@@ -96,7 +96,7 @@ uint32_t resumeGame(Program& program,
     main.NewGameMClick();
     program.view.message(kLoadFailedMessage);
   }
-  main.HourlyStep(false);
+  program.clock.HourlyStep(false);
   main.RefreshDisplay();
   return seed;
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/main_form.h"
 
+#include "commands/game_clock.h"
 #include "commands/program.h"
+#include "model/calendar.h"
 #include "model/int128.h"
 
 namespace kelpmark {
@@ -86,6 +88,78 @@ void TMainForm::SetSpeed(int level) {
 void TMainForm::Help1Click() {
   SetSpeed(1);
   program_.view.openHelp(10);
+}
+
+void TMainForm::NewGameMClick() { program_.clock.NewGame(); }
+
+void TMainForm::gameStarting(const EngineValues& values) {
+  NewGameMEnabled = false;
+  chart.line1.clear();
+  chart.line2.clear();
+  addChartPoints(values);
+}
+
+void TMainForm::openPurchasePanel() {
+  PSpn.maxValue = 10000;
+  PSpn.enabled = true;
+}
+
+void TMainForm::gameStarted() {
+  forbiddenCursor = false;
+  ++checkpoint;
+}
+
+void TMainForm::addChartPoints(const EngineValues& v) {
+  const double x = v.clock.ChartTick;
+  chart.line1.add(x, v.market.RetailPrice.units());
+  chart.line2.add(x, v.market.WholesalePrice.units());
+  chart.line3.add(x, v.market.MarketLevel);
+  ++chart.version;
+}
+
+void TMainForm::scrollChart() {
+  chart.bottomMin += 1;
+  chart.bottomMax += 1;
+  ++chart.version;
+}
+
+void TMainForm::openHour(const OpeningHours& hours) {
+  flag(MainButton::StopBtn) = hours.pausing;
+  BargainedQuantity = 0;
+  flag(MainButton::FishBtn) = hours.purchase;
+  FishPanelEnabled = hours.purchase;
+  for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
+                       MainButton::OfficeBtn})
+    flag(b) = hours.building;
+  for (MainButton b : {MainButton::StuffBtn, MainButton::SalerBtn, MainButton::AccounterBtn,
+                       MainButton::ManagerBtn})
+    flag(b) = hours.hiring;
+  for (MainButton b : {MainButton::ActionsBtn, MainButton::WokrersBtn, MainButton::BuildingsBtn,
+                       MainButton::StatsBtn})
+    flag(b) = hours.windows;
+  flag(MainButton::TorgBtn) = true;
+}
+
+void TMainForm::openFirstMorning() {
+  for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::StuffBtn,
+                       MainButton::SalerBtn})
+    flag(b) = true;
+}
+
+void TMainForm::showTime(double date, int weekDay) {
+  clockDate_ = date;
+  clockWeekDay_ = weekDay;
+  clockTextPending_ = true;
+}
+
+void TMainForm::writeClockText() const {
+  if (!clockTextPending_) return;
+  clockTextPending_ = false;
+  const FormatSettings& f = program_.game.format;
+  const DecodedDate d = decodeDate(clockDate_);
+  labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption =
+      formatDate(d, f.shortDateFormat) + ", " + weekDayName(clockWeekDay_) + ". " +
+      formatTime(d, f.longTimeFormat);
 }
 
 void TMainForm::About1Click() { program_.view.showModal(ModalWindow::WelcomeForm); }

@@ -8,13 +8,14 @@
 #include <string>
 
 #include "commands/controls.h"
-#include "model/calendar.h"
 #include "model/currency.h"
 
 namespace kelpmark {
 
 class Program;
 class Game;
+struct EngineValues;
+struct OpeningHours;
 class Random;
 class TCorporation;
 struct SavedWorld;
@@ -81,10 +82,36 @@ class TMainForm {
   // Rewrites the status labels from the company (nothing before the first game).
   void RefreshDisplay();
 
+  // Sets the speed level 0..5: lamps, timer interval and game minutes per tick.
+  void SetSpeed(int level);
+
+  // --- what the clock publishes --------------------------------------------
+  // A new game: the menu item is spent, the price chart starts afresh with the
+  // new prices.
+  void gameStarting(const EngineValues& values);
+  // The quantity field opens with its first maximum.
+  void openPurchasePanel();
+  // The new game's first hour has run.
+  void gameStarted();
+  // The hour's prices and market level on the chart.
+  void addChartPoints(const EngineValues& values);
+  // The chart's window moves on by an hour.
+  void scrollChart();
+  // The hour's opening times: the buttons open or close, and the purchase and the
+  // bargain may be made again.
+  void openHour(const OpeningHours& hours);
+  // Until 8:24 on the first day of a game, the first store, stall, loader and
+  // salesman may be had before the usual hours.
+  void openFirstMorning();
+  // The clock label shows the date with the day's name.
+  void showTime(double date, int weekDay);
+  // The hour's price and total in the purchase panel.
+  void resetPurchasePanel();
+
  private:
   // The player reaches the handlers only through Program::perform, which checks
   // first what the player could really click; the start-up resume runs the
-  // new-game sequence and the hourly step itself.
+  // new-game sequence itself.
   friend class Program;
   friend uint32_t resumeGame(Program& program,
                              const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
@@ -93,8 +120,6 @@ class TMainForm {
   // --- menus, speed and display --------------------------------------------
   // F2: starts a new game (the menu item then stays disabled).
   void NewGameMClick();
-  // Sets the speed level 0..5: lamps, timer interval and game minutes per tick.
-  void SetSpeed(int level);
   // F1: the game runs slowly and the help opens at the main window's page.
   void Help1Click();
   // The about box (the welcome window), modal; the game goes on.
@@ -107,15 +132,6 @@ class TMainForm {
   void ApplicationEvents1Minimize() { SetSpeed(0); }
   // Restoring it resumes at the slow speed.
   void ApplicationEvents1Restore() { SetSpeed(1); }
-
-  // --- the clock ----------------------------------------------------------
-  // One timer event: the game time advances and the hourly step, the daily step
-  // and the month end run when their boundary is crossed.
-  void Timer1Timer();
-  // Sales, the campaign's readiness, opening hours, market and chart, strikes.
-  void HourlyStep(bool advance);
-  // Upkeep, wages, overdraft, prestige, the day's report and the loss checks.
-  void DailyStep();
 
   // --- buttons ------------------------------------------------------------
   // "Приостановить": no sales in the next hour, and a pause is booked.
@@ -158,12 +174,6 @@ class TMainForm {
   void writeClockText() const;
   void setSpinValue(int64_t value);
   void showTotal();
-  void resetPurchasePanel();
-  void setOpeningHours(int hour, int weekDay);
-  void addChartPoints();
-  // A loss question: Yes starts a new game, anything else ends the program.
-  void outcome(const char* text);
-  void victory();
   Game& game();
 
   Program& program_;
@@ -174,8 +184,6 @@ class TMainForm {
   mutable bool clockTextPending_ = false;
   double clockDate_ = 0;
   int clockWeekDay_ = 0;
-  // Each date is decoded twice: after the advance that reaches it and before the next.
-  DateDecoder decode_;
 };
 
 }  // namespace kelpmark

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/pers_form.h"
 
+#include "commands/game_clock.h"
 #include "commands/program.h"
 
 namespace kelpmark {
@@ -20,6 +21,10 @@ StaffList* TPersForm::department() {
     case 3: return &c.Loaders;
     default: return nullptr;
   }
+}
+
+void TPersForm::openHour(const OpeningHours& hours) {
+  if (hours.praise) WokrersBtnEnabled = true;
 }
 
 void TPersForm::FormShow() {

@@ -15,6 +15,7 @@
 namespace kelpmark {
 
 class Program;
+struct OpeningHours;
 
 class TPersForm {
  public:
@@ -33,6 +34,9 @@ class TPersForm {
   bool WokrersBtnEnabled = true;
   bool FireBtnEnabled = true;
   std::array<std::string, 4> Status{};
+
+  // Praise may be given again in the working hours of a new hour.
+  void openHour(const OpeningHours& hours);
 
  private:
   // The player reaches the handlers only through Program::perform; the main

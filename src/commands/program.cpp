@@ -13,7 +13,9 @@ Program::Program(ViewPort& v, ProgramOptions o)
       persForm(*this),
       buildForm(*this),
       reportForm(*this),
-      actionForm(*this) {
+      actionForm(*this),
+      clock(game, view, {mainForm, persForm, buildForm, reportForm},
+            [this] { return takeClockSeed(); }, [this] { endProgram(); }) {
   game.format = options.format;
   game.ticker.set(options.welcomeText);
 }
@@ -104,7 +106,7 @@ ActionResult Program::tick(PlayerAction& a) {
   // A timer event arrives only while the timer runs.
   uint64_t ran = 0;
   while (ran < a.number && !ended && game.hasCompany() && mainForm.timerRuns()) {
-    run([&] { mainForm.Timer1Timer(); });
+    run([&] { clock.Timer1Timer(); });
     ++ran;
   }
   a.number = ran;

@@ -11,6 +11,7 @@
 
 #include "commands/action_form.h"
 #include "commands/build_form.h"
+#include "commands/game_clock.h"
 #include "commands/main_form.h"
 #include "commands/pers_form.h"
 #include "commands/player_action.h"
@@ -67,7 +68,6 @@ class Program {
   bool performing() const { return performing_ > 0; }
 
  private:
-  friend class TMainForm;
   // The seed for a new game: the one a new-game action asked for, else the front
   // end's clock.
   uint32_t takeClockSeed();
@@ -104,6 +104,7 @@ class Program {
   TBuildForm buildForm;
   TReportForm reportForm;
   TActionForm actionForm;
+  GameClock clock;
   bool ended = false;
 };
 

@@ -56,6 +56,11 @@ void TReportForm::FormShow() {
   }
 }
 
+void TReportForm::clearChart() {
+  line1.clear();
+  line2.clear();
+}
+
 void TReportForm::showModal() {
   FormShow();
   program_.view.showModal(ModalWindow::ReportForm);

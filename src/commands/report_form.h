@@ -32,11 +32,12 @@ class TReportForm {
   FormattedLabel& label(ReportLabel l) { return labels[static_cast<size_t>(l)]; }
   const FormattedLabel& label(ReportLabel l) const { return labels[static_cast<size_t>(l)]; }
 
- private:
-  friend class TMainForm;
   // Fills the figures and shows the window modally ("Отчеты", and at the victory).
   void showModal();
+  // A new game's chart starts empty.
+  void clearChart();
 
+ private:
   Program& program_;
 };
 
