@@ -13,6 +13,7 @@ restore, help), with a dump every few hundred commands and at the end.
 import argparse
 import os
 import random
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -117,7 +118,11 @@ def main():
                 with open(path[:-4] + "." + name + ".out", "wb") as f:
                     f.write(result[1] + result[2])
             print("differs:", path, file=sys.stderr)
-    print("%d scripts, %d log lines, %d differ (in %s)" % (args.count, lines, differing, folder))
+    if differing or args.keep:
+        print("%d scripts, %d log lines, %d differ (in %s)" % (args.count, lines, differing, folder))
+    else:
+        print("%d scripts, %d log lines, all the same" % (args.count, lines))
+        shutil.rmtree(folder)
     return 1 if differing else 0
 
 

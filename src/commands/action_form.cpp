@@ -2,6 +2,7 @@
 #include "commands/action_form.h"
 
 #include "commands/program.h"
+#include "commands/refusal.h"
 #include "engine/campaigns.h"
 #include "model/calendar.h"
 #include "model/int128.h"
@@ -71,15 +72,19 @@ void TActionForm::DivBoxChange() {
   PayPremLbl.caption = program_.game.money(premiumAmount);
 }
 
+Check TActionForm::cashCheck(Currency amount) const {
+  if (amount > program_.game.corp().Money) return Refusal::error(kNoMoney);
+  return {};
+}
+
 void TActionForm::UpSalBtnClick() {
-  TCorporation& c = program_.game.corp();
-  if (raiseAmount > c.Money) throw CommandError(kNoMoney);
+  if (const Check no = cashCheck(raiseAmount)) return refuse(program_.view, *no);
   for (const StaffList* list : departments()) TCorporation::RaiseSalaries(*list, program_.game.random);
 }
 
 void TActionForm::PayPremBtnClick() {
+  if (const Check no = cashCheck(premiumAmount)) return refuse(program_.view, *no);
   TCorporation& c = program_.game.corp();
-  if (premiumAmount > c.Money) throw CommandError(kNoMoney);
   for (const StaffList* list : departments()) c.PayPremiums(*list, program_.game.random);
   program_.mainForm.RefreshDisplay();
 }
@@ -89,8 +94,8 @@ void TActionForm::GradBtn1Click() {
   if (program_.view.question("Уволить всех " + name + "?", QuestionKind::Confirmation, false) !=
       Answer::Yes)
     return;
-  TCorporation& c = program_.game.corp();
-  if (raiseAmount > c.Money) throw CommandError(kNoMoney);
+  // The question comes first; a dismissal then needs cash for a tenth of the payroll.
+  if (const Check no = cashCheck(raiseAmount)) return refuse(program_.view, *no);
   for (StaffList* list : departments()) list->clear();
   program_.mainForm.RefreshDisplay();
 }
@@ -114,18 +119,20 @@ void TActionForm::AdBoxChange() {
   AdReady.caption = formatDate(decodeDate(ready), g.format.shortDateFormat);
 }
 
+Check TActionForm::campaignCheck() const {
+  const TCorporation& c = program_.game.corp();
+  if (!c.ManagersWork) return Refusal::error("Ваши менеджеры бастуют!");
+  if (c.Managers.empty()) return Refusal::error("У вас нет менеджеров!");
+  if (campaignAmount > c.Money) return Refusal::error("Мало денег!");
+  return {};
+}
+
 void TActionForm::AdBtnClick() {
+  // With no campaign chosen there is nothing to order.
   if (AdBox < 0) return;
+  if (const Check no = campaignCheck()) return refuse(program_.view, *no);
   Game& g = program_.game;
-  TCorporation& c = g.corp();
-  if (!c.ManagersWork) throw CommandError("Ваши менеджеры бастуют!");
-  if (c.Managers.empty()) throw CommandError("У вас нет менеджеров!");
-  if (campaignAmount > c.Money) throw CommandError("Мало денег!");
-  const int kind = AdBox + 1;
-  c.CampaignReadyDate = g.values.clock.GameDate + CampaignLeadTime(c, kind);
-  NoteCampaignDuration(c, kind);
-  c.pay(campaignAmount);
-  c.PendingCampaign = kind;
+  OrderCampaign(g.corp(), AdBox + 1, g.values.clock.GameDate, campaignAmount);
   AdBtnEnabled = false;
   program_.mainForm.RefreshDisplay();
 }

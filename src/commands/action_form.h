@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commands/controls.h"
+#include "commands/refusal.h"
 #include "model/corporation.h"
 
 namespace kelpmark {
@@ -56,6 +57,11 @@ class TActionForm {
   void AdBoxChange();
   // "Провести!": orders the campaign, paid at once, ready after its lead time.
   void AdBtnClick();
+
+  // A measure needs cash for the amount shown; an order, managers at work and
+  // cash for its cost.
+  Check cashCheck(Currency amount) const;
+  Check campaignCheck() const;
 
   void chooseDepartment(int item);
   void chooseCampaign(int item);

@@ -3,9 +3,16 @@
 
 #include "commands/game_clock.h"
 #include "commands/program.h"
+#include "commands/refusal.h"
 #include "model/int128.h"
 
 namespace kelpmark {
+
+namespace {
+
+const char* const kNoMoney = "Недостаточно денег!";
+
+}  // namespace
 
 const std::array<const char*, 3> TBuildForm::kCategories = {"Хранилища", "Торговые лотки",
                                                             "Магазины"};
@@ -107,27 +114,30 @@ void TBuildForm::act(Action action) {
   action(*b);
 }
 
+Check TBuildForm::repairCheck() const {
+  if (repairCost > program_.game.corp().Money) return Refusal::error(kNoMoney);
+  return {};
+}
+
 void TBuildForm::RemBtnClick() {
   act([this](TBuilding& b) {
-    TCorporation& c = program_.game.corp();
-    if (repairCost > c.Money) throw CommandError("Недостаточно денег!");
-    c.pay(repairCost);
-    b.Condition = 1000;
+    if (const Check no = repairCheck()) return refuse(program_.view, *no);
+    program_.game.corp().Repair(b, repairCost);
     BuildListClick();
     program_.mainForm.RefreshDisplay();
   });
 }
 
+Check TBuildForm::upgradeCheck() const {
+  if (RemBtnEnabled) return Refusal::error("Сначала отремонтируйте здание!");
+  if (upgradeCost > program_.game.corp().Money) return Refusal::error(kNoMoney);
+  return {};
+}
+
 void TBuildForm::UpgBtnClick() {
   act([this](TBuilding& b) {
-    TCorporation& c = program_.game.corp();
-    if (RemBtnEnabled) throw CommandError("Сначала отремонтируйте здание!");
-    if (upgradeCost > c.Money) throw CommandError("Недостаточно денег!");
-    c.pay(upgradeCost);
-    if (b.isStorage())
-      static_cast<TStorageBuilding&>(b).UpgradeStore();
-    else
-      b.Upgrade();
+    if (const Check no = upgradeCheck()) return refuse(program_.view, *no);
+    program_.game.corp().UpgradeBuilding(b, upgradeCost);
     BuildListClick();
     program_.mainForm.RefreshDisplay();
   });

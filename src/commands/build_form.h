@@ -10,6 +10,7 @@
 
 #include "commands/bound_list.h"
 #include "commands/controls.h"
+#include "commands/refusal.h"
 #include "model/corporation.h"
 
 namespace kelpmark {
@@ -68,6 +69,9 @@ class TBuildForm {
   void RemBtnClick();
   // "Улучшить": the building rises a level (a repair comes first), for the cost shown.
   void UpgBtnClick();
+  // Each needs cash for the cost shown; an upgrade also a building in repair.
+  Check repairCheck() const;
+  Check upgradeCheck() const;
   // "Продать": sells the building after a question (and a warning when fish would
   // be lost); reports staff left without a workplace.
   void FireBtnClick();

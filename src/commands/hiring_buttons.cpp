@@ -2,7 +2,7 @@
 // The hiring and construction buttons and the office upgrade.
 #include "commands/main_form.h"
 #include "commands/program.h"
-#include "model/int128.h"
+#include "commands/refusal.h"
 
 namespace kelpmark {
 
@@ -69,16 +69,16 @@ void TMainForm::SpeedButton7Click() {
   RefreshDisplay();
 }
 
+Check TMainForm::officeCheck() const {
+  const TCorporation& c = program_.game.corp();
+  if (c.Money < c.OfficeUpgradeCost()) return Refusal::message(kNoMoney);
+  if (c.Office->Level >= c.Office->MaxLevel) return Refusal::message("Офис уже круче некуда!");
+  return {};
+}
+
 void TMainForm::OfficeBtnClick() {
-  TCorporation& c = game().corp();
-  TOffice& office = *c.Office;
-  const int64_t level = office.Level;
-  const Currency cost = office.Value * (level * level);
-  if (c.Money < cost) return program_.view.message(kNoMoney);
-  if (office.Level >= office.MaxLevel) return program_.view.message("Офис уже круче некуда!");
-  office.Level += 1;
-  office.StaffPlaces = saturate32(static_cast<int64_t>(office.StaffPlaces) * 2);
-  c.pay(cost);
+  if (const Check no = officeCheck()) return refuse(program_.view, *no);
+  game().corp().UpgradeOffice();
   RefreshDisplay();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/controls.h"
+#include "commands/refusal.h"
 #include "model/currency.h"
 
 namespace kelpmark {
@@ -153,6 +154,8 @@ class TMainForm {
   void SpeedButton7Click();  // builds a shop
   // "Апгрейд офиса": the office grows a level and doubles its workplaces.
   void OfficeBtnClick();
+  // The upgrade needs its cost in cash and a level to grow to.
+  Check officeCheck() const;
   // Runs the handler of a button.
   void click(MainButton b);
 
@@ -169,6 +172,15 @@ class TMainForm {
   void TorgBtnClick();
   // "Закупить!": buys the quantity at the total shown, once an hour.
   void FishBtnClick();
+
+  // The quantity is locked after a bargain.
+  Check quantityCheck() const;
+  // The sponsorship is offered when the limit is more than the field allows and
+  // the company can spare the money.
+  bool terminalOffered(int32_t limit) const;
+  void sponsorTerminal();
+  // There must be room in the stores and cash for the total shown.
+  Check purchaseCheck() const;
 
   // The clock label's text, made from the tick's date when the label is read.
   void writeClockText() const;

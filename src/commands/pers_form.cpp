@@ -3,6 +3,7 @@
 
 #include "commands/game_clock.h"
 #include "commands/program.h"
+#include "commands/refusal.h"
 
 namespace kelpmark {
 
@@ -105,43 +106,35 @@ void TPersForm::act(Action action) {
 
 void TPersForm::UpBtnClick() {
   act([this](TWorkerBee& w) {
-    w.Salary = Currency::fromDoubleWholeUnits(1.1 * w.Salary.units());
-    w.SetMood(static_cast<int64_t>(w.Mood) + 2);
-    if (w.Mood < 40) w.SetMood(static_cast<int64_t>(w.Mood) + program_.game.random.integer(2));
+    TCorporation::RaiseSalary(w, program_.game.random);
     reselect(&w);
   });
 }
 
 void TPersForm::LoBtnClick() {
   act([this](TWorkerBee& w) {
-    w.Salary = Currency::fromDoubleWholeUnits(0.9 * w.Salary.units());
-    w.SetMood(static_cast<int64_t>(w.Mood) - 1);
-    if (w.Mood < 40) w.SetMood(static_cast<int64_t>(w.Mood) - program_.game.random.integer(2));
+    TCorporation::CutSalary(w, program_.game.random);
     reselect(&w);
   });
 }
 
 void TPersForm::WokrersBtnClick() {
   act([this](TWorkerBee& w) {
-    Random& random = program_.game.random;
-    const int64_t m = w.Mood;
-    // Praise pleases the content; a discontented employee may take it badly.
-    const int32_t k = static_cast<int32_t>((100 - m) / 10);
-    w.SetMood(m + 2 - random.integer(k));
-    if (w.Mood > 50) w.SetMood(static_cast<int64_t>(w.Mood) + random.integer(2));
-    if (w.Mood < 40) w.SetMood(static_cast<int64_t>(w.Mood) - random.integer(2));
+    TCorporation::Praise(w, program_.game.random);
     reselect(&w);
     WokrersBtnEnabled = false;
   });
 }
 
+Check TPersForm::premiumCheck(const TWorkerBee& w) const {
+  if (w.Salary > program_.game.corp().Money) return Refusal::error("Недостаточно денег!");
+  return {};
+}
+
 void TPersForm::BuildingsBtnClick() {
   act([this](TWorkerBee& w) {
-    TCorporation& c = program_.game.corp();
-    if (w.Salary > c.Money) throw CommandError("Недостаточно денег!");
-    c.pay(w.Salary);
-    w.SetMood(static_cast<int64_t>(w.Mood) + 11 - program_.game.random.integer(4));
-    if (w.Mood > 90) w.GainExperience();
+    if (const Check no = premiumCheck(w)) return refuse(program_.view, *no);
+    program_.game.corp().PayPremium(w, program_.game.random);
     reselect(&w);
     program_.mainForm.RefreshDisplay();
   });

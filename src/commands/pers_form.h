@@ -10,6 +10,7 @@
 
 #include "commands/bound_list.h"
 #include "commands/controls.h"
+#include "commands/refusal.h"
 #include "model/corporation.h"
 
 namespace kelpmark {
@@ -64,6 +65,8 @@ class TPersForm {
   void WokrersBtnClick();
   // "Дать премию": a week's salary as a premium; a big lift in mood.
   void BuildingsBtnClick();
+  // The premium needs cash for the salary.
+  Check premiumCheck(const TWorkerBee& worker) const;
   // "Уволить": fires the employee (after a warning when the department is
   // discontented); the rest of the department loses mood.
   void FireBtnClick();

@@ -3,6 +3,7 @@
 // and the terminal sponsorship.
 #include "commands/main_form.h"
 #include "commands/program.h"
+#include "commands/refusal.h"
 #include "model/int128.h"
 
 namespace kelpmark {
@@ -10,6 +11,10 @@ namespace kelpmark {
 namespace {
 
 const char* const kQuantityLocked = "Нельзя изменить количество после торга!";
+const char* const kTerminalQuestion =
+    "Если вы проспонсируете строительство дополнительного терминала,\n\r"
+    "то сможете закупать больше. Дадите $50000?";
+const Currency kTerminalPrice = Currency::fromUnits(50000);
 
 int32_t stepFor(int32_t value) {
   if (value > 10000) return 1000;
@@ -40,10 +45,16 @@ void TMainForm::setSpinValue(int64_t value) {
   PSpnChange();
 }
 
+Check TMainForm::quantityCheck() const {
+  // After a bargain the quantity stays the bargained one until the next hour.
+  if (!flag(MainButton::TorgBtn)) return Refusal::error(kQuantityLocked);
+  return {};
+}
+
 void TMainForm::PSpnChange() {
-  if (!flag(MainButton::TorgBtn)) {
+  if (const Check no = quantityCheck()) {
     setSpinValue(BargainedQuantity);
-    throw CommandError(kQuantityLocked);
+    return refuse(program_.view, *no);
   }
   PSpn.increment = stepFor(PSpn.value);
   const int32_t limit = game().corp().MaxPurchase(game().values.market.WholesalePrice);
@@ -55,22 +66,24 @@ void TMainForm::spinClick(int direction) {
   setSpinValue(static_cast<int64_t>(PSpn.value) + static_cast<int64_t>(direction) * PSpn.increment);
 }
 
+bool TMainForm::terminalOffered(int32_t limit) const {
+  return limit > PSpn.maxValue && program_.game.corp().Money > kTerminalPrice;
+}
+
+void TMainForm::sponsorTerminal() {
+  PSpn.maxValue = saturate32(static_cast<int64_t>(PSpn.maxValue) + 10000);
+  game().corp().pay(kTerminalPrice);
+}
+
 void TMainForm::MaxBtnClick() {
-  TCorporation& c = game().corp();
-  const int32_t limit = c.MaxPurchase(game().values.market.WholesalePrice);
+  const int32_t limit = game().corp().MaxPurchase(game().values.market.WholesalePrice);
   setSpinValue(limit);
   showTotal();
-  if (limit > PSpn.maxValue && c.Money > Currency::fromUnits(50000)) {
-    const Answer a = program_.view.question(
-        "Если вы проспонсируете строительство дополнительного терминала,\n\r"
-        "то сможете закупать больше. Дадите $50000?",
-        QuestionKind::Confirmation, false);
-    if (a == Answer::Yes) {
-      PSpn.maxValue = saturate32(static_cast<int64_t>(PSpn.maxValue) + 10000);
-      c.pay(Currency::fromUnits(50000));
-      RefreshDisplay();
-    }
-  }
+  if (!terminalOffered(limit)) return;
+  if (program_.view.question(kTerminalQuestion, QuestionKind::Confirmation, false) != Answer::Yes)
+    return;
+  sponsorTerminal();
+  RefreshDisplay();
 }
 
 void TMainForm::TorgBtnClick() {
@@ -87,22 +100,17 @@ void TMainForm::TorgBtnClick() {
   BargainedQuantity = quantity;
 }
 
+Check TMainForm::purchaseCheck() const {
+  const TCorporation& c = program_.game.corp();
+  if (c.Stores.empty() || c.StoreCapacity() <= c.FishStock)
+    return Refusal::message("Недостаточно места для хранения!");
+  if (total > c.Money) return Refusal::message("Недостаточно денег!");
+  return {};
+}
+
 void TMainForm::FishBtnClick() {
-  TCorporation& c = game().corp();
-  if (c.Stores.empty() || c.StoreCapacity() <= c.FishStock) {
-    program_.view.message("Недостаточно места для хранения!");
-    return;
-  }
-  if (total > c.Money) {
-    program_.view.message("Недостаточно денег!");
-    return;
-  }
-  const int128 stockValue =
-      static_cast<int128>(total.count()) + static_cast<int128>(c.FishStock) * c.StockCost.count();
-  c.FishStock = saturate32(static_cast<int64_t>(c.FishStock) + PSpn.value);
-  // An empty stock keeps its cost price.
-  if (c.FishStock != 0) c.StockCost = Currency::fromCount(divRoundHalfEven(stockValue, c.FishStock));
-  c.pay(total);
+  if (const Check no = purchaseCheck()) return refuse(program_.view, *no);
+  game().corp().BuyFish(PSpn.value, total);
   flag(MainButton::FishBtn) = false;
   RefreshDisplay();
 }

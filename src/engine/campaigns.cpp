@@ -125,4 +125,11 @@ void NoteCampaignDuration(TCorporation& c, int32_t kind) {
   if (campaign != nullptr && c.Managers.count() != 0) c.CampaignDuration = campaign->nominalDays;
 }
 
+void OrderCampaign(TCorporation& c, int32_t kind, double now, Currency cost) {
+  c.CampaignReadyDate = now + CampaignLeadTime(c, kind);
+  NoteCampaignDuration(c, kind);
+  c.pay(cost);
+  c.PendingCampaign = kind;
+}
+
 }  // namespace kelpmark

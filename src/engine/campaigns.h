@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/currency.h"
+
 namespace kelpmark {
 
 class Random;
@@ -75,5 +77,9 @@ double CampaignLeadTime(const TCorporation& c, int32_t kind);
 // Keeps the kind's nominal days in the company where a lead time of it counts
 // (a kind and at least one manager).
 void NoteCampaignDuration(TCorporation& c, int32_t kind);
+
+// Orders a campaign of the kind at the date `now` for its cost, paid at once; it is
+// ready after its lead time.
+void OrderCampaign(TCorporation& c, int32_t kind, double now, Currency cost);
 
 }  // namespace kelpmark

@@ -58,10 +58,20 @@ class TCorporation {
   void BuildStore();
   void BuildLot();
   void BuildShop();
+  // The office rises a level and doubles its workplaces, for its upgrade cost.
+  Currency OfficeUpgradeCost() const;
+  void UpgradeOffice();
+  // A building is as new again for the cost of its repair.
+  void Repair(TBuilding& building, Currency cost);
+  // A store, stall or shop rises a level for the cost of its upgrade.
+  void UpgradeBuilding(TBuilding& building, Currency cost);
 
   // --- purchase and bargaining ------------------------------------------------
   // The largest quantity the player may buy now at a price per kg.
   int32_t MaxPurchase(Currency price) const;
+  // Buys fish for the cost: the stock's cost price becomes the weighted average of
+  // the old stock and the purchase (an empty stock keeps it).
+  void BuyFish(int32_t quantity, Currency cost);
   // The bargaining result in whole dollars per 100 kg.
   Currency BargainDiscount(int32_t quantity, Random& random, const EngineValues& values) const;
   // The manager who leads the bargaining (largest Experience + Mood / 2, first on a tie).
@@ -76,7 +86,15 @@ class TCorporation {
   int32_t FireEmployee(StaffList& list, const TWorkerBee* worker);
   static Currency AverageSalary(const StaffList& list);
   static int32_t RoundedAverageMood(const StaffList& list);
+  // A tenth more salary (the employee is pleased), a tenth less (displeased), and
+  // praise, which pleases the content; the discontented take each worse.
+  static void RaiseSalary(TWorkerBee& worker, Random& random);
+  static void CutSalary(TWorkerBee& worker, Random& random);
+  static void Praise(TWorkerBee& worker, Random& random);
   static void RaiseSalaries(const StaffList& list, Random& random);
+  // A week's salary as a premium for one employee: a big lift in mood, and
+  // experience for the very content.
+  void PayPremium(TWorkerBee& worker, Random& random);
   void PayPremiums(const StaffList& list, Random& random);
 
   // --- valuation and averages ---------------------------------------------------

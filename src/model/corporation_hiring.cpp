@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Hiring staff into free workplaces and putting up buildings.
+// Hiring staff into free workplaces; putting up, upgrading and repairing buildings.
 #include "model/corporation.h"
+#include "model/int128.h"
 #include "model/staff_names.h"
 
 namespace kelpmark {
@@ -54,6 +55,31 @@ void TCorporation::BuildShop() {
   auto shop = std::make_shared<TShop>();
   Shops.add(buildingEntryText("Магазин N ", Shops), shop);
   pay(shop->Value);
+}
+
+Currency TCorporation::OfficeUpgradeCost() const {
+  const int64_t level = Office->Level;
+  return Office->Value * (level * level);
+}
+
+void TCorporation::UpgradeOffice() {
+  const Currency cost = OfficeUpgradeCost();
+  Office->Level += 1;
+  Office->StaffPlaces = saturate32(static_cast<int64_t>(Office->StaffPlaces) * 2);
+  pay(cost);
+}
+
+void TCorporation::Repair(TBuilding& building, Currency cost) {
+  pay(cost);
+  building.Condition = 1000;
+}
+
+void TCorporation::UpgradeBuilding(TBuilding& building, Currency cost) {
+  pay(cost);
+  if (building.isStorage())
+    static_cast<TStorageBuilding&>(building).UpgradeStore();
+  else
+    building.Upgrade();
 }
 
 }  // namespace kelpmark

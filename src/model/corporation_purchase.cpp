@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The purchase limit and the bargaining roll.
+// The purchase limit, buying and the bargaining roll.
 #include <cmath>
 
 #include "model/corporation.h"
@@ -42,6 +42,14 @@ int32_t TCorporation::MaxPurchase(Currency price) const {
     }
   }
   return saturate32(carry);
+}
+
+void TCorporation::BuyFish(int32_t quantity, Currency cost) {
+  const int128 stockValue =
+      static_cast<int128>(cost.count()) + static_cast<int128>(FishStock) * StockCost.count();
+  FishStock = saturate32(static_cast<int64_t>(FishStock) + quantity);
+  if (FishStock != 0) StockCost = Currency::fromCount(divRoundHalfEven(stockValue, FishStock));
+  pay(cost);
 }
 
 TWorkerBee* TCorporation::PickWorker(const StaffList& list, bool byExperience, bool byMood) {

@@ -32,12 +32,39 @@ int32_t TCorporation::RoundedAverageMood(const StaffList& list) {
   return roundToInt32(static_cast<double>(sum) / static_cast<double>(list.size()));
 }
 
+void TCorporation::RaiseSalary(TWorkerBee& w, Random& random) {
+  w.Salary = Currency::fromDoubleWholeUnits(1.1 * w.Salary.units());
+  w.SetMood(static_cast<int64_t>(w.Mood) + 2);
+  if (w.Mood < 40) w.SetMood(static_cast<int64_t>(w.Mood) + random.integer(2));
+}
+
+void TCorporation::CutSalary(TWorkerBee& w, Random& random) {
+  w.Salary = Currency::fromDoubleWholeUnits(0.9 * w.Salary.units());
+  w.SetMood(static_cast<int64_t>(w.Mood) - 1);
+  if (w.Mood < 40) w.SetMood(static_cast<int64_t>(w.Mood) - random.integer(2));
+}
+
+void TCorporation::Praise(TWorkerBee& w, Random& random) {
+  const int64_t m = w.Mood;
+  // A discontented employee may take praise badly.
+  const int32_t k = static_cast<int32_t>((100 - m) / 10);
+  w.SetMood(m + 2 - random.integer(k));
+  if (w.Mood > 50) w.SetMood(static_cast<int64_t>(w.Mood) + random.integer(2));
+  if (w.Mood < 40) w.SetMood(static_cast<int64_t>(w.Mood) - random.integer(2));
+}
+
 void TCorporation::RaiseSalaries(const StaffList& list, Random& random) {
   for (const auto& e : list) {
     TWorkerBee& w = *e.object;
     w.Salary = Currency::fromDoubleWholeUnits(1.1 * w.Salary.units());
     if (w.Mood < 99) w.SetMood(static_cast<int64_t>(w.Mood) + 1 + random.integer(3));
   }
+}
+
+void TCorporation::PayPremium(TWorkerBee& w, Random& random) {
+  pay(w.Salary);
+  w.SetMood(static_cast<int64_t>(w.Mood) + 11 - random.integer(4));
+  if (w.Mood > 90) w.GainExperience();
 }
 
 void TCorporation::PayPremiums(const StaffList& list, Random& random) {
