@@ -39,7 +39,7 @@ struct Stats {
 };
 
 void buildCompany(TCorporation& c, Random& random, int scale) {
-  c.SetMoney(Currency::fromUnits(100000000));
+  c.Money = Currency::fromUnits(100000000);
   for (int i = 0; i < 300 * scale; ++i) c.BuildShop();
   for (int i = 0; i < 300 * scale; ++i) c.BuildLot();
   for (int i = 0; i < 200 * scale; ++i) c.BuildStore();

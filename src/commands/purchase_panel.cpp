@@ -72,7 +72,7 @@ bool TMainForm::terminalOffered(int32_t limit) const {
 
 void TMainForm::sponsorTerminal() {
   PSpn.maxValue = saturate32(static_cast<int64_t>(PSpn.maxValue) + 10000);
-  game().corp().pay(kTerminalPrice);
+  game().corp().pay(kTerminalPrice, MoneyCategory::Terminal);
 }
 
 void TMainForm::MaxBtnClick() {

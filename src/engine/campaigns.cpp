@@ -128,7 +128,7 @@ void NoteCampaignDuration(TCorporation& c, int32_t kind) {
 void OrderCampaign(TCorporation& c, int32_t kind, double now, Currency cost) {
   c.CampaignReadyDate = now + CampaignLeadTime(c, kind);
   NoteCampaignDuration(c, kind);
-  c.pay(cost);
+  c.pay(cost, MoneyCategory::Campaigns);
   c.PendingCampaign = kind;
 }
 

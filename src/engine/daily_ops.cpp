@@ -20,9 +20,9 @@ void wearList(BuildingList& list, TCorporation& c, int32_t wear, Surcharge surch
   size_t i = 0;
   while (i < list.size()) {
     TBuilding& b = list[i];
-    c.pay(b.Upkeep);
+    c.pay(b.Upkeep, MoneyCategory::Upkeep);
     b.Condition = saturate32(static_cast<int64_t>(b.Condition) - wear);
-    if (b.Condition < 500) c.pay(surcharge(b));
+    if (b.Condition < 500) c.pay(surcharge(b), MoneyCategory::Upkeep);
     if (b.Condition < 0) {
       // The building that moves into its place is worn next.
       sellOff(b);
@@ -56,7 +56,7 @@ void PayUpkeep(Game& game) {
   wearList(
       c.Lots, c, 7, [](const TBuilding&) { return Currency(); },
       [&c](const TBuilding& b) { c.SellSalePoint(c.Lots, &b); });
-  c.pay(c.OfficeUpkeep());
+  c.pay(c.OfficeUpkeep(), MoneyCategory::Upkeep);
   c.BuildingCount = saturate32(static_cast<int64_t>(c.Shops.count()) + c.Stores.count() +
                                c.Lots.count());
 }
@@ -79,7 +79,7 @@ void PayWages(Game& game) {
     const double base = static_cast<double>(d.base * Currency::kScale);
     for (const auto& e : *d.list) {
       TWorkerBee& w = *e.object;
-      c.pay(w.Salary);
+      c.pay(w.Salary, MoneyCategory::Wages);
       w.GainExperience();
       const bool paidEnough = (w.Salary.countAsDouble() - base) / base >=
                               static_cast<double>(static_cast<int64_t>(w.Experience) - 50) / 100.0 + 0.05;
@@ -134,7 +134,7 @@ void ChargeOverdraft(Game& game, Currency amount) {
   if (amount > Currency::fromUnits(10000)) ++penalty;
   if (amount > Currency::fromUnits(100000)) ++penalty;
   c.OverdraftPenalty = saturate32(penalty);
-  c.pay(Currency::fromDoubleWholeUnits(amount.units() * 0.1 + 1));
+  c.pay(Currency::fromDoubleWholeUnits(amount.units() * 0.1 + 1), MoneyCategory::Overdraft);
 }
 
 void UpdatePrestige(Game& game) {

@@ -41,7 +41,7 @@ std::vector<std::string> CloseMonth(Game& game) {
     const Currency tax =
         Currency::fromCount(divRoundHalfEven(static_cast<int128>(r.count()) * 3, 10));
     text += "\n\rНалог на прибыль составит $" + game.money(tax);
-    c.pay(tax);
+    c.pay(tax, MoneyCategory::ProfitTax);
   }
   if (game.values.clock.CurrentMonth > 1) messages.push_back(text);
   c.MonthIncome = Currency();

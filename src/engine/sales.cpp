@@ -95,8 +95,8 @@ bool SellHour(Game& game) {
   else
     c.TaxSavedShare = n * c.TaxSavedShare / (n + 1);
 
-  c.SetMoney((c.Money + revenue).roundedToUnits());
-  c.SetMoney((c.Money - tax + saving).roundedToUnits());
+  c.SetMoney((c.Money + revenue).roundedToUnits(), MoneyCategory::Sales);
+  c.SetMoney((c.Money - tax + saving).roundedToUnits(), MoneyCategory::SalesTax);
   c.TodayRevenue += revenue;
 
   const int64_t weighted = static_cast<int64_t>(c.MarketUse) * c.SaleTicks;

@@ -9,7 +9,7 @@ namespace kelpmark {
 
 TCorporation::TCorporation() : Office(std::make_shared<TOffice>()) {}
 
-void TCorporation::SetMoney(Currency amount) {
+void TCorporation::SetMoney(Currency amount, MoneyCategory /*category*/) {
   if (Money > amount) MonthExpense += amount - Money;
   if (Money < amount) MonthIncome += amount - Money;
   Money = amount;

@@ -15,6 +15,25 @@ namespace kelpmark {
 class Random;
 struct EngineValues;
 
+// What a change of Money is for, in the order the month's books list them: the
+// incomes, then the expenses.
+enum class MoneyCategory {
+  Sales,          // the hourly revenue
+  BuildingSales,  // the resale of a building
+  SalesTax,       // the sales tax less the accountants' saving, as one amount
+  Fish,           // purchases of fish
+  Terminal,       // the sponsorship of a terminal
+  Wages,
+  Upkeep,     // buildings' and the office's upkeep with the repair surcharges
+  Overdraft,  // the charge on a debt
+  ProfitTax,
+  Hiring,
+  Construction,  // new buildings, office and building upgrades
+  Repairs,
+  Campaigns,
+  StaffMeasures,  // premiums and every other measure for the staff that costs money
+};
+
 using StaffList = OrderedList<TWorkerBee>;
 using BuildingList = OrderedList<TBuilding>;
 
@@ -24,11 +43,15 @@ class TCorporation {
   TCorporation();
 
   // --- money and small aggregates -------------------------------------------
-  // The only way the game changes Money: increases are booked into MonthIncome,
-  // decreases into MonthExpense.
-  void SetMoney(Currency amount);
-  void pay(Currency amount) { SetMoney(Money - amount); }
-  void receive(Currency amount) { SetMoney(Money + amount); }
+  // The only way the game changes Money, naming what the change is for: an
+  // increase is booked into MonthIncome, a decrease into MonthExpense. Books kept
+  // by category hook in here: an amount belongs to the month of the game date at
+  // the moment it is paid, except the profit tax charged at a month end, which
+  // belongs to the month that closes.
+  void SetMoney(Currency amount, MoneyCategory category);
+  // SetMoney(Money - amount) and SetMoney(Money + amount).
+  void pay(Currency amount, MoneyCategory category) { SetMoney(Money - amount, category); }
+  void receive(Currency amount, MoneyCategory category) { SetMoney(Money + amount, category); }
   // Books one pause by the player.
   void RegisterPause(double gameDate);
 

@@ -43,7 +43,7 @@ bool TCorporation::SaleLosesFish(const TBuilding* building) const {
 int32_t TCorporation::SellStore(const TBuilding* building) {
   const int index = Stores.indexOf(building);
   if (index < 0) return 0;
-  receive(building->ResaleValue());
+  receive(building->ResaleValue(), MoneyCategory::BuildingSales);
   Stores.removeAt(static_cast<size_t>(index));
   if (StoreCapacity() < FishStock) FishStock = StoreCapacity();
   return saturate32(static_cast<int64_t>(LoaderPlaces()) - Loaders.count());
@@ -52,7 +52,7 @@ int32_t TCorporation::SellStore(const TBuilding* building) {
 int32_t TCorporation::SellSalePoint(BuildingList& list, const TBuilding* building) {
   const int index = list.indexOf(building);
   if (index < 0) return 0;
-  receive(building->ResaleValue());
+  receive(building->ResaleValue(), MoneyCategory::BuildingSales);
   list.removeAt(static_cast<size_t>(index));
   return saturate32(static_cast<int64_t>(SalesmanPlaces()) - Salesmen.count());
 }

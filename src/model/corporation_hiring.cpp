@@ -15,7 +15,7 @@ bool TCorporation::hire(StaffList& list, int64_t places, int64_t occupied, int n
   list.add(std::move(name), newcomer);
   // A newcomer drifts halfway toward the mood of his new team (himself included).
   newcomer->SetMood((static_cast<int64_t>(newcomer->Mood) + AverageMood(list)) / 2);
-  pay(newcomer->HireCost);
+  pay(newcomer->HireCost, MoneyCategory::Hiring);
   return true;
 }
 
@@ -42,19 +42,19 @@ bool TCorporation::HireAccountant(Random& random) {
 void TCorporation::BuildStore() {
   auto store = std::make_shared<TSmallStore>();
   Stores.add(buildingEntryText("Склад N ", Stores), store);
-  pay(store->Value);
+  pay(store->Value, MoneyCategory::Construction);
 }
 
 void TCorporation::BuildLot() {
   auto lot = std::make_shared<TLot>();
   Lots.add(buildingEntryText("Палатка N ", Lots), lot);
-  pay(lot->Value);
+  pay(lot->Value, MoneyCategory::Construction);
 }
 
 void TCorporation::BuildShop() {
   auto shop = std::make_shared<TShop>();
   Shops.add(buildingEntryText("Магазин N ", Shops), shop);
-  pay(shop->Value);
+  pay(shop->Value, MoneyCategory::Construction);
 }
 
 Currency TCorporation::OfficeUpgradeCost() const {
@@ -66,16 +66,16 @@ void TCorporation::UpgradeOffice() {
   const Currency cost = OfficeUpgradeCost();
   Office->Level += 1;
   Office->StaffPlaces = saturate32(static_cast<int64_t>(Office->StaffPlaces) * 2);
-  pay(cost);
+  pay(cost, MoneyCategory::Construction);
 }
 
 void TCorporation::Repair(TBuilding& building, Currency cost) {
-  pay(cost);
+  pay(cost, MoneyCategory::Repairs);
   building.Condition = 1000;
 }
 
 void TCorporation::UpgradeBuilding(TBuilding& building, Currency cost) {
-  pay(cost);
+  pay(cost, MoneyCategory::Construction);
   if (building.isStorage())
     static_cast<TStorageBuilding&>(building).UpgradeStore();
   else

@@ -49,7 +49,7 @@ void TCorporation::BuyFish(int32_t quantity, Currency cost) {
       static_cast<int128>(cost.count()) + static_cast<int128>(FishStock) * StockCost.count();
   FishStock = saturate32(static_cast<int64_t>(FishStock) + quantity);
   if (FishStock != 0) StockCost = Currency::fromCount(divRoundHalfEven(stockValue, FishStock));
-  pay(cost);
+  pay(cost, MoneyCategory::Fish);
 }
 
 TWorkerBee* TCorporation::PickWorker(const StaffList& list, bool byExperience, bool byMood) {

@@ -62,7 +62,7 @@ void TCorporation::RaiseSalaries(const StaffList& list, Random& random) {
 }
 
 void TCorporation::PayPremium(TWorkerBee& w, Random& random) {
-  pay(w.Salary);
+  pay(w.Salary, MoneyCategory::StaffMeasures);
   w.SetMood(static_cast<int64_t>(w.Mood) + 11 - random.integer(4));
   if (w.Mood > 90) w.GainExperience();
 }
@@ -70,7 +70,7 @@ void TCorporation::PayPremium(TWorkerBee& w, Random& random) {
 void TCorporation::PayPremiums(const StaffList& list, Random& random) {
   for (const auto& e : list) {
     TWorkerBee& w = *e.object;
-    pay(w.Salary);
+    pay(w.Salary, MoneyCategory::StaffMeasures);
     if (w.Mood > 91) w.GainExperience();
     w.SetMood(static_cast<int64_t>(w.Mood) + 11 - random.integer(4));
   }

@@ -78,7 +78,7 @@ void tickToHour(Program& p, int hour) {
 
 void giveMoney(Program& p, int64_t units) {
   TCorporation& c = p.game.corp();
-  c.SetMoney(c.Money + Currency::fromUnits(units));
+  c.receive(Currency::fromUnits(units), kelpmark::MoneyCategory::Sales);
 }
 
 bool outcomeAsked(const kmtest::FakeView& v) {

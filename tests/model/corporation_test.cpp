@@ -8,6 +8,7 @@
 #include "model/random_sequence.h"
 
 using kelpmark::Currency;
+using kelpmark::MoneyCategory;
 using kelpmark::TCorporation;
 using kmtest::addBuilding;
 using kmtest::addWorker;
@@ -20,15 +21,15 @@ Currency units(int64_t u) { return Currency::fromUnits(u); }
 
 TEST(Company, SetMoneyBooksIncreasesAsIncomeAndDecreasesAsExpense) {
   TCorporation c;
-  c.SetMoney(c.Money);
+  c.SetMoney(c.Money, MoneyCategory::Sales);
   EXPECT_EQ(c.MonthIncome, Currency());
   EXPECT_EQ(c.MonthExpense, Currency());
-  c.SetMoney(c.Money + units(100));
-  c.SetMoney(c.Money - units(30));
+  c.SetMoney(c.Money + units(100), MoneyCategory::Sales);
+  c.SetMoney(c.Money - units(30), MoneyCategory::Wages);
   EXPECT_EQ(c.Money, units(10070));
   EXPECT_EQ(c.MonthIncome, units(100));
   EXPECT_EQ(c.MonthExpense, units(-30));
-  c.SetMoney(Currency::fromCount(-5));  // into debt: the whole drop is an expense
+  c.SetMoney(Currency::fromCount(-5), MoneyCategory::Fish);  // into debt: the whole drop is an expense
   EXPECT_EQ(c.MonthExpense, units(-30) - units(10070) - Currency::fromCount(5));
   EXPECT_EQ(c.MonthIncome, units(100));
 

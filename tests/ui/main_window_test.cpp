@@ -219,7 +219,7 @@ class MainWindowTest : public QObject {
     // A saved game with 4321 in cash.
     {
       startGame();
-      game_->program().game.corp().SetMoney(Currency::fromUnits(4321));
+      game_->program().game.corp().Money = Currency::fromUnits(4321);
       uitest::BoxAnswerer answerer;
       QVERIFY(game_->mainWindow().close());
     }
@@ -285,7 +285,7 @@ class MainWindowTest : public QObject {
       lines << text->height() / text->fontMetrics().lineSpacing();
       uitest::saveScreenScreenshot(box, QStringLiteral("message-box-%1").arg(widths.size()));
     });
-    company.SetMoney(Currency::fromUnits(2500));
+    company.Money = Currency::fromUnits(2500);
     QTest::mouseClick(w.button(MainButton::ShopBtn), Qt::LeftButton);
     QCOMPARE(answerer.texts.value(0), QStringLiteral("Недостаточно денег!"));
     // The caption in bold, and on each side of it three title bar buttons a line high.
@@ -299,7 +299,7 @@ class MainWindowTest : public QObject {
 
     // A store and a loader who carries more than the terminal's 10000 kg: Max
     // offers the sponsorship.
-    company.SetMoney(Currency::fromUnits(1000000));
+    company.Money = Currency::fromUnits(1000000);
     QTest::mouseClick(w.button(MainButton::StorageBtn), Qt::LeftButton);
     QTest::mouseClick(w.button(MainButton::StuffBtn), Qt::LeftButton);
     static_cast<TStorageBuilding&>(company.Stores[0]).Capacity = 50000;

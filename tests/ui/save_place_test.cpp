@@ -43,7 +43,7 @@ class SavePlaceTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&game.mainWindow()));
     QTest::keyClick(&game.mainWindow(), Qt::Key_F2);
     QVERIFY(game.program().game.hasCompany());
-    game.program().game.corp().SetMoney(Currency::fromUnits(money));
+    game.program().game.corp().Money = Currency::fromUnits(money);
     uitest::BoxAnswerer answerer;
     QVERIFY(game.mainWindow().close());
     QCOMPARE(answerer.texts.value(0), QStringLiteral("Сохранить текущую игру?"));
@@ -123,7 +123,7 @@ class SavePlaceTest : public QObject {
       QVERIFY(QTest::qWaitFor([&] { return game.program().game.hasCompany(); }, 3000));
       QCOMPARE(game.mainWindow().label(MainLabel::MoneyLbl)->displayText(),
                QStringLiteral("Денег:  $1234"));
-      game.program().game.corp().SetMoney(Currency::fromUnits(777));
+      game.program().game.corp().Money = Currency::fromUnits(777);
       QVERIFY(game.mainWindow().close());
     }
     QCOMPARE(readAll(legacy), oldBytes);

@@ -111,7 +111,7 @@ class SecondaryWindowsTest : public QObject {
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     w.perform(PlayerAction::newGame());
-    p.game.corp().SetMoney(Currency::fromUnits(60000));
+    p.game.corp().Money = Currency::fromUnits(60000);
     w.perform(PlayerAction::speed(5));
     w.perform(PlayerAction::tick(4));  // to 10:00
     for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
