@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The hiring and construction buttons and the office upgrade.
+// The hiring and building buttons and the office upgrade.
 #include "commands/main_form.h"
 #include "commands/program.h"
 #include "commands/refusal.h"
+#include "model/kinds.h"
 
 namespace kelpmark {
 
@@ -10,69 +11,67 @@ namespace {
 
 const char* const kNoMoney = "Недостаточно денег!";
 
+// What each of the seven buttons adds to the company: a building or an employee.
+struct Addition {
+  MainButton button;
+  const BuildingKind* building;
+  const EmployeeKind* employee;
+  const Requirement& requirement() const {
+    return building != nullptr ? building->requirement : employee->requirement;
+  }
+};
+
+const Addition kAdditions[] = {
+    {MainButton::StorageBtn, &kStoreKind, nullptr},
+    {MainButton::LotBtn, &kStallKind, nullptr},
+    {MainButton::ShopBtn, &kShopKind, nullptr},
+    {MainButton::StuffBtn, nullptr, &kLoaderKind},
+    {MainButton::SalerBtn, nullptr, &kSalesmanKind},
+    {MainButton::AccounterBtn, nullptr, &kAccountantKind},
+    {MainButton::ManagerBtn, nullptr, &kManagerKind},
+};
+
+const Addition* additionOf(MainButton b) {
+  for (const Addition& a : kAdditions)
+    if (a.button == b) return &a;
+  return nullptr;
+}
+
 }  // namespace
 
-void TMainForm::SpeedButton1Click() {
-  Program& p = program_;
-  TCorporation& c = p.game.corp();
-  if (c.Money < Currency::fromUnits(1000)) return p.view.message(kNoMoney);
-  if (c.Office->Level < 2)
-    return p.view.message("Офис маловат будет! Не пойдут бухгалтеры в такую дыру работать.");
-  if (!c.HireAccountant(p.game.random)) p.view.message("Новому бухгалтеру будет негде работать!");
-  RefreshDisplay();
+Check TMainForm::requirementCheck(const Requirement& r) const {
+  const TCorporation& c = program_.game.corp();
+  if (c.Money < Currency::fromUnits(r.cash)) return Refusal::message(kNoMoney);
+  if (r.officeLevel > 0 && c.Office->Level < r.officeLevel)
+    return Refusal::message(r.smallOfficeText);
+  return {};
 }
 
-void TMainForm::SpeedButton2Click() {
-  Program& p = program_;
-  TCorporation& c = p.game.corp();
-  if (c.Money < Currency::fromUnits(1000)) return p.view.message(kNoMoney);
-  if (c.Office->Level < 3)
-    return p.view.message("Офис маловат будет! Не пойдут менеджеры в такую дыру работать.");
-  if (!c.HireManager(p.game.random)) p.view.message("Новому менеджеру будет негде работать!");
-  RefreshDisplay();
+Check TMainForm::workplaceCheck(const EmployeeKind& kind) const {
+  if (!program_.game.corp().HasWorkplaceFor(kind)) return Refusal::message(kind.noPlaceText);
+  return {};
 }
 
-void TMainForm::SpeedButton3Click() {
-  Program& p = program_;
-  TCorporation& c = p.game.corp();
-  if (c.Money < Currency::fromUnits(100)) return p.view.message(kNoMoney);
-  if (!c.HireSalesman(p.game.random)) p.view.message("Новому продавцу будет негде работать!");
-  RefreshDisplay();
-}
-
-void TMainForm::SpeedButton4Click() {
-  Program& p = program_;
-  TCorporation& c = p.game.corp();
-  if (c.Money < Currency::fromUnits(100)) return p.view.message(kNoMoney);
-  if (!c.HireLoader(p.game.random)) p.view.message("Новому грузчику будет негде работать!");
-  RefreshDisplay();
-}
-
-void TMainForm::SpeedButton5Click() {
+void TMainForm::SpeedButtonClick(MainButton b) {
+  const Addition* a = additionOf(b);
+  if (a == nullptr) return;
+  if (const Check no = requirementCheck(a->requirement())) return refuse(program_.view, *no);
   TCorporation& c = game().corp();
-  if (c.Money < Currency::fromUnits(3000)) return program_.view.message(kNoMoney);
-  c.BuildStore();
-  RefreshDisplay();
-}
-
-void TMainForm::SpeedButton6Click() {
-  TCorporation& c = game().corp();
-  if (c.Money < Currency::fromUnits(1500)) return program_.view.message(kNoMoney);
-  c.BuildLot();
-  RefreshDisplay();
-}
-
-void TMainForm::SpeedButton7Click() {
-  TCorporation& c = game().corp();
-  if (c.Money < Currency::fromUnits(10000)) return program_.view.message(kNoMoney);
-  c.BuildShop();
+  if (a->building != nullptr) {
+    c.Build(*a->building);
+  } else if (const Check no = workplaceCheck(*a->employee)) {
+    // Without a free workplace nobody is hired; the display is refreshed all the same.
+    refuse(program_.view, *no);
+  } else {
+    c.Hire(*a->employee, game().random);
+  }
   RefreshDisplay();
 }
 
 Check TMainForm::officeCheck() const {
   const TCorporation& c = program_.game.corp();
   if (c.Money < c.OfficeUpgradeCost()) return Refusal::message(kNoMoney);
-  if (c.Office->Level >= c.Office->MaxLevel) return Refusal::message("Офис уже круче некуда!");
+  if (c.Office->Level >= c.Office->MaxLevel) return Refusal::message(kOfficeLevels.topText);
   return {};
 }
 

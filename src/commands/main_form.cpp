@@ -5,6 +5,7 @@
 #include "commands/program.h"
 #include "model/calendar.h"
 #include "model/int128.h"
+#include "model/kinds.h"
 
 namespace kelpmark {
 
@@ -189,9 +190,11 @@ void TMainForm::RefreshDisplay() {
   set(MainLabel::SalePrcLbl, g.moneyFixed(m.RetailPrice) + " (" + g.moneyFixed(shopPrice) + ")");
   set(MainLabel::MarketLbl, std::to_string(c.MarketShare));
   set(MainLabel::UsedMarketLbl, std::to_string(c.MarketUse));
-  // The last two office upgrades need a prestige of 20.
+  // The last office upgrades need prestige.
   const int32_t level = c.Office->Level;
-  if (level == 7 || (level > 4 && c.Prestige < 20)) flag(MainButton::OfficeBtn) = false;
+  const OfficeLevels& o = kOfficeLevels;
+  if (level == o.top || (level >= o.prestigeFrom && c.Prestige < o.prestigeNeeded))
+    flag(MainButton::OfficeBtn) = false;
 }
 
 void TMainForm::StopBtnClick() {
@@ -216,14 +219,14 @@ void TMainForm::click(MainButton b) {
     case MainButton::TorgBtn: TorgBtnClick(); break;
     case MainButton::MaxBtn: MaxBtnClick(); break;
     case MainButton::StopBtn: StopBtnClick(); break;
-    case MainButton::StorageBtn: SpeedButton5Click(); break;
-    case MainButton::LotBtn: SpeedButton6Click(); break;
-    case MainButton::ShopBtn: SpeedButton7Click(); break;
+    case MainButton::StorageBtn:
+    case MainButton::LotBtn:
+    case MainButton::ShopBtn:
+    case MainButton::StuffBtn:
+    case MainButton::SalerBtn:
+    case MainButton::AccounterBtn:
+    case MainButton::ManagerBtn: SpeedButtonClick(b); break;
     case MainButton::OfficeBtn: OfficeBtnClick(); break;
-    case MainButton::StuffBtn: SpeedButton4Click(); break;
-    case MainButton::SalerBtn: SpeedButton3Click(); break;
-    case MainButton::AccounterBtn: SpeedButton1Click(); break;
-    case MainButton::ManagerBtn: SpeedButton2Click(); break;
     case MainButton::ActionsBtn: ActionsBtnClick(); break;
     case MainButton::StatsBtn: StatsBtnClick(); break;
     case MainButton::WokrersBtn: WokrersBtnClick(); break;

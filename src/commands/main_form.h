@@ -15,8 +15,10 @@ namespace kelpmark {
 
 class Program;
 class Game;
+struct EmployeeKind;
 struct EngineValues;
 struct OpeningHours;
+struct Requirement;
 class Random;
 class TCorporation;
 struct SavedWorld;
@@ -145,13 +147,12 @@ class TMainForm {
   void BuildingsBtnClick();
   // "Действия": shows the actions window.
   void ActionsBtnClick();
-  void SpeedButton1Click();  // hires an accountant
-  void SpeedButton2Click();  // hires a manager
-  void SpeedButton3Click();  // hires a salesman
-  void SpeedButton4Click();  // hires a loader
-  void SpeedButton5Click();  // builds a store
-  void SpeedButton6Click();  // builds a stall
-  void SpeedButton7Click();  // builds a shop
+  // "Склад", "Лоток", "Магазин", "Грузчика", "Продавца", "Бухгалтера",
+  // "Менеждера": each adds one of its kind to the company when the cash on hand
+  // (and for an employee the office and a free workplace) allow.
+  void SpeedButtonClick(MainButton b);
+  Check requirementCheck(const Requirement& requirement) const;
+  Check workplaceCheck(const EmployeeKind& kind) const;
   // "Апгрейд офиса": the office grows a level and doubles its workplaces.
   void OfficeBtnClick();
   // The upgrade needs its cost in cash and a level to grow to.

@@ -71,12 +71,14 @@ void PayWages(Game& game) {
     drift = game.random.integer(2);
   struct Department {
     const StaffList* list;
-    int64_t base;
+    const EmployeeKind* kind;  // whose starting salary is the yardstick of pay
   };
-  const Department departments[] = {
-      {&c.Salesmen, 75}, {&c.Loaders, 50}, {&c.Managers, 200}, {&c.Accountants, 150}};
+  const Department departments[] = {{&c.Salesmen, &kSalesmanKind},
+                                    {&c.Loaders, &kLoaderKind},
+                                    {&c.Managers, &kManagerKind},
+                                    {&c.Accountants, &kAccountantKind}};
   for (const Department& d : departments) {
-    const double base = static_cast<double>(d.base * Currency::kScale);
+    const double base = static_cast<double>(d.kind->salary * Currency::kScale);
     for (const auto& e : *d.list) {
       TWorkerBee& w = *e.object;
       c.pay(w.Salary, MoneyCategory::Wages);

@@ -2,6 +2,7 @@
 #include "model/buildings.h"
 
 #include "model/int128.h"
+#include "model/kinds.h"
 
 namespace kelpmark {
 
@@ -19,15 +20,21 @@ void TBuilding::Upgrade() {
   if (Level == 3) TypeName = "Элитный магазин";
 }
 
-TOffice::TOffice() : TBuilding(BuildingClass::Office) {
-  TypeName = "Офис";
-  Description = "Офис необходим вам для того, чтобы вести бизнес";
-  MaxLevel = 7;
-  Value = Currency::fromUnits(5000);
-  UpgradeCost = Currency::fromUnits(5000);
-  Upkeep = Currency::fromUnits(50);
-  StaffPlaces = 5;
-  IsOffice = 1;
+TBuilding::TBuilding(const BuildingKind& kind) : class_(kind.buildingClass) {
+  TypeName = kind.typeName;
+  Description = kind.description;
+  MaxLevel = kind.maxLevel;
+  Value = Currency::fromUnits(kind.value);
+  UpgradeCost = Currency::fromUnits(kind.upgradeCost);
+  Upkeep = Currency::fromUnits(kind.upkeep);
+  StaffPlaces = kind.staffPlaces;
+  Picture = kind.picture;
+}
+
+TOffice::TOffice() : TBuilding(kOfficeKind) { IsOffice = 1; }
+
+TStorageBuilding::TStorageBuilding(const BuildingKind& kind) : TBuilding(kind) {
+  Capacity = kind.capacity;
 }
 
 void TStorageBuilding::UpgradeStore() {
@@ -37,44 +44,16 @@ void TStorageBuilding::UpgradeStore() {
   StaffPlaces = saturate32(static_cast<int64_t>(StaffPlaces) * 2);
 }
 
-TSmallStore::TSmallStore() : TStorageBuilding(BuildingClass::SmallStore) {
-  TypeName = "Малый склад";
-  Description = "Небольшой, удобный склад. Идеально подходит для хранения товара.";
-  MaxLevel = 2;
-  Value = Currency::fromUnits(3000);
-  UpgradeCost = Currency::fromUnits(4000);
-  Upkeep = Currency::fromUnits(60);
-  StaffPlaces = 5;
-  Capacity = 5000;
-  Picture = BuildingPicture::Store;
+TSmallStore::TSmallStore() : TStorageBuilding(kStoreKind) {}
+
+TSaleBuilding::TSaleBuilding(const BuildingKind& kind) : TBuilding(kind) {
+  SaleKind = kind.saleKind;
+  SalesCapacity = kind.salesCapacity;
+  SaleSpare = kind.saleSpare;
 }
 
-TLot::TLot() : TSaleBuilding(BuildingClass::Lot) {
-  TypeName = "Торговый лоток";
-  Description = "Отличный band-name лоток. Не требует больших материальных затрат.";
-  MaxLevel = 1;
-  Value = Currency::fromUnits(1500);
-  UpgradeCost = Currency();
-  Upkeep = Currency::fromUnits(15);
-  StaffPlaces = 1;
-  SaleKind = 1;
-  SalesCapacity = 200;
-  SaleSpare = 20;
-  Picture = BuildingPicture::Stall;
-}
+TLot::TLot() : TSaleBuilding(kStallKind) {}
 
-TShop::TShop() : TSaleBuilding(BuildingClass::Shop) {
-  TypeName = "Магазин";
-  Description = "Небольшой приятный магазинчик. Облагается умеренными налогами.";
-  MaxLevel = 3;
-  Value = Currency::fromUnits(7500);
-  UpgradeCost = Currency::fromUnits(3000);
-  Upkeep = Currency::fromUnits(70);
-  StaffPlaces = 5;
-  SaleKind = 2;
-  SalesCapacity = 1000;
-  SaleSpare = 10;
-  Picture = BuildingPicture::Shop;
-}
+TShop::TShop() : TSaleBuilding(kShopKind) {}
 
 }  // namespace kelpmark

@@ -8,6 +8,8 @@
 
 namespace kelpmark {
 
+struct BuildingKind;
+
 enum class BuildingClass { Office, SmallStore, Lot, Shop };
 
 // Pictures of the main window's image list that building constructors take.
@@ -40,7 +42,8 @@ class TBuilding {
   int32_t IsOffice = 0;
 
  protected:
-  explicit TBuilding(BuildingClass c) : class_(c) {}
+  // Level 1, condition 1000, and the values of the kind's row.
+  explicit TBuilding(const BuildingKind& kind);
 
  private:
   BuildingClass class_;
@@ -58,7 +61,7 @@ class TStorageBuilding : public TBuilding {
   int32_t Capacity = 0;
 
  protected:
-  using TBuilding::TBuilding;
+  explicit TStorageBuilding(const BuildingKind& kind);
 };
 
 class TSmallStore : public TStorageBuilding {
@@ -73,7 +76,7 @@ class TSaleBuilding : public TBuilding {
   int32_t SaleSpare = 0;
 
  protected:
-  using TBuilding::TBuilding;
+  explicit TSaleBuilding(const BuildingKind& kind);
 };
 
 class TLot : public TSaleBuilding {

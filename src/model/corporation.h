@@ -7,6 +7,7 @@
 
 #include "model/buildings.h"
 #include "model/currency.h"
+#include "model/kinds.h"
 #include "model/ordered_list.h"
 #include "model/workers.h"
 
@@ -74,13 +75,21 @@ class TCorporation {
   int32_t SellSalePoint(BuildingList& list, const TBuilding* building);
 
   // --- hiring and construction ------------------------------------------------
-  bool HireLoader(Random& random);
-  bool HireSalesman(Random& random);
-  bool HireManager(Random& random);
-  bool HireAccountant(Random& random);
-  void BuildStore();
-  void BuildLot();
-  void BuildShop();
+  // Whether an employee of the kind would find a free workplace.
+  bool HasWorkplaceFor(const EmployeeKind& kind) const;
+  // Hires one employee of the kind into a free workplace: a name, a mood halfway
+  // to his new team's, his hiring cost paid. False (and nothing changes) when no
+  // workplace is free.
+  bool Hire(const EmployeeKind& kind, Random& random);
+  // Puts up a building of the kind, named after its list, for its price.
+  void Build(const BuildingKind& kind);
+  bool HireLoader(Random& random) { return Hire(kLoaderKind, random); }
+  bool HireSalesman(Random& random) { return Hire(kSalesmanKind, random); }
+  bool HireManager(Random& random) { return Hire(kManagerKind, random); }
+  bool HireAccountant(Random& random) { return Hire(kAccountantKind, random); }
+  void BuildStore() { Build(kStoreKind); }
+  void BuildLot() { Build(kStallKind); }
+  void BuildShop() { Build(kShopKind); }
   // The office rises a level and doubles its workplaces, for its upgrade cost.
   Currency OfficeUpgradeCost() const;
   void UpgradeOffice();
@@ -179,8 +188,8 @@ class TCorporation {
   bool TaxHolidayOver = false;
 
  private:
-  template <class Worker>
-  bool hire(StaffList& list, int64_t places, int64_t occupied, int nameCode, Random& random);
+  StaffList& staffOf(WorkerClass c);
+  BuildingList& buildingsOf(BuildingClass c);
 };
 
 // Display text of a new building: the prefix and (entries before adding) + 1.

@@ -6,12 +6,39 @@
 
 namespace kelpmark {
 
-template <class Worker>
-bool TCorporation::hire(StaffList& list, int64_t places, int64_t occupied, int nameCode,
-                        Random& random) {
-  if (occupied >= places) return false;
-  auto newcomer = std::make_shared<Worker>(random);
-  std::string name = MakeStaffName(nameCode, random);
+StaffList& TCorporation::staffOf(WorkerClass c) {
+  switch (c) {
+    case WorkerClass::Accounter: return Accountants;
+    case WorkerClass::Stuff: return Loaders;
+    case WorkerClass::Manager: return Managers;
+    case WorkerClass::Saler: return Salesmen;
+  }
+  return Loaders;
+}
+
+BuildingList& TCorporation::buildingsOf(BuildingClass c) {
+  switch (c) {
+    case BuildingClass::Shop: return Shops;
+    case BuildingClass::Lot: return Lots;
+    default: return Stores;
+  }
+}
+
+bool TCorporation::HasWorkplaceFor(const EmployeeKind& kind) const {
+  switch (kind.workplace) {
+    case Workplace::Stores: return Loaders.count() < LoaderPlaces();
+    case Workplace::SalePoints: return Salesmen.count() < SalesmanPlaces();
+    case Workplace::Office:
+      return static_cast<int64_t>(Accountants.count()) + Managers.count() < Office->StaffPlaces;
+  }
+  return false;
+}
+
+bool TCorporation::Hire(const EmployeeKind& kind, Random& random) {
+  if (!HasWorkplaceFor(kind)) return false;
+  StaffList& list = staffOf(kind.workerClass);
+  std::shared_ptr<TWorkerBee> newcomer = newWorker(kind, random);
+  std::string name = MakeStaffName(kind.nameCode, random);
   list.add(std::move(name), newcomer);
   // A newcomer drifts halfway toward the mood of his new team (himself included).
   newcomer->SetMood((static_cast<int64_t>(newcomer->Mood) + AverageMood(list)) / 2);
@@ -19,42 +46,16 @@ bool TCorporation::hire(StaffList& list, int64_t places, int64_t occupied, int n
   return true;
 }
 
-bool TCorporation::HireLoader(Random& random) {
-  return hire<TStuff>(Loaders, LoaderPlaces(), Loaders.count(), kLoaderCode, random);
-}
-
-bool TCorporation::HireSalesman(Random& random) {
-  return hire<TSaler>(Salesmen, SalesmanPlaces(), Salesmen.count(), kSalesmanCode, random);
-}
-
-bool TCorporation::HireManager(Random& random) {
-  return hire<TManager>(Managers, Office->StaffPlaces,
-                        static_cast<int64_t>(Accountants.count()) + Managers.count(),
-                        kManagerCode, random);
-}
-
-bool TCorporation::HireAccountant(Random& random) {
-  return hire<TAccounter>(Accountants, Office->StaffPlaces,
-                          static_cast<int64_t>(Accountants.count()) + Managers.count(),
-                          kAccountantCode, random);
-}
-
-void TCorporation::BuildStore() {
-  auto store = std::make_shared<TSmallStore>();
-  Stores.add(buildingEntryText("Склад N ", Stores), store);
-  pay(store->Value, MoneyCategory::Construction);
-}
-
-void TCorporation::BuildLot() {
-  auto lot = std::make_shared<TLot>();
-  Lots.add(buildingEntryText("Палатка N ", Lots), lot);
-  pay(lot->Value, MoneyCategory::Construction);
-}
-
-void TCorporation::BuildShop() {
-  auto shop = std::make_shared<TShop>();
-  Shops.add(buildingEntryText("Магазин N ", Shops), shop);
-  pay(shop->Value, MoneyCategory::Construction);
+void TCorporation::Build(const BuildingKind& kind) {
+  std::shared_ptr<TBuilding> building;
+  switch (kind.buildingClass) {
+    case BuildingClass::Shop: building = std::make_shared<TShop>(); break;
+    case BuildingClass::Lot: building = std::make_shared<TLot>(); break;
+    default: building = std::make_shared<TSmallStore>(); break;
+  }
+  BuildingList& list = buildingsOf(kind.buildingClass);
+  list.add(buildingEntryText(kind.entryPrefix, list), building);
+  pay(building->Value, MoneyCategory::Construction);
 }
 
 Currency TCorporation::OfficeUpgradeCost() const {

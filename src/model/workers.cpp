@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/workers.h"
 
+#include "model/kinds.h"
 #include "model/random.h"
 
 namespace kelpmark {
@@ -15,38 +16,32 @@ void TWorkerBee::GainExperience() {
   if (Experience < 100) Experience = Experience + 1;
 }
 
-TWorkerBee::TWorkerBee(WorkerClass c, Random& random) : class_(c) {
+TWorkerBee::TWorkerBee(const EmployeeKind& kind, Random& random) : class_(kind.workerClass) {
   Experience = 50;
   const int32_t r = random.integer(21);
   SetMood(85 - r);
+  Profession = kind.profession;
+  Salary = Currency::fromUnits(kind.salary);
+  NominalSalary = Currency::fromUnits(kind.nominalSalary);
+  HireCost = Currency::fromUnits(kind.hireCost);
 }
 
-TAccounter::TAccounter(Random& random) : TWorkerBee(WorkerClass::Accounter, random) {
-  Profession = "Бухгалтер";
-  Salary = Currency::fromUnits(150);
-  NominalSalary = Currency::fromUnits(150);
-  HireCost = Currency::fromUnits(100);
-}
+TAccounter::TAccounter(Random& random) : TWorkerBee(kAccountantKind, random) {}
 
-TStuff::TStuff(Random& random) : TWorkerBee(WorkerClass::Stuff, random) {
-  Profession = "Грузчик";
-  Salary = Currency::fromUnits(50);
-  NominalSalary = Currency::fromUnits(50);
-  HireCost = Currency::fromUnits(1);
-}
+TStuff::TStuff(Random& random) : TWorkerBee(kLoaderKind, random) {}
 
-TManager::TManager(Random& random) : TWorkerBee(WorkerClass::Manager, random) {
-  Profession = "Менеджер";
-  Salary = Currency::fromUnits(200);
-  NominalSalary = Currency::fromUnits(200);
-  HireCost = Currency::fromUnits(250);
-}
+TManager::TManager(Random& random) : TWorkerBee(kManagerKind, random) {}
 
-TSaler::TSaler(Random& random) : TWorkerBee(WorkerClass::Saler, random) {
-  Profession = "Продавец";
-  Salary = Currency::fromUnits(75);
-  NominalSalary = Currency::fromUnits(200);
-  HireCost = Currency::fromUnits(10);
+TSaler::TSaler(Random& random) : TWorkerBee(kSalesmanKind, random) {}
+
+std::shared_ptr<TWorkerBee> newWorker(const EmployeeKind& kind, Random& random) {
+  switch (kind.workerClass) {
+    case WorkerClass::Accounter: return std::make_shared<TAccounter>(random);
+    case WorkerClass::Stuff: return std::make_shared<TStuff>(random);
+    case WorkerClass::Manager: return std::make_shared<TManager>(random);
+    case WorkerClass::Saler: return std::make_shared<TSaler>(random);
+  }
+  return nullptr;
 }
 
 }  // namespace kelpmark

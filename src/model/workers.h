@@ -2,6 +2,7 @@
 #pragma once
 // The company's employees: accountants, loaders, managers and salesmen.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/currency.h"
@@ -9,6 +10,7 @@
 namespace kelpmark {
 
 class Random;
+struct EmployeeKind;
 
 enum class WorkerClass { Accounter, Stuff, Manager, Saler };
 
@@ -29,8 +31,9 @@ class TWorkerBee {
   std::string Profession;
 
  protected:
-  // Experience 50, then a starting mood of 85 - Random(21), then the class values.
-  TWorkerBee(WorkerClass c, Random& random);
+  // Experience 50, then a starting mood of 85 - Random(21), then the values of the
+  // kind's row.
+  TWorkerBee(const EmployeeKind& kind, Random& random);
 
  private:
   WorkerClass class_;
@@ -55,5 +58,8 @@ class TSaler : public TWorkerBee {
  public:
   explicit TSaler(Random& random);
 };
+
+// A new employee of the kind, of the kind's class.
+std::shared_ptr<TWorkerBee> newWorker(const EmployeeKind& kind, Random& random);
 
 }  // namespace kelpmark
