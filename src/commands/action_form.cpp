@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/action_form.h"
 
-#include "commands/program.h"
+#include "commands/main_form.h"
+#include "commands/view_port.h"
+#include "engine/game.h"
 #include "commands/refusal.h"
 #include "engine/campaigns.h"
 #include "model/calendar.h"
@@ -22,11 +24,12 @@ const char* const kNoMoney = "Недостаточно денег!";
 
 }  // namespace
 
-TActionForm::TActionForm(Program& program) : program_(program) {}
+TActionForm::TActionForm(Game& game, ViewPort& view, TMainForm& main)
+    : game_(game), view_(view), main_(main) {}
 
 std::vector<StaffList*> TActionForm::departments() {
-  if (!program_.game.hasCompany()) return {};
-  TCorporation& c = program_.game.corp();
+  if (!game_.hasCompany()) return {};
+  TCorporation& c = game_.corp();
   switch (DivBox) {
     case 0: return {&c.Managers};
     case 1: return {&c.Accountants};
@@ -40,8 +43,8 @@ std::vector<StaffList*> TActionForm::departments() {
 void TActionForm::FormShow() {
   if (visible) return;
   visible = true;
-  if (program_.game.hasCompany()) {
-    const TCorporation& c = program_.game.corp();
+  if (game_.hasCompany()) {
+    const TCorporation& c = game_.corp();
     AdBtnEnabled = c.PendingCampaign == 0 && c.Managers.count() > 1;
     AdBoxChange();
   }
@@ -63,46 +66,46 @@ void TActionForm::chooseCampaign(int item) {
 }
 
 void TActionForm::DivBoxChange() {
-  if (DivBox < 0 || !program_.game.hasCompany()) return;
+  if (DivBox < 0 || !game_.hasCompany()) return;
   Currency payroll;
   for (const StaffList* list : departments()) payroll += TCorporation::TotalSalary(*list);
   raiseAmount = Currency::fromCount(divRoundHalfEven(payroll.count(), 10));
   premiumAmount = payroll;
-  SalaryLbl.caption = program_.game.money(raiseAmount);
-  PayPremLbl.caption = program_.game.money(premiumAmount);
+  SalaryLbl.caption = game_.money(raiseAmount);
+  PayPremLbl.caption = game_.money(premiumAmount);
 }
 
 Check TActionForm::cashCheck(Currency amount) const {
-  if (amount > program_.game.corp().Money) return Refusal::error(kNoMoney);
+  if (amount > game_.corp().Money) return Refusal::error(kNoMoney);
   return {};
 }
 
 void TActionForm::UpSalBtnClick() {
-  if (const Check no = cashCheck(raiseAmount)) return refuse(program_.view, *no);
-  for (const StaffList* list : departments()) TCorporation::RaiseSalaries(*list, program_.game.random);
+  if (const Check no = cashCheck(raiseAmount)) return refuse(view_, *no);
+  for (const StaffList* list : departments()) TCorporation::RaiseSalaries(*list, game_.random);
 }
 
 void TActionForm::PayPremBtnClick() {
-  if (const Check no = cashCheck(premiumAmount)) return refuse(program_.view, *no);
-  TCorporation& c = program_.game.corp();
-  for (const StaffList* list : departments()) c.PayPremiums(*list, program_.game.random);
-  program_.mainForm.RefreshDisplay();
+  if (const Check no = cashCheck(premiumAmount)) return refuse(view_, *no);
+  TCorporation& c = game_.corp();
+  for (const StaffList* list : departments()) c.PayPremiums(*list, game_.random);
+  main_.RefreshDisplay();
 }
 
 void TActionForm::GradBtn1Click() {
   const std::string name = DivBox >= 0 ? kDepartmentsLower[static_cast<size_t>(DivBox)] : "";
-  if (program_.view.question("Уволить всех " + name + "?", QuestionKind::Confirmation, false) !=
+  if (view_.question("Уволить всех " + name + "?", QuestionKind::Confirmation, false) !=
       Answer::Yes)
     return;
   // The question comes first; a dismissal then needs cash for a tenth of the payroll.
-  if (const Check no = cashCheck(raiseAmount)) return refuse(program_.view, *no);
+  if (const Check no = cashCheck(raiseAmount)) return refuse(view_, *no);
   for (StaffList* list : departments()) list->clear();
-  program_.mainForm.RefreshDisplay();
+  main_.RefreshDisplay();
 }
 
 void TActionForm::AdBoxChange() {
-  if (!program_.game.hasCompany()) return;
-  Game& g = program_.game;
+  if (!game_.hasCompany()) return;
+  Game& g = game_;
   const int kind = AdBox + 1;
   const CampaignInfo* campaign = campaignInfo(kind);
   // With no campaign chosen there is nothing to order; while one is pending no
@@ -120,7 +123,7 @@ void TActionForm::AdBoxChange() {
 }
 
 Check TActionForm::campaignCheck() const {
-  const TCorporation& c = program_.game.corp();
+  const TCorporation& c = game_.corp();
   if (!c.ManagersWork) return Refusal::error("Ваши менеджеры бастуют!");
   if (c.Managers.empty()) return Refusal::error("У вас нет менеджеров!");
   if (campaignAmount > c.Money) return Refusal::error("Мало денег!");
@@ -130,11 +133,11 @@ Check TActionForm::campaignCheck() const {
 void TActionForm::AdBtnClick() {
   // With no campaign chosen there is nothing to order.
   if (AdBox < 0) return;
-  if (const Check no = campaignCheck()) return refuse(program_.view, *no);
-  Game& g = program_.game;
+  if (const Check no = campaignCheck()) return refuse(view_, *no);
+  Game& g = game_;
   OrderCampaign(g.corp(), AdBox + 1, g.values.clock.GameDate, campaignAmount);
   AdBtnEnabled = false;
-  program_.mainForm.RefreshDisplay();
+  main_.RefreshDisplay();
 }
 
 }  // namespace kelpmark

@@ -12,11 +12,13 @@
 
 namespace kelpmark {
 
-class Program;
+class Game;
+class TMainForm;
+class ViewPort;
 
 class TActionForm {
  public:
-  explicit TActionForm(Program& program);
+  TActionForm(Game& game, ViewPort& view, TMainForm& main);
 
   static const std::array<const char*, 5> kDepartments;
 
@@ -34,12 +36,9 @@ class TActionForm {
   Currency campaignAmount;
   bool AdBtnEnabled = true;
 
- private:
-  // The player reaches the handlers only through Program::perform; the main
-  // window's "Действия" button shows the window.
-  friend class Program;
-  friend class TMainForm;
-
+  // --- handlers -------------------------------------------------------------
+  // Front ends reach them through Program::perform, which checks first what the
+  // player could really click (the window shown, the control enabled).
   // Shows the window: "Провести!" is set for the chosen campaign.
   void FormShow();
   // Hides the window.
@@ -66,8 +65,12 @@ class TActionForm {
   void chooseDepartment(int item);
   void chooseCampaign(int item);
 
+ private:
   std::vector<StaffList*> departments();
-  Program& program_;
+
+  Game& game_;
+  ViewPort& view_;
+  TMainForm& main_;
 };
 
 }  // namespace kelpmark

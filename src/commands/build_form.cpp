@@ -2,7 +2,9 @@
 #include "commands/build_form.h"
 
 #include "commands/game_clock.h"
-#include "commands/program.h"
+#include "commands/main_form.h"
+#include "commands/view_port.h"
+#include "engine/game.h"
 #include "commands/refusal.h"
 #include "model/int128.h"
 
@@ -17,11 +19,12 @@ const char* const kNoMoney = "Недостаточно денег!";
 const std::array<const char*, 3> TBuildForm::kCategories = {"Хранилища", "Торговые лотки",
                                                             "Магазины"};
 
-TBuildForm::TBuildForm(Program& program) : program_(program) {}
+TBuildForm::TBuildForm(Game& game, ViewPort& view, TMainForm& main)
+    : game_(game), view_(view), main_(main) {}
 
 BuildingList* TBuildForm::category() {
-  if (!program_.game.hasCompany()) return nullptr;
-  TCorporation& c = program_.game.corp();
+  if (!game_.hasCompany()) return nullptr;
+  TCorporation& c = game_.corp();
   switch (BuildBox) {
     case 0: return &c.Stores;
     case 1: return &c.Lots;
@@ -41,7 +44,7 @@ void TBuildForm::FormShow() {
 void TBuildForm::FormClose() {
   if (!visible) return;
   visible = false;
-  program_.mainForm.RefreshDisplay();
+  main_.RefreshDisplay();
 }
 
 void TBuildForm::choose(int item) {
@@ -70,7 +73,7 @@ void TBuildForm::BuildListClick() {
     if (category() != nullptr) BuildBoxChange();
     return;
   }
-  const Game& g = program_.game;
+  const Game& g = game_;
   TopPanel = b->TypeName;
   OffGauge = 1000 - b->Condition;
   SalaryLbl.caption = g.money(b->Upkeep);
@@ -94,7 +97,7 @@ void TBuildForm::BuildListClick() {
 void TBuildForm::UpdateStatus() {
   const BuildingList* list = category();
   if (list == nullptr) return;
-  const Game& g = program_.game;
+  const Game& g = game_;
   Status[0] = "Всего: " + std::to_string(list->size());
   Status[1] = "Расходы: $" + g.money(TCorporation::CategoryUpkeep(*list));
   const double wear = (1000 - TCorporation::AverageCondition(*list)) / 10.0;
@@ -115,41 +118,41 @@ void TBuildForm::act(Action action) {
 }
 
 Check TBuildForm::repairCheck() const {
-  if (repairCost > program_.game.corp().Money) return Refusal::error(kNoMoney);
+  if (repairCost > game_.corp().Money) return Refusal::error(kNoMoney);
   return {};
 }
 
 void TBuildForm::RemBtnClick() {
   act([this](TBuilding& b) {
-    if (const Check no = repairCheck()) return refuse(program_.view, *no);
-    program_.game.corp().Repair(b, repairCost);
+    if (const Check no = repairCheck()) return refuse(view_, *no);
+    game_.corp().Repair(b, repairCost);
     BuildListClick();
-    program_.mainForm.RefreshDisplay();
+    main_.RefreshDisplay();
   });
 }
 
 Check TBuildForm::upgradeCheck() const {
   if (RemBtnEnabled) return Refusal::error("Сначала отремонтируйте здание!");
-  if (upgradeCost > program_.game.corp().Money) return Refusal::error(kNoMoney);
+  if (upgradeCost > game_.corp().Money) return Refusal::error(kNoMoney);
   return {};
 }
 
 void TBuildForm::UpgBtnClick() {
   act([this](TBuilding& b) {
-    if (const Check no = upgradeCheck()) return refuse(program_.view, *no);
-    program_.game.corp().UpgradeBuilding(b, upgradeCost);
+    if (const Check no = upgradeCheck()) return refuse(view_, *no);
+    game_.corp().UpgradeBuilding(b, upgradeCost);
     BuildListClick();
-    program_.mainForm.RefreshDisplay();
+    main_.RefreshDisplay();
   });
 }
 
 void TBuildForm::FireBtnClick() {
   act([this](TBuilding& b) {
-    ViewPort& view = program_.view;
+    ViewPort& view = view_;
     if (view.question("Удалить выбранную постройку?", QuestionKind::Confirmation, false) !=
         Answer::Yes)
       return;
-    TCorporation& c = program_.game.corp();
+    TCorporation& c = game_.corp();
     int32_t idle = 0;
     if (BuildBox == 0) {
       // Selling a store that holds fish which would not fit elsewhere is warned of.
@@ -169,10 +172,10 @@ void TBuildForm::FireBtnClick() {
     }
     if (SelIndex > 0) --SelIndex;
     BuildBoxChange();
-    program_.mainForm.RefreshDisplay();
+    main_.RefreshDisplay();
   });
 }
 
-void TBuildForm::GradBtn1Click() { program_.view.openHelp(20); }
+void TBuildForm::GradBtn1Click() { view_.openHelp(20); }
 
 }  // namespace kelpmark

@@ -15,12 +15,14 @@
 
 namespace kelpmark {
 
-class Program;
+class Game;
+class TMainForm;
+class ViewPort;
 struct OpeningHours;
 
 class TBuildForm {
  public:
-  explicit TBuildForm(Program& program);
+  TBuildForm(Game& game, ViewPort& view, TMainForm& main);
 
   static const std::array<const char*, 3> kCategories;
 
@@ -47,12 +49,9 @@ class TBuildForm {
   // At night the window is disabled as a whole.
   void openHour(const OpeningHours& hours);
 
- private:
-  // The player reaches the handlers only through Program::perform; the main
-  // window's "Сооружения" button shows the window.
-  friend class Program;
-  friend class TMainForm;
-
+  // --- handlers -------------------------------------------------------------
+  // Front ends reach them through Program::perform, which checks first what the
+  // player could really click (the window shown, the control enabled).
   // Shows the window with the chosen category's list refilled.
   void FormShow();
   // Hides the window; the main window's labels are brought up to date.
@@ -83,11 +82,14 @@ class TBuildForm {
   // A click on an entry of the list.
   void select(int entry);
 
+ private:
   BuildingList* category();
   template <class Action>
   void act(Action action);
 
-  Program& program_;
+  Game& game_;
+  ViewPort& view_;
+  TMainForm& main_;
 };
 
 }  // namespace kelpmark

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The hiring and building buttons and the office upgrade.
 #include "commands/main_form.h"
-#include "commands/program.h"
+#include "engine/game.h"
 #include "commands/refusal.h"
 #include "model/kinds.h"
 
@@ -40,7 +40,7 @@ const Addition* additionOf(MainButton b) {
 }  // namespace
 
 Check TMainForm::requirementCheck(const Requirement& r) const {
-  const TCorporation& c = program_.game.corp();
+  const TCorporation& c = game_.corp();
   if (c.Money < Currency::fromUnits(r.cash)) return Refusal::message(kNoMoney);
   if (r.officeLevel > 0 && c.Office->Level < r.officeLevel)
     return Refusal::message(r.smallOfficeText);
@@ -48,36 +48,36 @@ Check TMainForm::requirementCheck(const Requirement& r) const {
 }
 
 Check TMainForm::workplaceCheck(const EmployeeKind& kind) const {
-  if (!program_.game.corp().HasWorkplaceFor(kind)) return Refusal::message(kind.noPlaceText);
+  if (!game_.corp().HasWorkplaceFor(kind)) return Refusal::message(kind.noPlaceText);
   return {};
 }
 
 void TMainForm::SpeedButtonClick(MainButton b) {
   const Addition* a = additionOf(b);
   if (a == nullptr) return;
-  if (const Check no = requirementCheck(a->requirement())) return refuse(program_.view, *no);
-  TCorporation& c = game().corp();
+  if (const Check no = requirementCheck(a->requirement())) return refuse(view_, *no);
+  TCorporation& c = game_.corp();
   if (a->building != nullptr) {
     c.Build(*a->building);
   } else if (const Check no = workplaceCheck(*a->employee)) {
     // Without a free workplace nobody is hired; the display is refreshed all the same.
-    refuse(program_.view, *no);
+    refuse(view_, *no);
   } else {
-    c.Hire(*a->employee, game().random);
+    c.Hire(*a->employee, game_.random);
   }
   RefreshDisplay();
 }
 
 Check TMainForm::officeCheck() const {
-  const TCorporation& c = program_.game.corp();
+  const TCorporation& c = game_.corp();
   if (c.Money < c.OfficeUpgradeCost()) return Refusal::message(kNoMoney);
   if (c.Office->Level >= c.Office->MaxLevel) return Refusal::message(kOfficeLevels.topText);
   return {};
 }
 
 void TMainForm::OfficeBtnClick() {
-  if (const Check no = officeCheck()) return refuse(program_.view, *no);
-  game().corp().UpgradeOffice();
+  if (const Check no = officeCheck()) return refuse(view_, *no);
+  game_.corp().UpgradeOffice();
   RefreshDisplay();
 }
 

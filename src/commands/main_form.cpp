@@ -2,7 +2,12 @@
 #include "commands/main_form.h"
 
 #include "commands/game_clock.h"
-#include "commands/program.h"
+#include "commands/action_form.h"
+#include "commands/build_form.h"
+#include "commands/pers_form.h"
+#include "commands/report_form.h"
+#include "commands/view_port.h"
+#include "engine/game.h"
 #include "model/calendar.h"
 #include "model/int128.h"
 #include "model/kinds.h"
@@ -42,7 +47,8 @@ constexpr std::array<LabelDesign, kMainLabelCount> kLabels = {{
 
 const char* mainLabelName(MainLabel l) { return kLabels[static_cast<size_t>(l)].name; }
 
-TMainForm::TMainForm(Program& program) : program_(program) {
+TMainForm::TMainForm(Game& game, ViewPort& view, GameClock& clock, Windows windows)
+    : game_(game), view_(view), clock_(clock), windows_(windows) {
   buttonFlag.fill(true);
   for (size_t i = 0; i < kMainLabelCount; ++i) labels_[i].format = kLabels[i].format;
   label(MainLabel::TimeLbl).caption = "Местное время";
@@ -58,8 +64,6 @@ const FormattedLabel& TMainForm::label(MainLabel l) const {
   return labels_[static_cast<size_t>(l)];
 }
 
-Game& TMainForm::game() { return program_.game; }
-
 bool TMainForm::enabled(MainButton b) const {
   switch (b) {
     case MainButton::TorgBtn:
@@ -71,10 +75,10 @@ bool TMainForm::enabled(MainButton b) const {
 }
 
 void TMainForm::SetSpeed(int level) {
-  if (!program_.game.hasCompany()) return;
+  if (!game_.hasCompany()) return;
   SpeedLevel = level;
   for (int k = 1; k <= 4; ++k) lampOn[static_cast<size_t>(k - 1)] = level >= k;
-  int& divider = program_.game.values.clock.SpeedDivider;
+  int& divider = game_.values.clock.SpeedDivider;
   switch (level) {
     case 0: TimerInterval = 0; break;
     case 1: TimerInterval = 2000; divider = 60; break;
@@ -88,10 +92,10 @@ void TMainForm::SetSpeed(int level) {
 
 void TMainForm::Help1Click() {
   SetSpeed(1);
-  program_.view.openHelp(10);
+  view_.openHelp(10);
 }
 
-void TMainForm::NewGameMClick() { program_.clock.NewGame(); }
+void TMainForm::NewGameMClick() { clock_.NewGame(); }
 
 void TMainForm::gameStarting(const EngineValues& values) {
   NewGameMEnabled = false;
@@ -156,17 +160,17 @@ void TMainForm::showTime(double date, int weekDay) {
 void TMainForm::writeClockText() const {
   if (!clockTextPending_) return;
   clockTextPending_ = false;
-  const FormatSettings& f = program_.game.format;
+  const FormatSettings& f = game_.format;
   const DecodedDate d = decodeDate(clockDate_);
   labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption =
       formatDate(d, f.shortDateFormat) + ", " + weekDayName(clockWeekDay_) + ". " +
       formatTime(d, f.longTimeFormat);
 }
 
-void TMainForm::About1Click() { program_.view.showModal(ModalWindow::WelcomeForm); }
+void TMainForm::About1Click() { view_.showModal(ModalWindow::WelcomeForm); }
 
 void TMainForm::RefreshDisplay() {
-  Game& g = game();
+  Game& g = game_;
   if (!g.hasCompany()) return;
   const TCorporation& c = g.corp();
   auto set = [this](MainLabel l, std::string text) { label(l).caption = std::move(text); };
@@ -199,19 +203,19 @@ void TMainForm::RefreshDisplay() {
 
 void TMainForm::StopBtnClick() {
   flag(MainButton::StopBtn) = false;
-  game().corp().RegisterPause(game().values.clock.GameDate);
+  game_.corp().RegisterPause(game_.values.clock.GameDate);
 }
 
 void TMainForm::StatsBtnClick() {
   const int previous = SpeedLevel;
   SetSpeed(0);
-  program_.reportForm.showModal();
+  windows_.report.showModal();
   SetSpeed(previous);
 }
 
-void TMainForm::WokrersBtnClick() { program_.persForm.FormShow(); }
-void TMainForm::BuildingsBtnClick() { program_.buildForm.FormShow(); }
-void TMainForm::ActionsBtnClick() { program_.actionForm.FormShow(); }
+void TMainForm::WokrersBtnClick() { windows_.pers.FormShow(); }
+void TMainForm::BuildingsBtnClick() { windows_.build.FormShow(); }
+void TMainForm::ActionsBtnClick() { windows_.actions.FormShow(); }
 
 void TMainForm::click(MainButton b) {
   switch (b) {

@@ -4,33 +4,26 @@
 // menus, speed control and the game timer.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
+#include "commands/control_ids.h"
 #include "commands/controls.h"
 #include "commands/refusal.h"
 #include "model/currency.h"
 
 namespace kelpmark {
 
-class Program;
 class Game;
+class GameClock;
+class TActionForm;
+class TBuildForm;
+class TPersForm;
+class TReportForm;
+class ViewPort;
 struct EmployeeKind;
 struct EngineValues;
 struct OpeningHours;
 struct Requirement;
-class Random;
-class TCorporation;
-struct SavedWorld;
-
-// The main window's buttons, in the runner's order.
-enum class MainButton {
-  FishBtn, TorgBtn, MaxBtn, StopBtn, StorageBtn, LotBtn, ShopBtn, OfficeBtn, StuffBtn,
-  SalerBtn, AccounterBtn, ManagerBtn, ActionsBtn, StatsBtn, WokrersBtn, BuildingsBtn,
-  Count
-};
-constexpr size_t kMainButtonCount = static_cast<size_t>(MainButton::Count);
-const char* mainButtonName(MainButton b);
 
 // The status labels, in the window's table order, then the purchase and price labels.
 enum class MainLabel {
@@ -53,7 +46,14 @@ struct PriceChart {
 
 class TMainForm {
  public:
-  explicit TMainForm(Program& program);
+  // The windows the main window's buttons show.
+  struct Windows {
+    TPersForm& pers;
+    TBuildForm& build;
+    TActionForm& actions;
+    TReportForm& report;
+  };
+  TMainForm(Game& game, ViewPort& view, GameClock& clock, Windows windows);
 
   // --- state -------------------------------------------------------------
   std::array<bool, kMainButtonCount> buttonFlag{};
@@ -111,14 +111,10 @@ class TMainForm {
   // The hour's price and total in the purchase panel.
   void resetPurchasePanel();
 
- private:
-  // The player reaches the handlers only through Program::perform, which checks
-  // first what the player could really click; the start-up resume runs the
-  // new-game sequence itself.
-  friend class Program;
-  friend uint32_t resumeGame(Program& program,
-                             const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
-                             const std::function<void()>& refused);
+  // --- handlers -------------------------------------------------------------
+  // Front ends reach them through Program::perform, which checks first what the
+  // player could really click (a game, the button enabled); the start-up resume
+  // starts its new game itself.
 
   // --- menus, speed and display --------------------------------------------
   // F2: starts a new game (the menu item then stays disabled).
@@ -151,6 +147,8 @@ class TMainForm {
   // "Менеждера": each adds one of its kind to the company when the cash on hand
   // (and for an employee the office and a free workplace) allow.
   void SpeedButtonClick(MainButton b);
+  // The cash on hand and the office level a kind needs; a free workplace for an
+  // employee.
   Check requirementCheck(const Requirement& requirement) const;
   Check workplaceCheck(const EmployeeKind& kind) const;
   // "Апгрейд офиса": the office grows a level and doubles its workplaces.
@@ -176,20 +174,23 @@ class TMainForm {
 
   // The quantity is locked after a bargain.
   Check quantityCheck() const;
+  // There must be room in the stores and cash for the total shown.
+  Check purchaseCheck() const;
+
+ private:
   // The sponsorship is offered when the limit is more than the field allows and
   // the company can spare the money.
   bool terminalOffered(int32_t limit) const;
   void sponsorTerminal();
-  // There must be room in the stores and cash for the total shown.
-  Check purchaseCheck() const;
-
   // The clock label's text, made from the tick's date when the label is read.
   void writeClockText() const;
   void setSpinValue(int64_t value);
   void showTotal();
-  Game& game();
 
-  Program& program_;
+  Game& game_;
+  ViewPort& view_;
+  GameClock& clock_;
+  Windows windows_;
   mutable std::array<FormattedLabel, kMainLabelCount> labels_;
   // Every tick writes the clock label, far more often than anything reads it: the
   // tick keeps the date and the week day the label shows, and its text is made

@@ -2,7 +2,9 @@
 #include "commands/pers_form.h"
 
 #include "commands/game_clock.h"
-#include "commands/program.h"
+#include "commands/main_form.h"
+#include "commands/view_port.h"
+#include "engine/game.h"
 #include "commands/refusal.h"
 
 namespace kelpmark {
@@ -10,11 +12,12 @@ namespace kelpmark {
 const std::array<const char*, 4> TPersForm::kDepartments = {"Менеджеры", "Бухгалтера",
                                                             "Продавцы", "Грузчики"};
 
-TPersForm::TPersForm(Program& program) : program_(program) {}
+TPersForm::TPersForm(Game& game, ViewPort& view, TMainForm& main)
+    : game_(game), view_(view), main_(main) {}
 
 StaffList* TPersForm::department() {
-  if (!program_.game.hasCompany()) return nullptr;
-  TCorporation& c = program_.game.corp();
+  if (!game_.hasCompany()) return nullptr;
+  TCorporation& c = game_.corp();
   switch (PersBox) {
     case 0: return &c.Managers;
     case 1: return &c.Accountants;
@@ -37,7 +40,7 @@ void TPersForm::FormShow() {
 void TPersForm::FormClose() {
   if (!visible) return;
   visible = false;
-  program_.mainForm.RefreshDisplay();
+  main_.RefreshDisplay();
 }
 
 void TPersForm::choose(int item) {
@@ -71,13 +74,13 @@ void TPersForm::PersListClick() {
   TopPanel = worker->Profession + " " + (blank == std::string::npos ? "" : name.substr(0, blank + 1));
   ExpGauge = worker->Experience;
   FunGauge = worker->Mood;
-  SalaryLbl.caption = program_.game.money(worker->Salary);
+  SalaryLbl.caption = game_.money(worker->Salary);
 }
 
 void TPersForm::UpdateStatus() {
   const StaffList* list = department();
   if (list == nullptr) return;
-  const Game& g = program_.game;
+  const Game& g = game_;
   Status[0] = "Всего: " + std::to_string(list->size());
   Status[1] = "Расходы: $" + g.money(TCorporation::TotalSalary(*list));
   Status[2] = "Средняя з/п $" + g.money(TCorporation::AverageSalary(*list));
@@ -106,48 +109,48 @@ void TPersForm::act(Action action) {
 
 void TPersForm::UpBtnClick() {
   act([this](TWorkerBee& w) {
-    TCorporation::RaiseSalary(w, program_.game.random);
+    TCorporation::RaiseSalary(w, game_.random);
     reselect(&w);
   });
 }
 
 void TPersForm::LoBtnClick() {
   act([this](TWorkerBee& w) {
-    TCorporation::CutSalary(w, program_.game.random);
+    TCorporation::CutSalary(w, game_.random);
     reselect(&w);
   });
 }
 
 void TPersForm::WokrersBtnClick() {
   act([this](TWorkerBee& w) {
-    TCorporation::Praise(w, program_.game.random);
+    TCorporation::Praise(w, game_.random);
     reselect(&w);
     WokrersBtnEnabled = false;
   });
 }
 
 Check TPersForm::premiumCheck(const TWorkerBee& w) const {
-  if (w.Salary > program_.game.corp().Money) return Refusal::error("Недостаточно денег!");
+  if (w.Salary > game_.corp().Money) return Refusal::error("Недостаточно денег!");
   return {};
 }
 
 void TPersForm::BuildingsBtnClick() {
   act([this](TWorkerBee& w) {
-    if (const Check no = premiumCheck(w)) return refuse(program_.view, *no);
-    program_.game.corp().PayPremium(w, program_.game.random);
+    if (const Check no = premiumCheck(w)) return refuse(view_, *no);
+    game_.corp().PayPremium(w, game_.random);
     reselect(&w);
-    program_.mainForm.RefreshDisplay();
+    main_.RefreshDisplay();
   });
 }
 
 void TPersForm::FireBtnClick() {
   act([this](TWorkerBee& w) {
-    TCorporation& c = program_.game.corp();
+    TCorporation& c = game_.corp();
     StaffList& list = *department();
     // A discontented department is warned of first; No fires nobody.
     int32_t penalty = 0;
     if (!TCorporation::FiringUpsetsStaff(list, &w) ||
-        program_.view.question(
+        view_.question(
             "Работники недовольны. Увольнения могут ухудшить ситуацию. Продолжить?",
             QuestionKind::Warning, false) == Answer::Yes)
       penalty = c.FireEmployee(list, &w);
@@ -162,10 +165,10 @@ void TPersForm::FireBtnClick() {
     }
     if (SelIndex > 0) --SelIndex;
     PersBoxChange();
-    program_.mainForm.RefreshDisplay();
+    main_.RefreshDisplay();
   });
 }
 
-void TPersForm::GradBtn1Click() { program_.view.openHelp(30); }
+void TPersForm::GradBtn1Click() { view_.openHelp(30); }
 
 }  // namespace kelpmark

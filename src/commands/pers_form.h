@@ -15,12 +15,14 @@
 
 namespace kelpmark {
 
-class Program;
+class Game;
+class TMainForm;
+class ViewPort;
 struct OpeningHours;
 
 class TPersForm {
  public:
-  explicit TPersForm(Program& program);
+  TPersForm(Game& game, ViewPort& view, TMainForm& main);
 
   static const std::array<const char*, 4> kDepartments;
 
@@ -39,12 +41,9 @@ class TPersForm {
   // Praise may be given again in the working hours of a new hour.
   void openHour(const OpeningHours& hours);
 
- private:
-  // The player reaches the handlers only through Program::perform; the main
-  // window's "Персонал" button shows the window.
-  friend class Program;
-  friend class TMainForm;
-
+  // --- handlers -------------------------------------------------------------
+  // Front ends reach them through Program::perform, which checks first what the
+  // player could really click (the window shown, the control enabled).
   // Shows the window with the chosen department's list refilled.
   void FormShow();
   // Hides the window; the main window's labels are brought up to date.
@@ -78,6 +77,7 @@ class TPersForm {
   // A click on an entry of the list.
   void select(int entry);
 
+ private:
   StaffList* department();
   // Runs a personal action on the selected employee. An entry whose employee has
   // left changes nothing and only refreshes the list.
@@ -85,7 +85,9 @@ class TPersForm {
   void act(Action action);
   void reselect(const TWorkerBee* worker);
 
-  Program& program_;
+  Game& game_;
+  ViewPort& view_;
+  TMainForm& main_;
 };
 
 }  // namespace kelpmark

@@ -9,11 +9,11 @@ Program::Program(ViewPort& v, ProgramOptions o)
     : observed_(v),
       view(observed_),
       options(std::move(o)),
-      mainForm(*this),
-      persForm(*this),
-      buildForm(*this),
-      reportForm(*this),
-      actionForm(*this),
+      mainForm(game, view, clock, {persForm, buildForm, actionForm, reportForm}),
+      persForm(game, view, mainForm),
+      buildForm(game, view, mainForm),
+      reportForm(game, view),
+      actionForm(game, view, mainForm),
       clock(game, view, {mainForm, persForm, buildForm, reportForm},
             [this] { return takeClockSeed(); }, [this] { endProgram(); }) {
   game.format = options.format;

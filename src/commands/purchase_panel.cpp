@@ -2,7 +2,8 @@
 // The purchase panel: the quantity, bargaining once an hour, buying once an hour
 // and the terminal sponsorship.
 #include "commands/main_form.h"
-#include "commands/program.h"
+#include "commands/view_port.h"
+#include "engine/game.h"
 #include "commands/refusal.h"
 #include "model/int128.h"
 
@@ -26,16 +27,16 @@ int32_t stepFor(int32_t value) {
 }  // namespace
 
 void TMainForm::resetPurchasePanel() {
-  const Currency wholesale = game().values.market.WholesalePrice;
+  const Currency wholesale = game_.values.market.WholesalePrice;
   realPrice = wholesale * 100;
-  label(MainLabel::RealPrcLbl).caption = game().money(realPrice);
+  label(MainLabel::RealPrcLbl).caption = game_.money(realPrice);
   total = wholesale * PSpn.value;
-  label(MainLabel::TotalLbl).caption = game().money(total);
+  label(MainLabel::TotalLbl).caption = game_.money(total);
 }
 
 void TMainForm::showTotal() {
   total = realPrice * (PSpn.value / 100);
-  label(MainLabel::TotalLbl).caption = game().money(total);
+  label(MainLabel::TotalLbl).caption = game_.money(total);
 }
 
 void TMainForm::setSpinValue(int64_t value) {
@@ -54,10 +55,10 @@ Check TMainForm::quantityCheck() const {
 void TMainForm::PSpnChange() {
   if (const Check no = quantityCheck()) {
     setSpinValue(BargainedQuantity);
-    return refuse(program_.view, *no);
+    return refuse(view_, *no);
   }
   PSpn.increment = stepFor(PSpn.value);
-  const int32_t limit = game().corp().MaxPurchase(game().values.market.WholesalePrice);
+  const int32_t limit = game_.corp().MaxPurchase(game_.values.market.WholesalePrice);
   if (PSpn.value > limit) setSpinValue(limit);
   showTotal();
 }
@@ -67,27 +68,27 @@ void TMainForm::spinClick(int direction) {
 }
 
 bool TMainForm::terminalOffered(int32_t limit) const {
-  return limit > PSpn.maxValue && program_.game.corp().Money > kTerminalPrice;
+  return limit > PSpn.maxValue && game_.corp().Money > kTerminalPrice;
 }
 
 void TMainForm::sponsorTerminal() {
   PSpn.maxValue = saturate32(static_cast<int64_t>(PSpn.maxValue) + 10000);
-  game().corp().pay(kTerminalPrice, MoneyCategory::Terminal);
+  game_.corp().pay(kTerminalPrice, MoneyCategory::Terminal);
 }
 
 void TMainForm::MaxBtnClick() {
-  const int32_t limit = game().corp().MaxPurchase(game().values.market.WholesalePrice);
+  const int32_t limit = game_.corp().MaxPurchase(game_.values.market.WholesalePrice);
   setSpinValue(limit);
   showTotal();
   if (!terminalOffered(limit)) return;
-  if (program_.view.question(kTerminalQuestion, QuestionKind::Confirmation, false) != Answer::Yes)
+  if (view_.question(kTerminalQuestion, QuestionKind::Confirmation, false) != Answer::Yes)
     return;
   sponsorTerminal();
   RefreshDisplay();
 }
 
 void TMainForm::TorgBtnClick() {
-  Game& g = game();
+  Game& g = game_;
   const Currency wholesale = g.values.market.WholesalePrice;
   const int32_t limit = g.corp().MaxPurchase(wholesale);
   if (PSpn.value > limit) setSpinValue(limit);
@@ -101,7 +102,7 @@ void TMainForm::TorgBtnClick() {
 }
 
 Check TMainForm::purchaseCheck() const {
-  const TCorporation& c = program_.game.corp();
+  const TCorporation& c = game_.corp();
   if (c.Stores.empty() || c.StoreCapacity() <= c.FishStock)
     return Refusal::message("Недостаточно места для хранения!");
   if (total > c.Money) return Refusal::message("Недостаточно денег!");
@@ -109,8 +110,8 @@ Check TMainForm::purchaseCheck() const {
 }
 
 void TMainForm::FishBtnClick() {
-  if (const Check no = purchaseCheck()) return refuse(program_.view, *no);
-  game().corp().BuyFish(PSpn.value, total);
+  if (const Check no = purchaseCheck()) return refuse(view_, *no);
+  game_.corp().BuyFish(PSpn.value, total);
   flag(MainButton::FishBtn) = false;
   RefreshDisplay();
 }

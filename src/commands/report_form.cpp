@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/report_form.h"
 
-#include "commands/program.h"
+#include "commands/view_port.h"
+#include "engine/game.h"
 #include "model/text_format.h"
 
 namespace kelpmark {
@@ -29,12 +30,12 @@ constexpr std::array<LabelDesign, kReportLabelCount> kLabels = {{
 
 const char* reportLabelName(ReportLabel l) { return kLabels[static_cast<size_t>(l)].name; }
 
-TReportForm::TReportForm(Program& program) : program_(program) {
+TReportForm::TReportForm(const Game& game, ViewPort& view) : game_(game), view_(view) {
   for (size_t i = 0; i < kReportLabelCount; ++i) labels[i].format = kLabels[i].format;
 }
 
 void TReportForm::FormShow() {
-  const Game& g = program_.game;
+  const Game& g = game_;
   if (!g.hasCompany()) return;
   const TCorporation& c = g.corp();
   const char sep = g.format.decimalSeparator;
@@ -63,7 +64,7 @@ void TReportForm::clearChart() {
 
 void TReportForm::showModal() {
   FormShow();
-  program_.view.showModal(ModalWindow::ReportForm);
+  view_.showModal(ModalWindow::ReportForm);
 }
 
 }  // namespace kelpmark

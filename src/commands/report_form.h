@@ -9,7 +9,8 @@
 
 namespace kelpmark {
 
-class Program;
+class Game;
+class ViewPort;
 
 enum class ReportLabel {
   BuildingsLbl, OfficeLbl, SalaryLbl, DebitLbl, IncomeLbl, CreditLbl, FreeTaxLbl, MajorLbl,
@@ -20,7 +21,7 @@ const char* reportLabelName(ReportLabel l);
 
 class TReportForm {
  public:
-  explicit TReportForm(Program& program);
+  TReportForm(const Game& game, ViewPort& view);
 
   // Fills the nine figures from the current state.
   void FormShow();
@@ -38,7 +39,8 @@ class TReportForm {
   void clearChart();
 
  private:
-  Program& program_;
+  const Game& game_;
+  ViewPort& view_;
 };
 
 }  // namespace kelpmark
