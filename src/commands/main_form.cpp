@@ -151,12 +151,6 @@ void TMainForm::openFirstMorning() {
     flag(b) = true;
 }
 
-void TMainForm::showTime(double date, int weekDay) {
-  clockDate_ = date;
-  clockWeekDay_ = weekDay;
-  clockTextPending_ = true;
-}
-
 void TMainForm::writeClockText() const {
   if (!clockTextPending_) return;
   clockTextPending_ = false;

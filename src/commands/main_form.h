@@ -106,8 +106,13 @@ class TMainForm {
   // Until 8:24 on the first day of a game, the first store, stall, loader and
   // salesman may be had before the usual hours.
   void openFirstMorning();
-  // The clock label shows the date with the day's name.
-  void showTime(double date, int weekDay);
+  // The clock label shows the date with the day's name (its text is made when the
+  // label is read).
+  void showTime(double date, int weekDay) {
+    clockDate_ = date;
+    clockWeekDay_ = weekDay;
+    clockTextPending_ = true;
+  }
   // The hour's price and total in the purchase panel.
   void resetPurchasePanel();
 
