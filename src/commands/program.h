@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// One run of the program: the game object, the windows' state and handlers, and
-// the way to the screen. Both front ends (the Qt windows and the scenario runner)
+// One run of the program: the game object, the windows' state and handlers, the
+// clock, and the way to the screen. Both front ends (the Qt windows and the scenario runner)
 // drive the game through it: every player action goes through perform(), which
 // checks what the player could really do before any handler runs.
 #include <cstdint>
