@@ -20,8 +20,6 @@ namespace {
 const std::array<const char*, 5> kDepartmentsLower = {"менеджеров", "бухгалтеров", "продавцов",
                                                       "грузчиков", "всех"};
 
-const char* const kNoMoney = "Недостаточно денег!";
-
 }  // namespace
 
 TActionForm::TActionForm(Game& game, ViewPort& view, TMainForm& main)

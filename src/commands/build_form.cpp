@@ -10,12 +10,6 @@
 
 namespace kelpmark {
 
-namespace {
-
-const char* const kNoMoney = "Недостаточно денег!";
-
-}  // namespace
-
 const std::array<const char*, 3> TBuildForm::kCategories = {"Хранилища", "Торговые лотки",
                                                             "Магазины"};
 

@@ -9,8 +9,6 @@ namespace kelpmark {
 
 namespace {
 
-const char* const kNoMoney = "Недостаточно денег!";
-
 // What each of the seven buttons adds to the company: a building or an employee.
 struct Addition {
   MainButton button;

@@ -130,7 +130,7 @@ void TPersForm::WokrersBtnClick() {
 }
 
 Check TPersForm::premiumCheck(const TWorkerBee& w) const {
-  if (w.Salary > game_.corp().Money) return Refusal::error("Недостаточно денег!");
+  if (w.Salary > game_.corp().Money) return Refusal::error(kNoMoney);
   return {};
 }
 

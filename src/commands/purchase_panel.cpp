@@ -105,7 +105,7 @@ Check TMainForm::purchaseCheck() const {
   const TCorporation& c = game_.corp();
   if (c.Stores.empty() || c.StoreCapacity() <= c.FishStock)
     return Refusal::message("Недостаточно места для хранения!");
-  if (total > c.Money) return Refusal::message("Недостаточно денег!");
+  if (total > c.Money) return Refusal::message(kNoMoney);
   return {};
 }
 

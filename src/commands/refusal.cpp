@@ -5,6 +5,8 @@
 
 namespace kelpmark {
 
+const char* const kNoMoney = "Недостаточно денег!";
+
 void refuse(ViewPort& view, const Refusal& refusal) {
   if (refusal.box == Refusal::Box::Error) throw CommandError(refusal.text);
   view.message(refusal.text);

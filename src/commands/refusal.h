@@ -23,6 +23,9 @@ struct Refusal {
   static Refusal error(std::string text) { return {Box::Error, std::move(text)}; }
 };
 
+// The text of every refusal for want of cash (but the campaign's own).
+extern const char* const kNoMoney;
+
 // A check's answer: nothing when the command may run.
 using Check = std::optional<Refusal>;
 
