@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "commands/lifecycle.h"
+#include "commands/saved_game.h"
 #include "commands/program.h"
 #include "commands/quiet_view_port.h"
 #include "model/random.h"

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "commands/lifecycle.h"
 #include "commands/program.h"
+#include "commands/saved_game.h"
 #include "model/save_disk.h"
 
 namespace kelpmark {

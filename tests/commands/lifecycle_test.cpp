@@ -17,6 +17,7 @@
 #include "commands/lifecycle.h"
 #include "commands/program.h"
 #include "commands/recovery.h"
+#include "commands/saved_game.h"
 #include "engine/month_end.h"
 #include "model/codepage.h"
 #include "model/save_file.h"

@@ -2,6 +2,7 @@
 #include "runner.h"
 
 #include "commands/lifecycle.h"
+#include "commands/saved_game.h"
 #include "commands/state_dump.h"
 #include "engine/game.h"
 #include "model/save_disk.h"

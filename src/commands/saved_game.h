@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The saved game as the program reads and writes it: resuming a game from a file
+// (the resume question's Yes, the continuation of an interrupted game, the
+// runner's resume) and writing the running game to a file.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kelpmark {
+
+class Program;
+class Random;
+class TCorporation;
+struct SavedWorld;
+
+extern const char* const kLoadFailedMessage;
+
+bool savedGameExists(const std::string& path);
+
+// Resumes the saved game (the question was answered Yes): a new game, then the
+// file loaded over it. A file that fails to load is kept aside as "<path>.bad"
+// (keepRefusedSave), then a second new game starts with a message. False when the
+// file was refused.
+bool resumeSavedGame(Program& program, const std::string& path);
+
+// Resumes the game in the file at `path` as resumeSavedGame does, but only when the
+// whole file loads: otherwise nothing happens (no new game, no message, no random
+// number drawn) and the result is false.
+bool resumeIfWhole(Program& program, const std::string& path);
+
+// The same resume from whatever `read` reads: it fills a fresh company and a copy
+// of the engine values and returns false when the saved game is refused; then
+// `refused` (if any) runs before the second new game. Returns the clock seed of
+// the new game the resume began with.
+uint32_t resumeGame(Program& program,
+                    const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read,
+                    const std::function<void()>& refused);
+
+// Writes the current game; false when the file could not be written (`error`, if
+// given, then holds the reason as an errno value).
+bool saveCurrentGame(Program& program, const std::string& path, int* error = nullptr);
+
+}  // namespace kelpmark
