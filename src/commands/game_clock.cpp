@@ -58,8 +58,8 @@ void GameClock::NewGame() {
   m.WholesalePrice = Currency::fromUnits(8);
   main.gameStarting(g.values);
   windows_.report.clearChart();
-  g.company = std::make_unique<TCorporation>();
   g.values.clock.GameDate = kNewGameDate;
+  g.adoptCompany(std::make_unique<TCorporation>());
   main.SetSpeed(2);
   main.openPurchasePanel();
   HourlyStep(true);

@@ -76,8 +76,8 @@ uint32_t resumeGame(Program& program,
     world.values.clock.ChartTick = game.values.clock.ChartTick;
     world.values.clock.HourStep = game.values.clock.HourStep;
     world.values.clock.SpeedDivider = game.values.clock.SpeedDivider;
-    game.company = std::move(company);
     game.values = world.values;
+    game.adoptCompany(std::move(company));
     game.ticker.set(world.tickerLine);
   } else {
     if (refused) refused();

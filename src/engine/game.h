@@ -44,11 +44,17 @@ class Game {
   std::string money(Currency amount) const;
   std::string moneyFixed(Currency amount) const;
 
+  // Makes the company the game's: its books follow the game date, and books it
+  // has not brought along start now, at the game date with its money.
+  void adoptCompany(std::unique_ptr<TCorporation> c);
+
   FormatSettings format;
   EngineValues values;
   Random random;
   std::unique_ptr<TCorporation> company;
   Ticker ticker;
+  // Whether companies keep their books (off only to measure what they cost).
+  bool keepBooks = true;
 };
 
 }  // namespace kelpmark
