@@ -2,7 +2,9 @@
 // Fuzzes the saved game's reader: any bytes may be offered as a saved game. The
 // reader must either refuse them or load a game; a loaded game, written out again,
 // must load again and give the very same lines (a file this program writes always
-// loads, and loading is exact for everything the file holds).
+// loads, and loading is exact for everything the file holds). The same bytes are
+// offered as the books file of a first morning's game: books that are taken must
+// be written back as the very same text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "model/books_file.h"
 #include "model/random.h"
 #include "model/save_file.h"
 
@@ -25,6 +28,13 @@ namespace {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace kelpmark;
   const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+  const double firstMorning = 36892.25;
+  const Currency cash = Currency::fromUnits(10000);
+  Books books;
+  if (readBooksFile(bytes, firstMorning, cash, books) == BooksFileFit::Belongs &&
+      booksFileText(books, firstMorning, cash) != bytes)
+    fail("books taken from a file are written back differently");
 
   TCorporation company;
   SavedWorld world;

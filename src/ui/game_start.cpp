@@ -39,8 +39,10 @@ bool askTakeOver(const QString& host) {
 
 // The files the game itself reads and writes: a recording must go elsewhere.
 QStringList gameFiles(const GameUiOptions& options) {
-  return {options.savePath, options.resumePath, options.recoveryPath,
-          options.savePath + QStringLiteral(".books"), SaveLock::lockPath(options.savePath)};
+  const QString books = QStringLiteral(".books");
+  return {options.savePath,          options.resumePath,          options.recoveryPath,
+          options.savePath + books,  options.resumePath + books,  options.recoveryPath + books,
+          SaveLock::lockPath(options.savePath)};
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "model/books_file.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
@@ -933,6 +934,65 @@ TEST(SaveLocale, DecimalCommaLocaleWritesAndReadsTheSameFile) {
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.Money.count(), -123456);
   EXPECT_EQ(l->company.Shops[0].Value.count(), 145000);
+}
+
+// ---------------------------------------------------------------------------
+// The books file beside the save
+
+TEST(SaveBooksFile, ComesBackWholeForItsSaveOnly) {
+  double date = 36949.5;  // 27.02.2001 12:00
+  Books books;
+  books.start(date, Currency::fromUnits(10000));
+  books.followDate(&date);
+  books.book(MoneyCategory::Wages, Currency::fromCount(-4200000));
+  books.book(MoneyCategory::Sales, Currency::fromCount(12345));
+  date = 36951.5;  // 01.03
+  books.book(MoneyCategory::ProfitTax, Currency::fromCount(-7));
+  books.book(MoneyCategory::Fish, Currency::fromCount(-1));
+  const Currency money = Currency::fromCount(100000000 - 4200000 + 12345 - 7 - 1);
+  const std::string text = booksFileText(books, date, money);
+  EXPECT_EQ(text,
+            "kelpmark books 1\n"
+            "save 3.69515000000000E+0004 9.58123370000000E+0003\n"
+            "month 02.2001 opening 10000 closing 9581.2338\n"
+            "sales 1.2345\nwages -420\nprofit_tax -0.0007\n"
+            "month 03.2001 opening 9581.2338 closing 9581.2337\n"
+            "fish -0.0001\n"
+            "today 36951\n"
+            "fish -0.0001\nprofit_tax -0.0007\n"
+            "end\n");
+  Books back;
+  ASSERT_EQ(readBooksFile(text, date, money, back), BooksFileFit::Belongs);
+  EXPECT_EQ(booksFileText(back, date, money), text);
+  EXPECT_EQ(back.today(date)[static_cast<size_t>(MoneyCategory::Fish)], Currency::fromCount(-1));
+
+  // Another save's books are left alone; a damaged file is told from them.
+  EXPECT_EQ(readBooksFile(text, date + 1.0 / 24, money, back), BooksFileFit::Foreign);
+  EXPECT_EQ(readBooksFile(text, date, money + Currency::fromCount(1), back), BooksFileFit::Foreign);
+  const auto edited = [&text](const std::string& from, const std::string& to) {
+    std::string t = text;
+    t.replace(t.find(from), from.size(), to);
+    return t;
+  };
+  const std::string damaged[] = {
+      "",
+      edited("books 1", "books 2"),
+      edited("wages -420", "wages -421"),                        // the sum is off
+      edited("sales 1.2345\nwages -420", "wages -420\nsales 1.2345"),  // out of order
+      edited("wages -420", "sales 0\nwages -420"),                // twice
+      edited("wages -420", "salary -420"),
+      edited("sales 1.2345", "sales 1.23450"),                   // five decimals
+      edited("sales 1.2345", "sales 1e4"),
+      edited("opening 10000", "opening 99999999999999999999"),
+      edited("month 03.2001", "month 04.2001"),                  // a month left out
+      edited("month 03.2001 opening 9581.2338", "month 03.2001 opening 9581.2339"),
+      edited("today 36951", "today x"),
+      edited("end\n", ""),
+      text + "end\n",
+  };
+  for (const std::string& t : damaged)
+    EXPECT_EQ(readBooksFile(t, date, money, back), BooksFileFit::Damaged) << t;
+  EXPECT_EQ(booksFileText(back, date, money), text) << "a refused file changes nothing";
 }
 
 }  // namespace
