@@ -7,6 +7,7 @@
 
 #include "ui/action_window.h"
 #include "ui/build_window.h"
+#include "ui/finance_window.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/pers_window.h"
@@ -71,6 +72,7 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   report_ = new ReportWindow(*program_, main_.get());
   action_ = new ActionWindow(*program_, *main_);
   help_ = new HelpWindow(main_.get());
+  finance_ = new FinanceWindow(*program_, main_.get());
 
   view_->setParentWindow(main_.get());
   view_->setModalHandlers(
@@ -92,6 +94,9 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   connect(pers_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
   connect(build_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
   connect(action_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
+  connect(finance_, &FinanceWindow::helpRequested, this, &GameUi::showHelp);
+  connect(main_.get(), &MainWindow::financeRequested, finance_, &FinanceWindow::showFollowing);
+  connect(report_, &ReportWindow::financeRequested, this, [this] { finance_->showOver(report_); });
   connect(main_.get(), &MainWindow::gameChanged, this, &GameUi::syncAll);
 }
 
@@ -106,6 +111,7 @@ void GameUi::syncAll() {
   pers_->syncFromGame();
   build_->syncFromGame();
   action_->syncFromGame();
+  if (finance_->isVisible()) finance_->syncFromGame();
 }
 
 void GameUi::showHelp(int topic) { help_->showTopic(topic); }

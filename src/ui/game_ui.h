@@ -18,6 +18,7 @@ class WelcomeWindow;
 class ReportWindow;
 class ActionWindow;
 class HelpWindow;
+class FinanceWindow;
 class RussianQtTexts;
 
 struct GameUiOptions {
@@ -48,6 +49,7 @@ class GameUi : public QObject {
   ReportWindow& reportWindow() { return *report_; }
   ActionWindow& actionWindow() { return *action_; }
   HelpWindow& helpWindow() { return *help_; }
+  FinanceWindow& financeWindow() { return *finance_; }
 
   // Shows the main window; the rest is shown on demand.
   void show();
@@ -70,6 +72,7 @@ class GameUi : public QObject {
   ReportWindow* report_ = nullptr;
   ActionWindow* action_ = nullptr;
   HelpWindow* help_ = nullptr;
+  FinanceWindow* finance_ = nullptr;
 };
 
 }  // namespace kelpmark::ui

@@ -5,7 +5,11 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QStyle>
 #include <QTextTable>
 #include <QWindow>
@@ -15,6 +19,7 @@
 #include "commands/program.h"
 #include "ui/action_window.h"
 #include "ui/build_window.h"
+#include "ui/finance_window.h"
 #include "ui/game_ui.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -111,15 +116,47 @@ class SecondaryWindowsTest : public QObject {
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     w.perform(PlayerAction::newGame());
-    p.game.corp().Money = Currency::fromUnits(60000);
     w.perform(PlayerAction::speed(5));
     w.perform(PlayerAction::tick(4));  // to 10:00
+    p.game.corp().receive(Currency::fromUnits(50000), MoneyCategory::Sales);
     for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
                          MainButton::OfficeBtn, MainButton::StuffBtn, MainButton::StuffBtn,
                          MainButton::SalerBtn, MainButton::SalerBtn, MainButton::SalerBtn,
                          MainButton::AccounterBtn})
       QCOMPARE(w.perform(PlayerAction::click(b)), ActionResult::Done);
     w.perform(PlayerAction::speed(0));
+  }
+
+  // Plays on at the top speed for `days` game days, buying fish when the stock
+  // runs low, and stops at 10:00.
+  void playDays(int days) {
+    MainWindow& w = game_->mainWindow();
+    Program& p = game_->program();
+    uitest::BoxAnswerer answerer;  // the month ends' messages
+    w.perform(PlayerAction::speed(5));
+    for (int d = 0; d < days; ++d) {
+      // A content staff never strikes, so the company keeps its reputation.
+      const TCorporation& c = p.game.corp();
+      for (const StaffList* list : {&c.Accountants, &c.Loaders, &c.Managers, &c.Salesmen})
+        for (const auto& e : *list) e.object->SetMood(80);
+      w.perform(PlayerAction::tick(24));
+      if (p.game.corp().FishStock < 500) {
+        w.perform(PlayerAction::click(MainButton::MaxBtn));
+        w.perform(PlayerAction::click(MainButton::FishBtn));
+      }
+    }
+    w.perform(PlayerAction::speed(0));
+  }
+
+  // The finance table's cell as an amount ("−" for the minus).
+  static double cellAmount(QTableView* table, int row, int column) {
+    QString text = table->model()->index(row, column).data().toString();
+    return text.replace(QChar(0x2212), QLatin1Char('-')).toDouble();
+  }
+  static int rowNamed(QTableView* table, const QString& name) {
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+      if (table->model()->headerData(r, Qt::Vertical).toString().trimmed() == name) return r;
+    return -1;
   }
 
   // Grabs and closes the next modal dialog that is not a message box.
@@ -361,6 +398,75 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(building, QStringLiteral("Содержание построек: $145 в сутки"));
   }
 
+  // «Финансы» opens with F3 and follows the game: each month's result takes its
+  // money to the next month's, and the last month ends with the money on screen.
+  // Escape closes it; from the reports it opens over them and gives them back.
+  void financeWindowAddsUpToTheMoneyOnScreen() {
+    MainWindow& w = game_->mainWindow();
+    FinanceWindow& finance = game_->financeWindow();
+    QTableView* table = finance.table();
+    w.activateWindow();
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F3));
+    QVERIFY(uitest::waitActive(&finance));
+    QCOMPARE(table->model()->columnCount(), 2);  // January and the total
+    QVERIFY(uitest::saveScreenshot(&finance, "finance-first-morning"));
+    playDays(340);
+    QCOMPARE(game_->program().game.values.clock.CurrentMonth, 12);
+    QVERIFY(finance.isVisible());
+    const int months = table->model()->columnCount() - 1;
+    QCOMPARE(months, 12);
+    QCOMPARE(table->model()->headerData(months - 1, Qt::Horizontal).toString(), QStringLiteral("дек 2001"));
+    const int result = rowNamed(table, QStringLiteral("Итог месяца"));
+    const int closing = rowNamed(table, QStringLiteral("Деньги на конец месяца"));
+    QVERIFY(result > 0 && closing > result);
+    for (const char* category : {"Продажи", "Закупка рыбы", "Зарплата", "Содержание зданий", "Строительство",
+                                 "Налог на прибыль"})
+      QVERIFY2(rowNamed(table, QString::fromUtf8(category)) > 0, category);
+    double money = 10000;
+    for (int m = 0; m < months; ++m) {
+      money += cellAmount(table, result, m);
+      QCOMPARE(qRound64(cellAmount(table, closing, m) * 10000), qRound64(money * 10000));
+    }
+    const QString shown = w.label(MainLabel::MoneyLbl)->displayText().section(u'$', 1);
+    QCOMPARE(table->model()->index(closing, months - 1).data().toString(), shown);
+    QCOMPARE(table->model()->index(closing, months).data().toString(), shown);
+    QTRY_VERIFY(table->horizontalScrollBar()->value() == table->horizontalScrollBar()->maximum());
+    QVERIFY(uitest::saveScreenshot(&finance, "finance-year"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(!finance.isVisible());
+
+    bool over = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->reportWindow(); }, [&](QWidget* reports) {
+      uitest::whenModalOpens([&](QWidget* m) { return m == &finance; }, [&](QWidget*) {
+        over = uitest::waitActive(&finance);
+        QVERIFY(uitest::saveScreenScreenshot(&finance, "finance-over-reports"));
+        QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      });
+      QTest::mouseClick(uitest::buttonWithText(reports, QStringLiteral("Финансы")), Qt::LeftButton);
+      QVERIFY(uitest::waitActive(reports));
+      QVERIFY(uitest::pressKey(Qt::Key_Return));
+    });
+    QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
+    QVERIFY(over);
+    QVERIFY(!finance.isVisible());
+
+    // The money label tells where the day's and the month's money went.
+    const QString tip = w.label(MainLabel::MoneyLbl)->toolTip();
+    QVERIFY2(tip.startsWith(QStringLiteral("<b>Сегодня:</b> ")) &&
+                 tip.contains(QStringLiteral("<br><b>За месяц:</b> Продажи +$")),
+             qPrintable(tip));
+    if (uitest::onX11()) {
+      w.activateWindow();
+      QVERIFY(uitest::waitActive(&w));
+      QTest::mouseMove(w.label(MainLabel::MoneyLbl), QPoint(10, 4));
+      QTest::mouseMove(w.label(MainLabel::MoneyLbl), QPoint(20, 8));
+      QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 5000);
+      QCOMPARE(QToolTip::text(), tip);
+      QVERIFY(uitest::saveScreenScreenshot(&w, "money-tooltip"));
+    }
+  }
+
   // A screen reader reaches every status widget of every window, each with a
   // name and its current value.
   void accessibilityTreeNamesEveryStatusWidget() {
@@ -380,9 +486,10 @@ class SecondaryWindowsTest : public QObject {
                         list->visualItemRect(list->item(0)).center());
     }
     game_->reportWindow().syncFromGame();
+    game_->financeWindow().syncFromGame();
     const QList<QWidget*> windows = {&w, &game_->persWindow(), &game_->buildWindow(),
                                      &game_->actionWindow(), &game_->reportWindow(),
-                                     &game_->welcomeWindow()};
+                                     &game_->welcomeWindow(), &game_->financeWindow()};
     qsizetype reachedDisplays = 0;
     for (QWidget* window : windows) {
       QStringList faults;
@@ -570,6 +677,12 @@ class SecondaryWindowsTest : public QObject {
       QVERIFY(uitest::pressKey(Qt::Key_Escape));
       QVERIFY(uitest::waitActive(&w));
     }
+    QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("Игра"), QStringLiteral("Финансы")));
+    QVERIFY(uitest::waitActive(&game_->financeWindow()));
+    check(&game_->financeWindow());
+    QVERIFY(uitest::saveScreenScreenshot(&game_->financeWindow(), "finance-fits-the-screen"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(uitest::waitActive(&w));
     QVERIFY(uitest::pressKey(Qt::Key_F1));
     QVERIFY(uitest::waitActive(&help));
     check(&help);

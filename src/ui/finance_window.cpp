@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/finance_window.h"
+
+#include <QAbstractTableModel>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "commands/program.h"
+#include "ui/money_texts.h"
+#include "ui/window_look.h"
+#include "widgets/gradient_button.h"
+
+namespace kelpmark::ui {
+
+using widgets::XYPlot;
+
+namespace {
+
+constexpr int kHelpTopic = 60;
+
+}  // namespace
+
+// The table's cells as texts, taken from the game's figures.
+class FinanceModel : public QAbstractTableModel {
+ public:
+  explicit FinanceModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+  void setTable(const Game& game, FinanceTable table) {
+    const bool shape = table.months.size() != table_.months.size() ||
+                       table.rows.size() != table_.rows.size() || table.months != table_.months;
+    bool sameRows = !shape;
+    for (size_t i = 0; sameRows && i < table.rows.size(); ++i)
+      sameRows = table.rows[i].kind == table_.rows[i].kind &&
+                 table.rows[i].category == table_.rows[i].category;
+    if (!sameRows) beginResetModel();
+    table_ = std::move(table);
+    cells_.assign(table_.rows.size(), {});
+    for (size_t r = 0; r < table_.rows.size(); ++r) {
+      // A category's month without an amount stays blank; totals show their 0.
+      const bool blankZero = table_.rows[r].kind == FinanceRowKind::Category;
+      for (Currency v : table_.rows[r].values)
+        cells_[r].push_back(blankZero && v == Currency()
+                                ? QString()
+                                : QString::fromStdString(game.money(v)).replace(QLatin1Char('-'), QChar(0x2212)));
+    }
+    if (!sameRows) {
+      endResetModel();
+    } else if (!cells_.empty()) {
+      emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+  }
+  const FinanceTable& table() const { return table_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
+  }
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(table_.months.size()) + 1;
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const FinanceRow& row = table_.rows[static_cast<size_t>(index.row())];
+    const auto column = static_cast<size_t>(index.column());
+    switch (role) {
+      case Qt::DisplayRole:
+        return column < cells_[static_cast<size_t>(index.row())].size()
+                   ? cells_[static_cast<size_t>(index.row())][column]
+                   : QVariant();
+      case Qt::TextAlignmentRole: return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      case Qt::FontRole: return emphasised(row.kind) ? QVariant(boldFont()) : QVariant();
+      case Qt::ForegroundRole:
+        if (column < row.values.size() && row.values[column] < Currency())
+          return QColor(255, 160, 160);
+        return QVariant();
+      default: return QVariant();
+    }
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+    if (orientation == Qt::Horizontal) {
+      if (role != Qt::DisplayRole) return QVariant();
+      const auto i = static_cast<size_t>(section);
+      return i < table_.months.size() ? monthName(table_.months[i]) : FinanceWindow::tr("Итого");
+    }
+    const FinanceRow& row = table_.rows[static_cast<size_t>(section)];
+    if (role == Qt::FontRole) return emphasised(row.kind) ? QVariant(boldFont()) : QVariant();
+    if (role != Qt::DisplayRole) return QVariant();
+    switch (row.kind) {
+      case FinanceRowKind::Incomes: return FinanceWindow::tr("Доходы");
+      case FinanceRowKind::Category: return QStringLiteral("   ") + categoryName(row.category);
+      case FinanceRowKind::IncomeTotal: return FinanceWindow::tr("Всего доходов");
+      case FinanceRowKind::Expenses: return FinanceWindow::tr("Расходы");
+      case FinanceRowKind::ExpenseTotal: return FinanceWindow::tr("Всего расходов");
+      case FinanceRowKind::Result: return FinanceWindow::tr("Итог месяца");
+      case FinanceRowKind::ClosingMoney: return FinanceWindow::tr("Деньги на конец месяца");
+    }
+    return QVariant();
+  }
+
+ private:
+  static bool emphasised(FinanceRowKind kind) { return kind != FinanceRowKind::Category; }
+  static QFont boldFont() { return arialPx(12, true); }
+
+  FinanceTable table_;
+  std::vector<std::vector<QString>> cells_;
+};
+
+FinanceWindow::FinanceWindow(Program& program, QWidget* parent)
+    : QDialog(parent),
+      program_(program),
+      model_(new FinanceModel(this)),
+      table_(new QTableView(this)),
+      chart_(new XYPlot(this)) {
+  setWindowTitle(tr("Финансы"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setModal(false);
+  setDialogBackground(this);
+
+  table_->setModel(model_);
+  table_->setFont(arialPx(12));
+  table_->setAccessibleName(tr("Доходы и расходы по месяцам"));
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setCornerButtonEnabled(false);
+  table_->setWordWrap(false);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setFont(arialPx(12, true));
+  table_->verticalHeader()->setFont(arialPx(12));
+  table_->setStyleSheet(QStringLiteral(
+      "QTableView { background: navy; color: #00FF00; gridline-color: #2E4E8E;"
+      " selection-background-color: #00FF00; selection-color: navy; border: 2px inset #404080; }"
+      "QHeaderView { background: rgb(0,117,58); }"
+      "QHeaderView::section { background: rgb(0,117,58); color: #00FF00; padding: 1px 6px;"
+      " border: 1px solid #005020; }"
+      "QTableCornerButton::section { background: rgb(0,117,58); border: 1px solid #005020; }"));
+
+  chart_->setAccessibleName(tr("График доходов, расходов и денег по месяцам"));
+  chart_->addSeries(QColor(0, 160, 0), XYPlot::Axis::Left, tr("Доходы"));
+  chart_->addSeries(QColor(200, 0, 0), XYPlot::Axis::Left, tr("Расходы"));
+  chart_->addSeries(QColor(0, 0, 200), XYPlot::Axis::Right, tr("Деньги"));
+  chart_->setSeriesData(0, &incomeLine_);
+  chart_->setSeriesData(1, &expenseLine_);
+  chart_->setSeriesData(2, &moneyLine_);
+  for (XYPlot::Axis axis : {XYPlot::Axis::Left, XYPlot::Axis::Right}) {
+    chart_->setAxisRange(axis, 0, 10000);
+    chart_->setAxisAutoScale(axis, true);
+    chart_->setAxisTickCount(axis, 5);
+  }
+  chart_->setAxisGrid(XYPlot::Axis::Left, XYPlot::GridStyle::Dotted, QColor(Qt::black));
+  chart_->setAxisGrid(XYPlot::Axis::Bottom, XYPlot::GridStyle::Solid, QColor(190, 190, 190));
+  chart_->setAxisCaption(XYPlot::Axis::Bottom, tr("Месяц"));
+  chart_->setAxisRange(XYPlot::Axis::Bottom, 0, 13);
+  chart_->setAxisTickCount(XYPlot::Axis::Bottom, 13);
+  chart_->setMinimumHeight(150);
+
+  auto* ok = new widgets::GradientButton(tr("Ok"), this);
+  ok->setFixedSize(97, widgets::GradientButton::kDesignHeight);
+  connect(ok, &widgets::GradientButton::clicked, this, &QDialog::close);
+  auto* help = new widgets::GradientButton(tr("Help"), this);
+  help->setFixedSize(97, widgets::GradientButton::kDesignHeight);
+  connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addSpacing(20);
+  buttons->addWidget(help);
+  buttons->addStretch();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addWidget(table_, 3);
+  layout->addWidget(chart_, 2);
+  layout->addLayout(buttons);
+  resize(900, 720);
+}
+
+FinanceWindow::~FinanceWindow() = default;
+
+void FinanceWindow::showFollowing() {
+  syncFromGame();
+  if (!isVisible()) {
+    fitToScreen(this, parentWidget() != nullptr ? parentWidget()->screen() : nullptr);
+    centreOnScreen(this);
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void FinanceWindow::showOver(QWidget* modal) {
+  const bool wasOpen = isVisible();
+  // A modal window lets only windows above it take the keyboard and the mouse:
+  // this one is shown as a modal window of its own until it is closed.
+  hide();
+  syncFromGame();
+  fitToScreen(this, modal != nullptr ? modal->screen() : nullptr);
+  centreOnScreen(this);
+  overModal_ = true;
+  exec();
+  overModal_ = false;
+  if (wasOpen) showFollowing();
+}
+
+void FinanceWindow::done(int result) {
+  const bool wasActive = isActiveWindow();
+  QDialog::done(result);
+  // The keyboard goes back to the main window (a desktop without a window
+  // manager would leave it nowhere).
+  if (wasActive && !overModal_ && parentWidget() != nullptr) parentWidget()->activateWindow();
+}
+
+void FinanceWindow::syncFromGame() {
+  const Game& game = program_.game;
+  if (!game.hasCompany()) {
+    if (synced_ && company_ == nullptr) return;
+    company_ = nullptr;
+    synced_ = true;
+    model_->setTable(game, {});
+    incomeLine_.clear();
+    expenseLine_.clear();
+    moneyLine_.clear();
+    chart_->dataChanged();
+    return;
+  }
+  const TCorporation& c = game.corp();
+  const MonthIndex month = monthIndexOf(game.values.clock.GameDate);
+  if (synced_ && company_ == &c && booksVersion_ == c.books.version() && money_ == c.Money &&
+      month_ == month)
+    return;
+  synced_ = true;
+  company_ = &c;
+  booksVersion_ = c.books.version();
+  money_ = c.Money;
+  month_ = month;
+
+  const bool atEnd = table_->horizontalScrollBar()->value() == table_->horizontalScrollBar()->maximum();
+  model_->setTable(game, financeTable(game));
+  const FinanceTable& t = model_->table();
+  // The chart: a point a month, at the month's number counted from January of the
+  // year the books begin in; the expenses as a positive amount.
+  incomeLine_.clear();
+  expenseLine_.clear();
+  moneyLine_.clear();
+  const FinanceRow* income = t.row(FinanceRowKind::IncomeTotal);
+  const FinanceRow* expense = t.row(FinanceRowKind::ExpenseTotal);
+  const FinanceRow* money = t.row(FinanceRowKind::ClosingMoney);
+  const MonthIndex january = t.months.empty() ? 0 : t.months.front() - t.months.front() % 12;
+  for (size_t i = 0; i < t.months.size(); ++i) {
+    const auto x = static_cast<double>(t.months[i] - january + 1);
+    incomeLine_.push_back({x, income->values[i].units()});
+    expenseLine_.push_back({x, -expense->values[i].units()});
+    moneyLine_.push_back({x, money->values[i].units()});
+  }
+  const double last = moneyLine_.empty() ? 12 : moneyLine_.back().first;
+  chart_->setAxisRange(XYPlot::Axis::Bottom, std::max(0.0, last - 13), std::max(13.0, last + 1));
+  chart_->dataChanged();
+  // The newest months stay in view as they come (once the table has laid out its
+  // new columns).
+  if (atEnd) QTimer::singleShot(0, this, &FinanceWindow::scrollToNewest);
+}
+
+void FinanceWindow::scrollToNewest() {
+  table_->horizontalScrollBar()->setValue(table_->horizontalScrollBar()->maximum());
+}
+
+void FinanceWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    emit helpRequested(kHelpTopic);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void FinanceWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  table_->setFocus();
+  // The current month and the total are what the player opens the window for.
+  scrollToNewest();
+}
+
+}  // namespace kelpmark::ui
