@@ -30,6 +30,7 @@ std::string Game::moneyFixed(Currency amount) const {
 
 void Game::adoptCompany(std::unique_ptr<TCorporation> c) {
   company = std::move(c);
+  ++companiesAdopted;
   Books& books = company->books;
   if (!books.started()) books.start(values.clock.GameDate, company->Money);
   books.followDate(&values.clock.GameDate);

@@ -55,6 +55,9 @@ class Game {
   Ticker ticker;
   // Whether companies keep their books (off only to measure what they cost).
   bool keepBooks = true;
+  // Counts the companies adopted, so that a company can be told from the one
+  // before it (which may have lived at the same address).
+  uint64_t companiesAdopted = 0;
 };
 
 }  // namespace kelpmark

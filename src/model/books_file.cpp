@@ -48,26 +48,6 @@ std::optional<int64_t> integer(const std::string& s) {
   return v;
 }
 
-// "-1234.5": an optional minus, digits, and up to four decimals after a point.
-std::optional<Currency> amount(const std::string& s) {
-  size_t i = s.size() > 0 && s[0] == '-' ? 1 : 0;
-  const size_t point = s.find('.');
-  const std::string whole = s.substr(i, point == std::string::npos ? std::string::npos : point - i);
-  const std::string fraction = point == std::string::npos ? std::string() : s.substr(point + 1);
-  auto digits = [](const std::string& d) {
-    return !d.empty() && d.find_first_not_of("0123456789") == std::string::npos;
-  };
-  if (!digits(whole) || whole.size() > 14) return std::nullopt;
-  if (point != std::string::npos && (!digits(fraction) || fraction.size() > 4)) return std::nullopt;
-  int64_t count = *integer(whole) * Currency::kScale;
-  int64_t scale = Currency::kScale;
-  for (char c : fraction) {
-    scale /= 10;
-    count += (c - '0') * scale;
-  }
-  return Currency::fromCount(i == 1 ? -count : count);
-}
-
 std::optional<MonthIndex> month(const std::string& s) {
   const size_t dot = s.find('.');
   if (dot != 2) return std::nullopt;
@@ -86,7 +66,7 @@ bool readCategories(const std::vector<std::vector<std::string>>& lines, size_t& 
     size_t k = next;
     while (k < kMoneyCategoryCount && lines[at][0] != moneyCategoryId(static_cast<MoneyCategory>(k))) ++k;
     if (k == kMoneyCategoryCount) return lines[at][0] == "today" || lines[at][0] == "month";
-    const std::optional<Currency> a = amount(lines[at][1]);
+    const std::optional<Currency> a = parseMoney(lines[at][1]);
     if (!a) return false;
     amounts[k] = *a;
     next = k + 1;
@@ -135,8 +115,8 @@ BooksFileFit readBooksFile(const std::string& text, double gameDate, Currency mo
     const std::vector<std::string>& w = lines[at++];
     if (w.size() != 6 || w[2] != "opening" || w[4] != "closing") return BooksFileFit::Damaged;
     const std::optional<MonthIndex> m = month(w[1]);
-    const std::optional<Currency> a = amount(w[3]);
-    const std::optional<Currency> b = amount(w[5]);
+    const std::optional<Currency> a = parseMoney(w[3]);
+    const std::optional<Currency> b = parseMoney(w[5]);
     if (!m || !a || !b || months.size() >= Books::kMaxMonths) return BooksFileFit::Damaged;
     if (months.empty()) {
       firstMonth = *m;

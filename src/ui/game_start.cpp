@@ -42,7 +42,7 @@ QStringList gameFiles(const GameUiOptions& options) {
   const QString books = QStringLiteral(".books");
   return {options.savePath,          options.resumePath,          options.recoveryPath,
           options.savePath + books,  options.resumePath + books,  options.recoveryPath + books,
-          SaveLock::lockPath(options.savePath)};
+          options.resultsPath,       SaveLock::lockPath(options.savePath)};
 }
 
 }  // namespace
@@ -52,6 +52,7 @@ GameUiOptions savedGameOptions() {
   options.savePath = saveFilePath();
   options.resumePath = resumeFilePath(options.savePath, legacySaveFilePath());
   options.recoveryPath = QString::fromStdString(recoveryPathFor(options.savePath.toStdString()));
+  options.resultsPath = saveDirectory() + QStringLiteral("/results");
   return options;
 }
 

@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow {
   void resultsRequested();
   // After every event of the game: the other windows show its result too.
   void gameChanged();
+  // The program is about to end (the windows still stand).
+  void programEnding();
 
  protected:
   void showEvent(QShowEvent* event) override;

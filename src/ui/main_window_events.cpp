@@ -180,6 +180,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::programEnded() {
   timer_.stop();
+  emit programEnding();
   if (cursorOverridden_) {
     QApplication::restoreOverrideCursor();
     cursorOverridden_ = false;

@@ -16,6 +16,7 @@
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
+#include "model/results.h"
 #include "model/save_file.h"
 #include "support/save_files.h"
 #include "support/scratch_dir.h"
@@ -993,6 +994,51 @@ TEST(SaveBooksFile, ComesBackWholeForItsSaveOnly) {
   for (const std::string& t : damaged)
     EXPECT_EQ(readBooksFile(t, date, money, back), BooksFileFit::Damaged) << t;
   EXPECT_EQ(booksFileText(back, date, money), text) << "a refused file changes nothing";
+}
+
+// ---------------------------------------------------------------------------
+// The results of finished games
+
+// Ranked best first: wins by the earliest date, then losses by company value; the
+// file takes them back exactly; a damaged one is kept as ".bad" and a new one
+// begun with the next result.
+TEST(SaveResults, RankedWrittenBackAndADamagedFileKeptAside) {
+  const auto result = [](const char* played, GameOutcome o, double ended, int64_t value) {
+    return GameResult{played, o, ended, Currency::fromCount(value), Currency::fromCount(-value / 3), 7};
+  };
+  const std::vector<GameResult> games = {
+      result("2024-03-01 10:00", GameOutcome::ValueHalved, 36950.25, 90000000),
+      result("2024-03-02 11:30", GameOutcome::Won, 37100.5, 10),
+      result("2024-03-03 09:05", GameOutcome::YearOver, 37257, 120000005),
+      result("2024-03-04 23:59", GameOutcome::Won, 37000 + 13.0 / 24, -5),
+      result("2024-03-05 00:00", GameOutcome::PrestigeLost, 36900, 120000005),
+  };
+  const std::string text = resultsText(games);
+  EXPECT_EQ(text.substr(0, text.find('\n', 19) + 1),
+            "kelpmark results 1\n2024-03-01 10:00\tvalue_halved\t28.02.2001 06:00\t9000\t-3000\t7\n");
+  const std::optional<std::vector<GameResult>> back = parseResults(text);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(resultsText(*back), text);
+  std::vector<std::string> order;
+  for (const GameResult& r : rankResults(*back)) order.push_back(r.played.substr(8, 2));
+  EXPECT_EQ(order, (std::vector<std::string>{"04", "02", "03", "05", "01"}));
+
+  for (const char* bad : {"", "kelpmark results 2\n", "kelpmark results 1\nx\n",
+                          "kelpmark results 1\n2024-03-01 10:00\twon\t31.02.2001 06:00\t1\t1\t7\n",
+                          "kelpmark results 1\n2024-03-01 10:00\twon\t28.02.2001 06:00\t1\t1\t101\n",
+                          "kelpmark results 1\n2024-03-01 10:00\tlost\t28.02.2001 06:00\t1\t1\t7\n",
+                          "kelpmark results 1\n2024-03-01 10:00\twon\t28.02.2001 06:00\t1e3\t1\t7\n"})
+    EXPECT_FALSE(parseResults(bad)) << bad;
+
+  ScratchDir dir;
+  const std::string path = (dir / "results").string();
+  ASSERT_TRUE(addResult(path, games[0]));
+  ASSERT_TRUE(addResult(path, games[1]));
+  EXPECT_EQ(readResults(path).size(), 2u);
+  savetest::writeAll(path, "kelpmark results 1\ngarbage\n");
+  ASSERT_TRUE(addResult(path, games[2]));
+  EXPECT_EQ(readAll(path + ".bad"), "kelpmark results 1\ngarbage\n");
+  EXPECT_EQ(readAll(path), resultsText({games[2]}));
 }
 
 }  // namespace

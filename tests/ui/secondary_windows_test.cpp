@@ -25,6 +25,7 @@
 #include "ui/main_window.h"
 #include "ui/pers_window.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
 #include "ui/welcome_window.h"
 #include "ui/lamp_widget.h"
 #include "ui_test_support.h"
@@ -489,7 +490,8 @@ class SecondaryWindowsTest : public QObject {
     game_->financeWindow().syncFromGame();
     const QList<QWidget*> windows = {&w, &game_->persWindow(), &game_->buildWindow(),
                                      &game_->actionWindow(), &game_->reportWindow(),
-                                     &game_->welcomeWindow(), &game_->financeWindow()};
+                                     &game_->welcomeWindow(), &game_->financeWindow(),
+                                     &game_->resultsWindow()};
     qsizetype reachedDisplays = 0;
     for (QWidget* window : windows) {
       QStringList faults;
@@ -541,7 +543,7 @@ class SecondaryWindowsTest : public QObject {
       QCoreApplication::processEvents();
       const QStringList open = faintTexts(*browser);
       QVERIFY2(open.isEmpty(), qPrintable(open.join('\n')));
-      for (int topic : {0, 10, 20, 30, 40, 50, 100}) {
+      for (int topic : {0, 10, 20, 30, 40, 50, 60, 70, 100}) {
         help.showTopic(topic);
         const QStringList faint = faintTexts(*browser);
         QVERIFY2(faint.isEmpty(), qPrintable(QString::number(topic) + ": " + faint.join('\n')));
@@ -683,6 +685,15 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY(uitest::saveScreenScreenshot(&game_->financeWindow(), "finance-fits-the-screen"));
     QVERIFY(uitest::pressKey(Qt::Key_Escape));
     QVERIFY(uitest::waitActive(&w));
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->resultsWindow(); }, [&](QWidget* m) {
+      check(m);
+      QVERIFY(uitest::waitActive(m));
+      QVERIFY2(uitest::clippedTexts(m).isEmpty(), qPrintable(uitest::clippedTexts(m).join(" | ")));
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    });
+    QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("Игра"), QStringLiteral("Рекорды")));
+    QTRY_VERIFY(!game_->resultsWindow().isVisible());
+    QVERIFY(uitest::waitActive(&w));
     QVERIFY(uitest::pressKey(Qt::Key_F1));
     QVERIFY(uitest::waitActive(&help));
     check(&help);
@@ -713,7 +724,7 @@ class SecondaryWindowsTest : public QObject {
     game_->mainWindow().perform(PlayerAction::plain(ActionVerb::About));
     QVERIFY(seen);
     QCOMPARE(game_->welcomeWindow().size(), QSize(323, 160));
-    for (int topic : {10, 20, 30, 40, 50, 100}) {
+    for (int topic : {10, 20, 30, 40, 50, 60, 70, 100}) {
       game_->helpWindow().showTopic(topic);
       QCOMPARE(game_->helpWindow().currentPage(), QStringLiteral("topic_%1.html").arg(topic));
       auto* browser = game_->helpWindow().findChild<QTextBrowser*>();

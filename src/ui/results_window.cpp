@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/results_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "engine/game.h"
+#include "model/calendar.h"
+#include "ui/window_look.h"
+#include "widgets/gradient_button.h"
+
+namespace kelpmark::ui {
+
+namespace {
+
+constexpr int kHelpTopic = 70;
+
+bool sameResult(const GameResult& a, const GameResult& b) {
+  return a.played == b.played && a.outcome == b.outcome && a.ended == b.ended &&
+         a.value == b.value && a.money == b.money && a.marketShare == b.marketShare;
+}
+
+}  // namespace
+
+QString ResultsWindow::outcomeName(GameOutcome outcome) {
+  switch (outcome) {
+    case GameOutcome::Won: return tr("Победа");
+    case GameOutcome::ValueHalved: return tr("Стоимость упала вдвое");
+    case GameOutcome::PrestigeLost: return tr("Потеряна репутация");
+    case GameOutcome::YearOver: return tr("Год закончился");
+  }
+  return {};
+}
+
+ResultsWindow::ResultsWindow(const Game& game, QWidget* parent)
+    : QDialog(parent), game_(game), table_(new QTableWidget(this)), empty_(new QLabel(this)) {
+  setWindowTitle(tr("Рекорды"));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setDialogBackground(this);
+
+  table_->setColumnCount(7);
+  table_->setHorizontalHeaderLabels({tr("Место"), tr("Итог"), tr("Конец игры"),
+                                     tr("Стоимость компании"), tr("Деньги"), tr("Доля рынка"),
+                                     tr("Сыграна")});
+  table_->setAccessibleName(tr("Законченные игры, лучшие первыми"));
+  table_->verticalHeader()->setVisible(false);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setWordWrap(false);
+  table_->setFont(arialPx(12));
+  table_->horizontalHeader()->setFont(arialPx(12, true));
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setStyleSheet(QStringLiteral(
+      "QTableWidget { background: navy; color: #00FF00; gridline-color: #2E4E8E;"
+      " selection-background-color: #00FF00; selection-color: navy; border: 2px inset #404080; }"
+      "QHeaderView { background: rgb(0,117,58); }"
+      "QHeaderView::section { background: rgb(0,117,58); color: #00FF00; padding: 1px 6px;"
+      " border: 1px solid #005020; }"));
+
+  empty_->setText(tr("Ни одна игра ещё не закончена. Здесь появится каждая игра, "
+                     "выигранная или проигранная, с её итогом."));
+  empty_->setWordWrap(true);
+  empty_->setAlignment(Qt::AlignCenter);
+  empty_->setFont(arialPx(14, true));
+  empty_->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; }"));
+
+  auto* ok = new widgets::GradientButton(tr("Ok"), this);
+  ok->setFixedSize(97, widgets::GradientButton::kDesignHeight);
+  connect(ok, &widgets::GradientButton::clicked, this, &QDialog::accept);
+  auto* help = new widgets::GradientButton(tr("Help"), this);
+  help->setFixedSize(97, widgets::GradientButton::kDesignHeight);
+  connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addSpacing(20);
+  buttons->addWidget(help);
+  buttons->addStretch();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addWidget(table_, 1);
+  layout->addWidget(empty_, 1);
+  layout->addLayout(buttons);
+  resize(760, 380);
+}
+
+void ResultsWindow::setResults(const std::vector<GameResult>& results, const GameResult* highlighted) {
+  const std::vector<GameResult> ranked = rankResults(results);
+  table_->clearContents();
+  table_->setRowCount(static_cast<int>(ranked.size()));
+  highlightedRow_ = -1;
+  const auto money = [this](Currency c) {
+    return QStringLiteral("$") + QString::fromStdString(game_.money(c)).replace(QLatin1Char('-'), QChar(0x2212));
+  };
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    const GameResult& r = ranked[static_cast<size_t>(row)];
+    const DecodedDate ended = decodeDate(r.ended);
+    const QStringList cells = {QString::number(row + 1),
+                               outcomeName(r.outcome),
+                               QString::fromStdString(formatDate(ended, game_.format.shortDateFormat)),
+                               money(r.value),
+                               money(r.money),
+                               QStringLiteral("%1%").arg(r.marketShare),
+                               QString::fromStdString(r.played)};
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column != 1 && column != 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      table_->setItem(row, column, item);
+    }
+    if (highlighted != nullptr && highlightedRow_ < 0 && sameResult(r, *highlighted)) highlightedRow_ = row;
+  }
+  if (highlightedRow_ >= 0) {
+    for (int column = 0; column < table_->columnCount(); ++column) {
+      QFont bold = arialPx(12, true);
+      table_->item(highlightedRow_, column)->setFont(bold);
+    }
+    table_->selectRow(highlightedRow_);
+    table_->scrollToItem(table_->item(highlightedRow_, 0));
+  } else if (table_->rowCount() > 0) {
+    table_->setCurrentCell(0, 0);
+  }
+  table_->setVisible(!ranked.empty());
+  empty_->setVisible(ranked.empty());
+  (ranked.empty() ? static_cast<QWidget*>(this) : table_)->setFocus();
+}
+
+void ResultsWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    emit helpRequested(kHelpTopic);
+    return;
+  }
+  // "Ok" is the window's default button.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace kelpmark::ui
