@@ -3,6 +3,7 @@
 
 #include <QAbstractTableModel>
 #include <QFont>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -10,6 +11,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "commands/program.h"
 #include "ui/money_texts.h"
@@ -31,31 +34,59 @@ class FinanceModel : public QAbstractTableModel {
  public:
   explicit FinanceModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-  void setTable(const Game& game, FinanceTable table) {
-    const bool shape = table.months.size() != table_.months.size() ||
-                       table.rows.size() != table_.rows.size() || table.months != table_.months;
-    bool sameRows = !shape;
-    for (size_t i = 0; sameRows && i < table.rows.size(); ++i)
-      sameRows = table.rows[i].kind == table_.rows[i].kind &&
-                 table.rows[i].category == table_.rows[i].category;
-    if (!sameRows) beginResetModel();
-    table_ = std::move(table);
-    cells_.assign(table_.rows.size(), {});
-    for (size_t r = 0; r < table_.rows.size(); ++r) {
-      // A category's month without an amount stays blank; totals show their 0.
-      const bool blankZero = table_.rows[r].kind == FinanceRowKind::Category;
-      for (Currency v : table_.rows[r].values)
-        cells_[r].push_back(blankZero && v == Currency()
-                                ? QString()
-                                : QString::fromStdString(game.money(v)).replace(QLatin1Char('-'), QChar(0x2212)));
-    }
-    if (!sameRows) {
+  // The fonts of the figures (the emphasised rows' in bold), for their widths.
+  void setFont(const QFont& font) {
+    normal_ = QFontMetrics(font);
+    bold_ = QFontMetrics(boldFont());
+  }
+
+  // Takes the new figures. True when the rows or the columns changed (the model
+  // was reset); otherwise only the cells whose texts changed are told, and
+  // `changed` gets their columns with the width of the widest new figure.
+  bool setTable(const Game& game, FinanceTable table, std::vector<std::pair<int, int>>& changed) {
+    bool reset = table.months != table_.months || table.rows.size() != table_.rows.size();
+    for (size_t i = 0; !reset && i < table.rows.size(); ++i)
+      reset = table.rows[i].kind != table_.rows[i].kind || table.rows[i].category != table_.rows[i].category;
+    changed.clear();
+    if (reset) {
+      beginResetModel();
+      table_ = std::move(table);
+      cells_.assign(table_.rows.size(), {});
+      for (size_t r = 0; r < table_.rows.size(); ++r)
+        for (Currency v : table_.rows[r].values) cells_[r].push_back(cellText(game, table_.rows[r], v));
       endResetModel();
-    } else if (!cells_.empty()) {
-      emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+      return true;
     }
+    // Only the figures that changed are written anew (mostly the current month's
+    // and the totals).
+    for (int c = 0; c < columnCount(); ++c) {
+      const auto column = static_cast<size_t>(c);
+      int first = -1, last = -1, widest = 0;
+      for (size_t r = 0; r < table.rows.size(); ++r) {
+        if (column >= table.rows[r].values.size()) continue;  // a heading
+        const Currency now = table.rows[r].values[column];
+        if (now == table_.rows[r].values[column]) continue;
+        cells_[r][column] = cellText(game, table.rows[r], now);
+        widest = std::max(widest, textWidth(r, cells_[r][column]));
+        if (first < 0) first = static_cast<int>(r);
+        last = static_cast<int>(r);
+      }
+      if (first < 0) continue;
+      changed.emplace_back(c, widest);
+      emit dataChanged(index(first, c), index(last, c));
+    }
+    table_ = std::move(table);
+    return false;
   }
   const FinanceTable& table() const { return table_; }
+  // The width of a column's widest figure, in pixels.
+  int widestFigure(int column) const {
+    int widest = 0;
+    for (size_t r = 0; r < cells_.size(); ++r)
+      if (static_cast<size_t>(column) < cells_[r].size())
+        widest = std::max(widest, textWidth(r, cells_[r][static_cast<size_t>(column)]));
+    return widest;
+  }
 
   int rowCount(const QModelIndex& parent = {}) const override {
     return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
@@ -105,9 +136,18 @@ class FinanceModel : public QAbstractTableModel {
 
  private:
   static bool emphasised(FinanceRowKind kind) { return kind != FinanceRowKind::Category; }
+  // A category's month without an amount stays blank; totals show their 0.
+  static QString cellText(const Game& game, const FinanceRow& row, Currency v) {
+    if (row.kind == FinanceRowKind::Category && v == Currency()) return {};
+    return QString::fromStdString(game.money(v)).replace(QLatin1Char('-'), QChar(0x2212));
+  }
   static QFont boldFont() { return arialPx(12, true); }
+  int textWidth(size_t row, const QString& text) const {
+    return (emphasised(table_.rows[row].kind) ? bold_ : normal_).horizontalAdvance(text);
+  }
 
   FinanceTable table_;
+  QFontMetrics normal_{QFont()}, bold_{QFont()};
   std::vector<std::vector<QString>> cells_;
 };
 
@@ -124,13 +164,17 @@ FinanceWindow::FinanceWindow(Program& program, QWidget* parent)
 
   table_->setModel(model_);
   table_->setFont(arialPx(12));
+  model_->setFont(table_->font());
   table_->setAccessibleName(tr("Доходы и расходы по месяцам"));
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setCornerButtonEnabled(false);
   table_->setWordWrap(false);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // Widths are fitted when the months or rows change, and a column widens when a
+  // figure outgrows it: fitting every column at every tick would cost far more
+  // than the figures themselves.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->horizontalHeader()->setFont(arialPx(12, true));
   table_->verticalHeader()->setFont(arialPx(12));
   table_->setStyleSheet(QStringLiteral(
@@ -222,7 +266,8 @@ void FinanceWindow::syncFromGame() {
     if (synced_ && company_ == nullptr) return;
     company_ = nullptr;
     synced_ = true;
-    model_->setTable(game, {});
+    std::vector<std::pair<int, int>> changed;
+    if (model_->setTable(game, {}, changed)) fitColumns();
     incomeLine_.clear();
     expenseLine_.clear();
     moneyLine_.clear();
@@ -241,7 +286,19 @@ void FinanceWindow::syncFromGame() {
   month_ = month;
 
   const bool atEnd = table_->horizontalScrollBar()->value() == table_->horizontalScrollBar()->maximum();
-  model_->setTable(game, financeTable(game));
+  std::vector<std::pair<int, int>> changed;
+  if (model_->setTable(game, financeTable(game), changed)) {
+    fitColumns();
+  } else {
+    // A column is fitted anew only when a figure grows wider than the widest it
+    // was fitted to.
+    for (const auto& [column, width] : changed) {
+      auto& fitted = fittedWidths_[static_cast<size_t>(column)];
+      if (width <= fitted) continue;
+      table_->resizeColumnToContents(column);
+      fitted = model_->widestFigure(column);
+    }
+  }
   const FinanceTable& t = model_->table();
   // The chart: a point a month, at the month's number counted from January of the
   // year the books begin in; the expenses as a positive amount.
@@ -259,11 +316,22 @@ void FinanceWindow::syncFromGame() {
     moneyLine_.push_back({x, money->values[i].units()});
   }
   const double last = moneyLine_.empty() ? 12 : moneyLine_.back().first;
-  chart_->setAxisRange(XYPlot::Axis::Bottom, std::max(0.0, last - 13), std::max(13.0, last + 1));
+  const XYPlot::Range bottom{std::max(0.0, last - 13), std::max(13.0, last + 1)};
+  if (chart_->axisRange(XYPlot::Axis::Bottom).min != bottom.min ||
+      chart_->axisRange(XYPlot::Axis::Bottom).max != bottom.max)
+    chart_->setAxisRange(XYPlot::Axis::Bottom, bottom.min, bottom.max);
   chart_->dataChanged();
   // The newest months stay in view as they come (once the table has laid out its
   // new columns).
   if (atEnd) QTimer::singleShot(0, this, &FinanceWindow::scrollToNewest);
+}
+
+void FinanceWindow::fitColumns() {
+  table_->resizeColumnsToContents();
+  table_->resizeRowsToContents();
+  table_->verticalHeader()->resizeSections(QHeaderView::ResizeToContents);
+  fittedWidths_.clear();
+  for (int c = 0; c < model_->columnCount(); ++c) fittedWidths_.push_back(model_->widestFigure(c));
 }
 
 void FinanceWindow::scrollToNewest() {

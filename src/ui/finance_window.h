@@ -7,6 +7,7 @@
 // money per month. It follows the game while it is open.
 #include <QDialog>
 #include <cstdint>
+#include <vector>
 
 #include "commands/finance_table.h"
 #include "widgets/xy_plot.h"
@@ -46,12 +47,15 @@ class FinanceWindow : public QDialog {
 
  private:
   void scrollToNewest();
+  void fitColumns();
 
   Program& program_;
   FinanceModel* model_;
   QTableView* table_;
   widgets::XYPlot* chart_;
   widgets::XYPlot::Points incomeLine_, expenseLine_, moneyLine_;
+  // Per column, the widest figure it was last fitted to (in pixels).
+  std::vector<int> fittedWidths_;
   // What the figures were last taken from.
   const void* company_ = nullptr;
   uint64_t booksVersion_ = 0;
