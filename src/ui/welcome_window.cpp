@@ -28,7 +28,7 @@ WelcomeWindow::WelcomeWindow(QWidget* parent) : QDialog(parent) {
   auto* svg = new QSvgWidget(QStringLiteral(":/art/title.svg"), this);
   svg->setGeometry(11, 11, 300, 125);
   svg->installEventFilter(this);
-  svg->setToolTip(QStringLiteral("Двойной щелчок закрывает окно"));
+  svg->setToolTip(tr("Двойной щелчок закрывает окно"));
   picture_ = svg;
 
   auto* link = new QLabel(QString::fromUtf8(kMakerWebAddress), this);

@@ -514,27 +514,43 @@ class SecondaryWindowsTest : public QObject {
   void textsAreReadableWhole() {
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
-    p.mainForm.label(MainLabel::TimeLbl).caption = "15.01.2001, Понедельник. 18:10:00";
+    TCorporation& c = p.game.corp();
+    // The longest day's name with a two-digit month, day and hour.
+    const double monday = encodeDate(2001, 11, 19) + (18 * 60 + 10) / 1440.0;
+    p.mainForm.showTime(monday, decodeDate(monday).weekDay);
     w.syncFromGame();
     QVERIFY(w.label(MainLabel::TimeLbl)->geometry().right() < w.chart()->geometry().left());
     QVERIFY2(uitest::clippedTexts(&w).isEmpty(), qPrintable(uitest::clippedTexts(&w).join(" | ")));
     QVERIFY(uitest::saveScreenshot(&w, "main-long-clock"));
 
+    // 310 salesmen with odd pay; the card of an accountant with the longest surname.
+    for (int i = 0; i < 307; ++i) {
+      auto salesman = std::make_shared<TSaler>(p.game.random);
+      salesman->Salary = Currency::fromCount(750226);
+      c.Salesmen.add("Свекольников Апполинарий Апполинарьевич", salesman);
+    }
+    c.Accountants.add("Свекольникова Электростанция Апполинариевна",
+                      std::make_shared<TAccounter>(p.game.random));
     w.perform(PlayerAction::click(MainButton::WokrersBtn));
     w.perform(PlayerAction::choose(Control::PersBox, 2));
-    p.persForm.Status = {"Всего: 310", "Расходы: $23265.75", "Средняя з/п $75.0226",
-                         "Опыт/настроение: 100/100"};
-    p.persForm.TopPanel = "Бухгалтер Свекольникова ";
     game_->persWindow().syncFromGame();
     QCoreApplication::processEvents();  // the status bar lays itself out anew
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
     QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status"));
+    w.perform(PlayerAction::choose(Control::PersBox, 1));
+    w.perform(PlayerAction::select(Control::PersList, c.Accountants.count() - 1));
+    QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
 
+    // A thousand worn-out warehouses; the card of one with a forklift.
+    for (int i = 0; i < 998; ++i) {
+      auto store = std::make_shared<TSmallStore>();
+      store->Condition = 0;
+      c.Stores.add(newEntryText(kStoreKind.entry, c.Stores), store);
+    }
+    static_cast<TStorageBuilding&>(c.Stores[0]).UpgradeStore();
     w.perform(PlayerAction::click(MainButton::BuildingsBtn));
     w.perform(PlayerAction::choose(Control::BuildBox, 0));
-    p.buildForm.Status = {"Всего: 1000", "Расходы: $123456.5", "Средний износ: 100%"};
-    p.buildForm.TopPanel = "Склад с погрузчиком";
-    game_->buildWindow().syncFromGame();
+    w.perform(PlayerAction::select(Control::BuildList, 0));
     QCoreApplication::processEvents();
     QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
 
