@@ -20,18 +20,21 @@ Language& current() {
 
 }  // namespace
 
-Translations::Translations(Language language) : previous_(current()) {
+Translations::Translations(Language language) : previous_(current()), previousLocale_(QLocale()) {
   initKelpmarkTranslations();
   if (language == Language::Russian) {
     russian_ = std::make_unique<RussianQtTexts>();
-  } else if (game_.load(QStringLiteral(":/i18n/kelpmark_") + languageCode(language))) {
-    QCoreApplication::installTranslator(&game_);
+  } else {
+    if (game_.load(QStringLiteral(":/i18n/kelpmark_") + languageCode(language)))
+      QCoreApplication::installTranslator(&game_);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   }
   current() = language;
   forgetShownTexts();
 }
 
 Translations::~Translations() {
+  QLocale::setDefault(previousLocale_);
   current() = previous_;
   forgetShownTexts();
 }

@@ -144,6 +144,9 @@ class SecondaryWindowsTest : public QObject {
     GameUiOptions options;
     options.savePath = dir_->filePath("game.dat");
     options.fixedSeed = 11;
+    // A test with data rows runs in the language each row names.
+    if (QTest::currentDataTag() != nullptr && QByteArray(QTest::currentDataTag()) == "en")
+      options.language = Language::English;
     game_ = std::make_unique<GameUi>(options);
     game_->show();
     QVERIFY(QTest::qWaitForWindowExposed(&game_->mainWindow()));
@@ -509,19 +512,27 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(game_->program().game.corp().Stores.count(), 1);
   }
 
-  // Long figures are readable whole at the default font: the clock before the
-  // chart's frame, the status bars, the cards.
+  void textsAreReadableWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("ru") << QStringLiteral("ru");
+    QTest::newRow("en") << QStringLiteral("en");
+  }
+
+  // Long figures are readable whole at the default font, in each language: the
+  // clock before the chart's frame, the status bars, the cards.
   void textsAreReadableWhole() {
+    QFETCH(QString, language);
+    const QString suffix = language == QStringLiteral("en") ? QStringLiteral("-en") : QString();
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     TCorporation& c = p.game.corp();
-    // The longest day's name with a two-digit month, day and hour.
-    const double monday = encodeDate(2001, 11, 19) + (18 * 60 + 10) / 1440.0;
-    p.mainForm.showTime(monday, decodeDate(monday).weekDay);
+    // The language's longest day name with a two-digit month, day and hour.
+    const double day = encodeDate(2001, 11, suffix.isEmpty() ? 19 : 21) + (18 * 60 + 10) / 1440.0;
+    p.mainForm.showTime(day, decodeDate(day).weekDay);
     w.syncFromGame();
     QVERIFY(w.label(MainLabel::TimeLbl)->geometry().right() < w.chart()->geometry().left());
     QVERIFY2(uitest::clippedTexts(&w).isEmpty(), qPrintable(uitest::clippedTexts(&w).join(" | ")));
-    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock"));
+    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock" + suffix));
 
     // 310 salesmen with odd pay; the card of an accountant with the longest surname.
     for (int i = 0; i < 307; ++i) {
@@ -536,10 +547,11 @@ class SecondaryWindowsTest : public QObject {
     game_->persWindow().syncFromGame();
     QCoreApplication::processEvents();  // the status bar lays itself out anew
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
-    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status"));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status" + suffix));
     w.perform(PlayerAction::choose(Control::PersBox, 1));
     w.perform(PlayerAction::select(Control::PersList, c.Accountants.count() - 1));
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-name" + suffix));
 
     // A thousand worn-out warehouses; the card of one with a forklift.
     for (int i = 0; i < 998; ++i) {
@@ -553,13 +565,14 @@ class SecondaryWindowsTest : public QObject {
     w.perform(PlayerAction::select(Control::BuildList, 0));
     QCoreApplication::processEvents();
     QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->buildWindow(), "buildings-long-status" + suffix));
 
     w.perform(PlayerAction::click(MainButton::ActionsBtn));
     for (int kind = 0; kind < 8; ++kind) {
       QCOMPARE(w.perform(PlayerAction::choose(Control::ActionAdBox, kind)), ActionResult::Done);
       QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
     }
-    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign"));
+    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign" + suffix));
   }
 
   // Every window fits the screen's free area, help shrunk to it where needed

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
@@ -266,11 +268,49 @@ inline QStringList clippedTexts(QWidget* window) {
   return clipped;
 }
 
+// Every text a player can read in a window: its title, labels, buttons, group
+// titles, drop-down and list entries, menus, pages, tooltips, and what a screen
+// reader reads of each widget.
+inline QStringList readableTexts(QWidget* window) {
+  QStringList texts{window->windowTitle()};
+  QList<QWidget*> widgets = window->findChildren<QWidget*>();
+  widgets.prepend(window);
+  for (QWidget* w : widgets) {
+    texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+    if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w))
+      texts << a->text(QAccessible::Name) << a->text(QAccessible::Value)
+            << a->text(QAccessible::Description);
+    if (auto* l = qobject_cast<widgets::ShadowLabel*>(w)) texts << l->displayText();
+    if (auto* l = qobject_cast<QLabel*>(w)) texts << l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) texts << b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) texts << g->title();
+    if (auto* c = qobject_cast<QComboBox*>(w))
+      for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+    if (auto* list = qobject_cast<QListWidget*>(w))
+      for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    if (auto* browser = qobject_cast<QTextBrowser*>(w))
+      texts << browser->documentTitle() << browser->toPlainText();
+    if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+      for (QAction* m : bar->actions()) {
+        texts << m->text();
+        if (m->menu() != nullptr)
+          for (QAction* item : m->menu()->actions()) texts << item->text() << item->toolTip();
+      }
+    }
+  }
+  texts.removeAll(QString());
+  return texts;
+}
+
 inline bool onX11() { return QGuiApplication::platformName() == QStringLiteral("xcb"); }
 
 // The title the window manager reads (_NET_WM_NAME), or a note why there is none.
 inline QString windowManagerTitle(QWidget* w) {
   QProcess xprop;
+  // xprop writes other letters than ASCII as escapes unless its locale is UTF-8.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  xprop.setProcessEnvironment(env);
   xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->window()->winId()),
                                         QStringLiteral("_NET_WM_NAME")});
   if (!xprop.waitForFinished(5000)) return QStringLiteral("<xprop did not run>");
