@@ -55,7 +55,7 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   main_->setRecoveryPath(options.recoveryPath);
   pers_ = new PersWindow(*program_, *main_);
   build_ = new BuildWindow(*program_, *main_);
-  welcome_ = new WelcomeWindow(main_.get());
+  welcome_ = new WelcomeWindow(main_.get(), options.language);
   report_ = new ReportWindow(*program_, main_.get());
   action_ = new ActionWindow(*program_, *main_);
   help_ = new HelpWindow(main_.get(), options.language);
