@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
@@ -33,6 +34,7 @@
 #include <functional>
 
 #include "ui/fitting_combo_box.h"
+#include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
 
 namespace kelpmark::uitest {
@@ -234,8 +236,9 @@ inline bool clickLink(QTextBrowser* browser, const QString& href) {
 }
 
 // The texts of a window's labels that do not fit their label: one-line labels
-// narrower than their text, wrapped labels shorter than their lines; and the
-// entries of its drop-downs that their closed box would cut off.
+// narrower than their text, wrapped labels shorter than their lines; the captions
+// of its own buttons (placed by hand) wider than the button; and the entries of
+// its drop-downs that their closed box would cut off.
 inline QStringList clippedTexts(QWidget* window) {
   QStringList clipped;
   for (auto* l : window->findChildren<widgets::ShadowLabel*>()) {
@@ -249,6 +252,22 @@ inline QStringList clippedTexts(QWidget* window) {
   for (auto* l : window->findChildren<QLabel*>())
     if (l->isVisibleTo(window) && !l->text().isEmpty() && l->sizeHint().width() > l->width())
       clipped << QStringLiteral("%1 (%2 > %3)").arg(l->text()).arg(l->sizeHint().width()).arg(l->width());
+  for (auto* b : window->findChildren<widgets::GradientButton*>())
+    if (b->isVisibleTo(window) && b->minimumSizeHint().width() > b->width())
+      clipped << QStringLiteral("%1 (%2 > %3)").arg(b->text()).arg(b->minimumSizeHint().width()).arg(b->width());
+  for (auto* g : window->findChildren<QGroupBox*>()) {
+    if (!g->isVisibleTo(window) || g->title().isEmpty()) continue;
+    // Where the box's style (its style sheet included) puts the title.
+    QStyleOptionGroupBox option;
+    option.initFrom(g);
+    option.text = g->title();
+    option.textAlignment = g->alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect title = g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+    const int need = QFontMetrics(g->font()).horizontalAdvance(g->title().trimmed());
+    if (title.right() >= g->width() || title.width() < need)
+      clipped << QStringLiteral("%1 (%2 at %3 in %4)").arg(g->title()).arg(need).arg(title.x()).arg(g->width());
+  }
   // Every entry of a drop-down, as its closed box would show it.
   for (auto* box : window->findChildren<QComboBox*>()) {
     if (!box->isVisibleTo(window)) continue;
