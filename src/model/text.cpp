@@ -43,7 +43,8 @@ Text&& Text::count(int64_t n) && { return std::move(count(n)); }
 std::string Text::in(const TextLanguage* language) const {
   std::string pattern = source_;
   if (language != nullptr) {
-    if (kind_ == Kind::Marked) pattern = language->translate(context_, source_, counted_ ? count_ : -1);
+    if (kind_ == Kind::Marked)
+      pattern = language->translate(context_, source_, counted_ ? count_ : -1);
     if (kind_ == Kind::Name) pattern = language->name(source_);
   }
   if (args_.empty() && count_ < 0) return pattern;
