@@ -61,7 +61,7 @@ class GameClock {
 
  private:
   // A loss question: Yes starts a new game, anything else ends the program.
-  void outcome(const char* text);
+  void outcome(const Marked& text);
   void victory();
 
   Game& game_;

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 
 #include "ui/action_window.h"
 #include "ui/build_window.h"
@@ -12,7 +11,7 @@
 #include "ui/pers_window.h"
 #include "ui/qt_view_port.h"
 #include "ui/report_window.h"
-#include "ui/russian_qt_strings.h"
+#include "ui/translations.h"
 #include "ui/welcome_window.h"
 #include "ui/window_look.h"
 
@@ -24,17 +23,6 @@ static void initKelpmarkResources() {
 
 namespace kelpmark::ui {
 
-namespace {
-
-FormatSettings systemFormat() {
-  FormatSettings f;
-  const QString point = QLocale::system().decimalPoint();
-  if (point == QStringLiteral(",")) f.decimalSeparator = ',';
-  return f;
-}
-
-}  // namespace
-
 std::string GameUi::welcomeText() {
   const std::string gap(20, ' ');
   return gap + "WELCOME TO THE KELPMARK" + gap + "PRESS F2 TO START!" + gap +
@@ -43,11 +31,11 @@ std::string GameUi::welcomeText() {
 
 GameUi::GameUi(GameUiOptions options, QObject* parent)
     : QObject(parent),
-      russian_(std::make_unique<RussianQtTexts>()),
+      translations_(std::make_unique<Translations>(options.language)),
       view_(std::make_unique<QtViewPort>()) {
   initKelpmarkResources();
   ProgramOptions po;
-  po.format = systemFormat();
+  po.format = formatFor(options.language);
   po.welcomeText = welcomeText();
   po.clockSeed = [fixed = options.fixedSeed, consecutive = options.consecutiveSeeds,
                   next = std::optional<uint32_t>()](std::optional<uint32_t> requested) mutable {
@@ -67,10 +55,10 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   main_->setRecoveryPath(options.recoveryPath);
   pers_ = new PersWindow(*program_, *main_);
   build_ = new BuildWindow(*program_, *main_);
-  welcome_ = new WelcomeWindow(main_.get());
+  welcome_ = new WelcomeWindow(main_.get(), options.language);
   report_ = new ReportWindow(*program_, main_.get());
   action_ = new ActionWindow(*program_, *main_);
-  help_ = new HelpWindow(main_.get());
+  help_ = new HelpWindow(main_.get(), options.language);
 
   view_->setParentWindow(main_.get());
   view_->setModalHandlers(

@@ -84,7 +84,8 @@ void giveMoney(Program& p, int64_t units) {
 
 bool outcomeAsked(const kmtest::FakeView& v) {
   for (const auto& q : v.questions)
-    if (q.text == kValueHalvedText || q.text == kPrestigeLostText || q.text == kYearOverText)
+    if (q.text == kValueHalvedText.source || q.text == kPrestigeLostText.source ||
+        q.text == kYearOverText.source)
       return true;
   return false;
 }
@@ -490,7 +491,7 @@ TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
 
     TestProgram tp(80);
     resumeSavedGame(tp.program, path);
-    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage.source});
     TestProgram twin(80);
     expectSameAsTwoNewGames(tp, twin);
     EXPECT_FALSE(fs::is_symlink(bad));
@@ -518,7 +519,7 @@ TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) 
     TestProgram tp(90);
     FormShow(tp.program, path);
     ASSERT_EQ(tp.view.questions.size(), 1u);
-    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage.source});
     TestProgram twin(90);
     expectSameAsTwoNewGames(tp, twin);
     EXPECT_FALSE(fs::exists(path + ".bad"));
@@ -573,7 +574,7 @@ TEST(LifecycleRecovery, YesContinuesTheInterruptedGameInsteadOfTheSave) {
   TestProgram tp(40);
   FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 1u) << "no resume question after it";
-  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
+  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion.source);
   EXPECT_EQ(tp.view.questions[0].kind, QuestionKind::Confirmation);
   EXPECT_FALSE(tp.view.questions[0].withCancel);
   ASSERT_TRUE(tp.program.game.hasCompany());
@@ -595,8 +596,8 @@ TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
   tp.view.answers = {Answer::No, Answer::Yes};
   FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 2u);
-  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
-  EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
+  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion.source);
+  EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion.source);
   EXPECT_FALSE(fs::exists(run.recovery));
   ASSERT_TRUE(tp.program.game.hasCompany());
   EXPECT_EQ(tp.program.game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
@@ -614,7 +615,7 @@ TEST(LifecycleRecovery, AFailedWriteIsToldOnceAndAgainOnlyAfterASuccess) {
   EXPECT_FALSE(writer.write(p, run.recovery));
   EXPECT_FALSE(writer.write(p, run.recovery));
   ASSERT_EQ(told.size(), 1u);
-  EXPECT_EQ(told[0].rfind(std::string(kRecoveryWriteFailed) + "на месте файла или его временной", 0), 0u);
+  EXPECT_EQ(told[0].rfind(std::string("Не удается записать файл восстановления: на месте файла или его временной"), 0), 0u);
   fs::remove(run.recovery + ".tmp");
   EXPECT_TRUE(writer.write(p, run.recovery));
   {
@@ -622,7 +623,7 @@ TEST(LifecycleRecovery, AFailedWriteIsToldOnceAndAgainOnlyAfterASuccess) {
     EXPECT_FALSE(writer.write(p, run.recovery));
   }
   ASSERT_EQ(told.size(), 2u);
-  EXPECT_EQ(told[1].rfind(std::string(kRecoveryWriteFailed) + "нет места на диске.", 0), 0u);
+  EXPECT_EQ(told[1].rfind(std::string("Не удается записать файл восстановления: нет места на диске."), 0), 0u);
   EXPECT_EQ(linesOf(p), before);
   EXPECT_EQ(readAll(run.recovery), SaveFileBytes(before)) << "the last good file stays";
 }
@@ -647,8 +648,8 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorThenTheStartGoesOnWithoutIt)
     tp.view.answers = {Answer::Yes, Answer::No};
     FormShow(tp.program, run.save, run.recovery);
     ASSERT_EQ(tp.view.questions.size(), 2u);
-    EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
-    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion.source);
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage.source});
     EXPECT_FALSE(tp.program.game.hasCompany());
     EXPECT_EQ(tp.nextSeed(), 60u);
     EXPECT_EQ(tp.program.game.random.draws(), 0u);
@@ -670,7 +671,7 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorThenTheStartGoesOnWithoutIt)
   FormShow(next.program, run.save, run.recovery);
   EXPECT_FALSE(fs::exists(run.recovery + ".tmp"));
   ASSERT_EQ(next.view.questions.size(), 1u);
-  EXPECT_EQ(next.view.questions[0].text, kResumeQuestion);
+  EXPECT_EQ(next.view.questions[0].text, kResumeQuestion.source);
 }
 
 // ---------------------------------------------------------------------------

@@ -144,6 +144,9 @@ class SecondaryWindowsTest : public QObject {
     GameUiOptions options;
     options.savePath = dir_->filePath("game.dat");
     options.fixedSeed = 11;
+    // A test with data rows runs in the language each row names.
+    if (QTest::currentDataTag() != nullptr && QByteArray(QTest::currentDataTag()) == "en")
+      options.language = Language::English;
     game_ = std::make_unique<GameUi>(options);
     game_->show();
     QVERIFY(QTest::qWaitForWindowExposed(&game_->mainWindow()));
@@ -509,41 +512,67 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(game_->program().game.corp().Stores.count(), 1);
   }
 
-  // Long figures are readable whole at the default font: the clock before the
-  // chart's frame, the status bars, the cards.
+  void textsAreReadableWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("ru") << QStringLiteral("ru");
+    QTest::newRow("en") << QStringLiteral("en");
+  }
+
+  // Long figures are readable whole at the default font, in each language: the
+  // clock before the chart's frame, the status bars, the cards.
   void textsAreReadableWhole() {
+    QFETCH(QString, language);
+    const QString suffix = language == QStringLiteral("en") ? QStringLiteral("-en") : QString();
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
-    p.mainForm.label(MainLabel::TimeLbl).caption = "15.01.2001, Понедельник. 18:10:00";
+    TCorporation& c = p.game.corp();
+    // The language's longest day name with a two-digit month, day and hour.
+    const double day = encodeDate(2001, 11, suffix.isEmpty() ? 19 : 21) + (18 * 60 + 10) / 1440.0;
+    p.mainForm.showTime(day, decodeDate(day).weekDay);
     w.syncFromGame();
     QVERIFY(w.label(MainLabel::TimeLbl)->geometry().right() < w.chart()->geometry().left());
     QVERIFY2(uitest::clippedTexts(&w).isEmpty(), qPrintable(uitest::clippedTexts(&w).join(" | ")));
-    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock"));
+    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock" + suffix));
 
+    // 310 salesmen with odd pay; the card of an accountant with the longest surname.
+    for (int i = 0; i < 307; ++i) {
+      auto salesman = std::make_shared<TSaler>(p.game.random);
+      salesman->Salary = Currency::fromCount(750226);
+      c.Salesmen.add("Свекольников Апполинарий Апполинарьевич", salesman);
+    }
+    c.Accountants.add("Свекольникова Электростанция Апполинариевна",
+                      std::make_shared<TAccounter>(p.game.random));
     w.perform(PlayerAction::click(MainButton::WokrersBtn));
     w.perform(PlayerAction::choose(Control::PersBox, 2));
-    p.persForm.Status = {"Всего: 310", "Расходы: $23265.75", "Средняя з/п $75.0226",
-                         "Опыт/настроение: 100/100"};
-    p.persForm.TopPanel = "Бухгалтер Свекольникова ";
     game_->persWindow().syncFromGame();
     QCoreApplication::processEvents();  // the status bar lays itself out anew
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
-    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status"));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status" + suffix));
+    w.perform(PlayerAction::choose(Control::PersBox, 1));
+    w.perform(PlayerAction::select(Control::PersList, c.Accountants.count() - 1));
+    QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-name" + suffix));
 
+    // A thousand worn-out warehouses; the card of one with a forklift.
+    for (int i = 0; i < 998; ++i) {
+      auto store = std::make_shared<TSmallStore>();
+      store->Condition = 0;
+      c.Stores.add(newEntryText(kStoreKind.entry, c.Stores), store);
+    }
+    static_cast<TStorageBuilding&>(c.Stores[0]).UpgradeStore();
     w.perform(PlayerAction::click(MainButton::BuildingsBtn));
     w.perform(PlayerAction::choose(Control::BuildBox, 0));
-    p.buildForm.Status = {"Всего: 1000", "Расходы: $123456.5", "Средний износ: 100%"};
-    p.buildForm.TopPanel = "Склад с погрузчиком";
-    game_->buildWindow().syncFromGame();
+    w.perform(PlayerAction::select(Control::BuildList, 0));
     QCoreApplication::processEvents();
     QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->buildWindow(), "buildings-long-status" + suffix));
 
     w.perform(PlayerAction::click(MainButton::ActionsBtn));
     for (int kind = 0; kind < 8; ++kind) {
       QCOMPARE(w.perform(PlayerAction::choose(Control::ActionAdBox, kind)), ActionResult::Done);
       QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
     }
-    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign"));
+    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign" + suffix));
   }
 
   // Every window fits the screen's free area, help shrunk to it where needed
