@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
   const auto line = kelpmark::ui::readCommandLine(QApplication::arguments(), true);
   if (line.exitStatus) return *line.exitStatus;
-  return kelpmark::ui::runGame(line.recordPath);
+  return kelpmark::ui::runGame(line.recordPath,
+                               line.language.value_or(kelpmark::ui::userLanguage()));
 }

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian 12 packages the game and its tests need (qt6-translations-l10n has
-# Qt's own texts in Russian).
+# Qt's own texts in Russian; qt6-l10n-tools has lupdate and lrelease, and
+# qt6-tools-dev the CMake functions that run them).
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev
-  fonts-liberation fonts-dejavu-core qt6-translations-l10n)
+  fonts-liberation fonts-dejavu-core qt6-translations-l10n qt6-l10n-tools qt6-tools-dev)
 # appstream and desktop-file-utils validate what the installation puts on a desktop;
 # x11-utils (xprop, xwininfo) reads the window titles the window tests check;
 # xdotool presses the player's keys in the real game on a virtual display.

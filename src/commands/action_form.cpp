@@ -11,14 +11,18 @@
 
 namespace kelpmark {
 
-const std::array<const char*, 5> TActionForm::kDepartments = {
-    "Менеджеров", "Бухгалтеров", "Продавцов", "Грузчиков", "Всех"};
+const std::array<Marked, 5> TActionForm::kDepartments = {
+    KM_TR("TActionForm", "Менеджеров"), KM_TR("TActionForm", "Бухгалтеров"),
+    KM_TR("TActionForm", "Продавцов"), KM_TR("TActionForm", "Грузчиков"),
+    KM_TR("TActionForm", "Всех")};
 
 namespace {
 
 // The department's name as the dismissal question writes it.
-const std::array<const char*, 5> kDepartmentsLower = {"менеджеров", "бухгалтеров", "продавцов",
-                                                      "грузчиков", "всех"};
+const std::array<Marked, 5> kDepartmentsLower = {
+    KM_TR("TActionForm", "менеджеров"), KM_TR("TActionForm", "бухгалтеров"),
+    KM_TR("TActionForm", "продавцов"), KM_TR("TActionForm", "грузчиков"),
+    KM_TR("TActionForm", "всех")};
 
 }  // namespace
 
@@ -91,10 +95,11 @@ void TActionForm::PayPremBtnClick() {
 }
 
 void TActionForm::GradBtn1Click() {
-  const std::string name = DivBox >= 0 ? kDepartmentsLower[static_cast<size_t>(DivBox)] : "";
-  if (view_.question("Уволить всех " + name + "?", QuestionKind::Confirmation, false) !=
-      Answer::Yes)
-    return;
+  // With no department chosen the question names none.
+  const Text question = DivBox >= 0 ? Text(KM_TR("TActionForm", "Уволить всех %1?"))
+                                          .arg(kDepartmentsLower[static_cast<size_t>(DivBox)])
+                                    : Text(KM_TR("TActionForm", "Уволить всех ?"));
+  if (view_.question(question, QuestionKind::Confirmation, false) != Answer::Yes) return;
   // The question comes first; a dismissal then needs cash for a tenth of the payroll.
   if (const Check no = cashCheck(raiseAmount)) return refuse(view_, *no);
   for (StaffList* list : departments()) list->clear();
@@ -122,9 +127,9 @@ void TActionForm::AdBoxChange() {
 
 Check TActionForm::campaignCheck() const {
   const TCorporation& c = game_.corp();
-  if (!c.ManagersWork) return Refusal::error("Ваши менеджеры бастуют!");
-  if (c.Managers.empty()) return Refusal::error("У вас нет менеджеров!");
-  if (campaignAmount > c.Money) return Refusal::error("Мало денег!");
+  if (!c.ManagersWork) return Refusal::error(KM_TR("TActionForm", "Ваши менеджеры бастуют!"));
+  if (c.Managers.empty()) return Refusal::error(KM_TR("TActionForm", "У вас нет менеджеров!"));
+  if (campaignAmount > c.Money) return Refusal::error(KM_TR("TActionForm", "Мало денег!"));
   return {};
 }
 

@@ -20,16 +20,17 @@ class TActionForm {
  public:
   TActionForm(Game& game, ViewPort& view, TMainForm& main);
 
-  static const std::array<const char*, 5> kDepartments;
+  static const std::array<Marked, 5> kDepartments;
 
   bool visible = false;
   int DivBox = -1;
-  FormattedLabel SalaryLbl{"Увеличит расходы на $%s в неделю", "0"};
-  FormattedLabel PayPremLbl{"$%s единовременно", "0"};
+  FormattedLabel SalaryLbl{KM_TR("TActionForm", "Увеличит расходы на $%s в неделю"), "0"};
+  FormattedLabel PayPremLbl{KM_TR("TActionForm", "$%s единовременно"), "0"};
   int AdBox = -1;
-  FormattedLabel AdCostLbl{"Примерная стоимость: $%s", "0"};
-  std::string AdDescLbl = "Описание:";
-  FormattedLabel AdReady{"Будет готова к: %s", ""};
+  FormattedLabel AdCostLbl{KM_TR("TActionForm", "Примерная стоимость: $%s"), "0"};
+  // "Описание:", then the chosen campaign's description.
+  Text AdDescLbl = KM_TR("TActionForm", "Описание:");
+  FormattedLabel AdReady{KM_TR("TActionForm", "Будет готова к: %s"), ""};
   // The amounts the labels show: what the buttons check and charge.
   Currency raiseAmount;
   Currency premiumAmount;

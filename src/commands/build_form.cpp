@@ -10,8 +10,9 @@
 
 namespace kelpmark {
 
-const std::array<const char*, 3> TBuildForm::kCategories = {"Хранилища", "Торговые лотки",
-                                                            "Магазины"};
+const std::array<Marked, 3> TBuildForm::kCategories = {KM_TR("TBuildForm", "Хранилища"),
+                                                      KM_TR("TBuildForm", "Торговые лотки"),
+                                                      KM_TR("TBuildForm", "Магазины")};
 
 TBuildForm::TBuildForm(Game& game, ViewPort& view, TMainForm& main)
     : game_(game), view_(view), main_(main) {}
@@ -68,7 +69,7 @@ void TBuildForm::BuildListClick() {
     return;
   }
   const Game& g = game_;
-  TopPanel = b->TypeName;
+  TopPanel = storedKindText(b->TypeName);
   OffGauge = 1000 - b->Condition;
   SalaryLbl.caption = g.money(b->Upkeep);
   StoredLbl.caption = "0";
@@ -92,12 +93,12 @@ void TBuildForm::UpdateStatus() {
   const BuildingList* list = category();
   if (list == nullptr) return;
   const Game& g = game_;
-  Status[0] = "Всего: " + std::to_string(list->size());
-  Status[1] = "Расходы: $" + g.money(TCorporation::CategoryUpkeep(*list));
+  Status[0] = Text(KM_TR("TBuildForm", "Всего: %1")).arg(std::to_string(list->size()));
+  Status[1] =
+      Text(KM_TR("TBuildForm", "Расходы: $%1")).arg(g.money(TCorporation::CategoryUpkeep(*list)));
   const double wear = (1000 - TCorporation::AverageCondition(*list)) / 10.0;
-  Status[2] = "Средний износ: ";
-  Status[2] += std::to_string(roundToInt32(wear));
-  Status[2] += "%";
+  Status[2] =
+      Text(KM_TR("TBuildForm", "Средний износ: %1%")).arg(std::to_string(roundToInt32(wear)));
 }
 
 template <class Action>
@@ -126,7 +127,7 @@ void TBuildForm::RemBtnClick() {
 }
 
 Check TBuildForm::upgradeCheck() const {
-  if (RemBtnEnabled) return Refusal::error("Сначала отремонтируйте здание!");
+  if (RemBtnEnabled) return Refusal::error(KM_TR("TBuildForm", "Сначала отремонтируйте здание!"));
   if (upgradeCost > game_.corp().Money) return Refusal::error(kNoMoney);
   return {};
 }
@@ -143,26 +144,25 @@ void TBuildForm::UpgBtnClick() {
 void TBuildForm::FireBtnClick() {
   act([this](TBuilding& b) {
     ViewPort& view = view_;
-    if (view.question("Удалить выбранную постройку?", QuestionKind::Confirmation, false) !=
-        Answer::Yes)
+    if (view.question(KM_TR("TBuildForm", "Удалить выбранную постройку?"),
+                      QuestionKind::Confirmation, false) != Answer::Yes)
       return;
     TCorporation& c = game_.corp();
     int32_t idle = 0;
     if (BuildBox == 0) {
       // Selling a store that holds fish which would not fit elsewhere is warned of.
       if (!c.SaleLosesFish(&b) ||
-          view.question("Удаление этого склада приведет к потере товара. Продолжить?",
-                        QuestionKind::Warning, false) == Answer::Yes)
+          view.question(
+              KM_TR("TBuildForm", "Удаление этого склада приведет к потере товара. Продолжить?"),
+              QuestionKind::Warning, false) == Answer::Yes)
         idle = c.SellStore(&b);
     } else {
       idle = c.SellSalePoint(*category(), &b);
     }
     if (idle < 0) {
-      std::string text = "У вас ";
-      text += std::to_string(-static_cast<int64_t>(idle));
-      text += BuildBox == 0 ? " грузчиков" : " продавцов";
-      text += " не заняты!";
-      view.message(text);
+      view.message(Text(BuildBox == 0 ? KM_TR_N("TBuildForm", "У вас %n грузчиков не заняты!")
+                                      : KM_TR_N("TBuildForm", "У вас %n продавцов не заняты!"))
+                       .count(-static_cast<int64_t>(idle)));
     }
     if (SelIndex > 0) --SelIndex;
     BuildBoxChange();

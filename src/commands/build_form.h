@@ -24,27 +24,28 @@ class TBuildForm {
  public:
   TBuildForm(Game& game, ViewPort& view, TMainForm& main);
 
-  static const std::array<const char*, 3> kCategories;
+  static const std::array<Marked, 3> kCategories;
 
   bool visible = false;
   bool enabled = true;  // the whole window, opened and closed by the clock
   int SelIndex = 0;
   int BuildBox = -1;
   BoundList<TBuilding> BuildList;
-  std::string TopPanel = "Постройка";
+  // "Постройка", then the chosen building's type name.
+  Text TopPanel = KM_TR("TBuildForm", "Постройка");
   int OffGauge = 1000;
-  FormattedLabel SalaryLbl{"Содержание: $%s в сутки", ""};
-  FormattedLabel StoredLbl{"Вместимость, максимум: %s кг", ""};
-  FormattedLabel SallLbl{"Оборот, максимум: %s кг в день", ""};
-  FormattedLabel RemLbl{"(стоит $%s)", ""};
-  FormattedLabel UpgLbl{"(стоит $%s)", ""};
+  FormattedLabel SalaryLbl{KM_TR("TBuildForm", "Содержание: $%s в сутки"), ""};
+  FormattedLabel StoredLbl{KM_TR("TBuildForm", "Вместимость, максимум: %s кг"), ""};
+  FormattedLabel SallLbl{KM_TR("TBuildForm", "Оборот, максимум: %s кг в день"), ""};
+  FormattedLabel RemLbl{KM_TR("TBuildForm", "(стоит $%s)"), ""};
+  FormattedLabel UpgLbl{KM_TR("TBuildForm", "(стоит $%s)"), ""};
   // The amounts the two cost labels show: what the buttons charge.
   Currency repairCost;
   Currency upgradeCost;
   int picture = -1;
   bool RemBtnEnabled = true;
   bool UpgBtnEnabled = true;
-  std::array<std::string, 3> Status{};
+  std::array<Text, 3> Status{};
 
   // At night the window is disabled as a whole.
   void openHour(const OpeningHours& hours);

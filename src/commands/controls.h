@@ -6,15 +6,17 @@
 #include <utility>
 #include <vector>
 
+#include "model/text.h"
 #include "model/text_format.h"
 
 namespace kelpmark {
 
-// A label that draws its caption through a format string ("%s" stands for the caption).
+// A label that draws its caption through a format string ("%s" stands for the
+// caption); a window in another language draws it through its own format.
 struct FormattedLabel {
-  std::string format = "%s";
+  Marked format{nullptr, "%s"};
   std::string caption;
-  std::string text() const { return applyFormat(format, caption); }
+  std::string text() const { return applyFormat(format.source, caption); }
 };
 
 // A numeric spin edit: integer value, minimum, maximum and step.

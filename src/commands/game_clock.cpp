@@ -86,7 +86,7 @@ void GameClock::Timer1Timer() {
   if (clock.CurrentHour != clock.PreviousHour) HourlyStep(true);
   if (clock.CurrentWeekDay != clock.PreviousWeekDay) DailyStep();
   if (clock.CurrentMonth != clock.PreviousMonth) {
-    for (const std::string& text : CloseMonth(g)) view_.message(text);
+    for (const Text& text : CloseMonth(g)) view_.message(text);
     windows_.main.RefreshDisplay();
     windows_.report.line1.add(clock.CurrentMonth - 1, g.corp().LastMonthValue.units());
   }
@@ -107,7 +107,7 @@ void GameClock::HourlyStep(bool advance) {
   if (c.CampaignReadyDate != 0 && clock.GameDate >= c.CampaignReadyDate && between(h, 8, 19) &&
       !sunday && advance) {
     c.CampaignReadyDate = 0;
-    view_.message("Рекламная акция готова!");
+    view_.message(KM_TR("GameClock", "Рекламная акция готова!"));
     RunCampaign(g);
   }
   if (advance && clock.ChartTick < INT32_MAX) ++clock.ChartTick;
@@ -122,7 +122,7 @@ void GameClock::HourlyStep(bool advance) {
   main.resetPurchasePanel();
   windows_.pers.openHour(hours);
   if (advance && h == 7 && !sunday) {
-    const std::string strike = CheckStrikes(g);
+    const Text strike = CheckStrikes(g);
     if (!strike.empty()) view_.message(strike);
   }
   if (clock.GameDate < kFirstMorningEnd) main.openFirstMorning();
@@ -164,7 +164,7 @@ void GameClock::finished(GameOutcome how) {
   view_.gameFinished(r);
 }
 
-void GameClock::outcome(const char* text, GameOutcome how) {
+void GameClock::outcome(const Marked& text, GameOutcome how) {
   finished(how);
   if (view_.question(text, QuestionKind::Warning, false) == Answer::Yes)
     NewGame();

@@ -62,7 +62,7 @@ class GameClock {
 
  private:
   // A loss question: Yes starts a new game, anything else ends the program.
-  void outcome(const char* text, GameOutcome how);
+  void outcome(const Marked& text, GameOutcome how);
   void victory();
   // Tells the front end the game's result, once for each company.
   void finished(GameOutcome how);

@@ -8,7 +8,7 @@
 
 namespace kelpmark {
 
-const char* const kResumeQuestion = "Загрузить предыдущую игру?";
+const Marked kResumeQuestion = KM_TR("Messages", "Загрузить предыдущую игру?");
 
 void FormShow(Program& program, const std::string& path, const std::string& recoveryPath) {
   program.mainForm.forbiddenCursor = true;
@@ -23,11 +23,12 @@ void FormShow(Program& program, const std::string& path, const std::string& reco
 bool FormCloseQuery(Program& program, const std::string& path) {
   if (!program.game.hasCompany()) return true;
   const Answer a =
-      program.view.question("Сохранить текущую игру?", QuestionKind::Confirmation, true);
+      program.view.question(KM_TR("Messages", "Сохранить текущую игру?"),
+                            QuestionKind::Confirmation, true);
   if (a == Answer::Cancel) return false;
   if (a == Answer::No) return true;
   if (!saveGameWithBooks(program, path)) {
-    program.view.message("Ошибка сохранения!");
+    program.view.message(KM_TR("Messages", "Ошибка сохранения!"));
     return false;
   }
   return true;

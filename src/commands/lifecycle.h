@@ -4,11 +4,13 @@
 // resume question, and the save question when the window closes.
 #include <string>
 
+#include "model/text.h"
+
 namespace kelpmark {
 
 class Program;
 
-extern const char* const kResumeQuestion;
+extern const Marked kResumeQuestion;
 
 // When the main window is first shown: the ticker scrolls, the forbidden cursor
 // shows until a game starts, a temporary file left by an interrupted save is

@@ -18,29 +18,29 @@ namespace {
 
 struct LabelDesign {
   const char* name;
-  const char* format;
+  Marked format;
 };
 
 constexpr std::array<LabelDesign, kMainLabelCount> kLabels = {{
-    {"MoneyLbl", "Денег:  $%s"},
-    {"FishLbl", "Рыбы:  %s кг."},
-    {"StoreLbl", "Складов:  %s"},
-    {"LotsLbl", "Лотков:  %s"},
-    {"ShopsLbl", "Магазинов:  %s"},
-    {"StuffLbl", "Грузчиков:  %s"},
-    {"SalerLbl", "Продавцов:  %s"},
-    {"AccounterLbl", "Бухгалтеров:  %s"},
-    {"ManagerLbl", "Менеджеров:  %s"},
-    {"OfficeLbl", "Размер офиса:  %s"},
-    {"PrestigeLbl", "Ваша репутация:  %s"},
-    {"MarketLbl", "Доля рынка, не более  %s%%"},
-    {"UsedMarketLbl", "Использование доли:  %s%%"},
-    {"BasePrcLbl", "Базовая цена:  $%s за 100 кг"},
-    {"RealPrcLbl", "Ваша цена:  $%s за 100 кг"},
-    {"TotalLbl", "Итого:  $%s"},
-    {"SalePrcLbl", "< $%s"},
-    {"ByPrcLbl", "> $%s"},
-    {"TimeLbl", "%s"},
+    {"MoneyLbl", KM_TR("TMainForm", "Денег:  $%s")},
+    {"FishLbl", KM_TR("TMainForm", "Рыбы:  %s кг.")},
+    {"StoreLbl", KM_TR("TMainForm", "Складов:  %s")},
+    {"LotsLbl", KM_TR("TMainForm", "Лотков:  %s")},
+    {"ShopsLbl", KM_TR("TMainForm", "Магазинов:  %s")},
+    {"StuffLbl", KM_TR("TMainForm", "Грузчиков:  %s")},
+    {"SalerLbl", KM_TR("TMainForm", "Продавцов:  %s")},
+    {"AccounterLbl", KM_TR("TMainForm", "Бухгалтеров:  %s")},
+    {"ManagerLbl", KM_TR("TMainForm", "Менеджеров:  %s")},
+    {"OfficeLbl", KM_TR("TMainForm", "Размер офиса:  %s")},
+    {"PrestigeLbl", KM_TR("TMainForm", "Ваша репутация:  %s")},
+    {"MarketLbl", KM_TR("TMainForm", "Доля рынка, не более  %s%%")},
+    {"UsedMarketLbl", KM_TR("TMainForm", "Использование доли:  %s%%")},
+    {"BasePrcLbl", KM_TR("TMainForm", "Базовая цена:  $%s за 100 кг")},
+    {"RealPrcLbl", KM_TR("TMainForm", "Ваша цена:  $%s за 100 кг")},
+    {"TotalLbl", KM_TR("TMainForm", "Итого:  $%s")},
+    {"SalePrcLbl", {nullptr, "< $%s"}},
+    {"ByPrcLbl", {nullptr, "> $%s"}},
+    {"TimeLbl", {nullptr, "%s"}},
 }};
 
 }  // namespace
@@ -51,7 +51,7 @@ TMainForm::TMainForm(Game& game, ViewPort& view, GameClock& clock, Windows windo
     : game_(game), view_(view), clock_(clock), windows_(windows) {
   buttonFlag.fill(true);
   for (size_t i = 0; i < kMainLabelCount; ++i) labels_[i].format = kLabels[i].format;
-  label(MainLabel::TimeLbl).caption = "Местное время";
+  labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption = clockText().russian();
 }
 
 FormattedLabel& TMainForm::label(MainLabel l) {
@@ -151,14 +151,21 @@ void TMainForm::openFirstMorning() {
     flag(b) = true;
 }
 
+Text TMainForm::clockText() const {
+  if (!clockShown_) return KM_TR("TMainForm", "Местное время");
+  const FormatSettings& f = game_.format;
+  const DecodedDate d = decodeDate(clockDate_);
+  // The date, the day's name and the time.
+  return Text(KM_TR("TMainForm", "%1, %2. %3"))
+      .arg(formatDate(d, f.shortDateFormat))
+      .arg(weekDayName(clockWeekDay_))
+      .arg(formatTime(d, f.longTimeFormat));
+}
+
 void TMainForm::writeClockText() const {
   if (!clockTextPending_) return;
   clockTextPending_ = false;
-  const FormatSettings& f = game_.format;
-  const DecodedDate d = decodeDate(clockDate_);
-  labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption =
-      formatDate(d, f.shortDateFormat) + ", " + weekDayName(clockWeekDay_) + ". " +
-      formatTime(d, f.longTimeFormat);
+  labels_[static_cast<size_t>(MainLabel::TimeLbl)].caption = clockText().russian();
 }
 
 void TMainForm::About1Click() { view_.showModal(ModalWindow::WelcomeForm); }

@@ -10,6 +10,7 @@
 #include "commands/controls.h"
 #include "commands/refusal.h"
 #include "model/currency.h"
+#include "model/text.h"
 
 namespace kelpmark {
 
@@ -111,8 +112,12 @@ class TMainForm {
   void showTime(double date, int weekDay) {
     clockDate_ = date;
     clockWeekDay_ = weekDay;
+    clockShown_ = true;
     clockTextPending_ = true;
   }
+  // What the clock label shows: "Местное время" until the first tick, then the
+  // date with the day's name and the time.
+  Text clockText() const;
   // The hour's price and total in the purchase panel.
   void resetPurchasePanel();
 
@@ -201,6 +206,7 @@ class TMainForm {
   // tick keeps the date and the week day the label shows, and its text is made
   // when it is read.
   mutable bool clockTextPending_ = false;
+  bool clockShown_ = false;
   double clockDate_ = 0;
   int clockWeekDay_ = 0;
 };

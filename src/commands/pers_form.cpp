@@ -9,8 +9,9 @@
 
 namespace kelpmark {
 
-const std::array<const char*, 4> TPersForm::kDepartments = {"Менеджеры", "Бухгалтера",
-                                                            "Продавцы", "Грузчики"};
+const std::array<Marked, 4> TPersForm::kDepartments = {
+    KM_TR("TPersForm", "Менеджеры"), KM_TR("TPersForm", "Бухгалтера"),
+    KM_TR("TPersForm", "Продавцы"), KM_TR("TPersForm", "Грузчики")};
 
 TPersForm::TPersForm(Game& game, ViewPort& view, TMainForm& main)
     : game_(game), view_(view), main_(main) {}
@@ -71,7 +72,10 @@ void TPersForm::PersListClick() {
   }
   const std::string& name = PersList[static_cast<size_t>(SelIndex)].text;
   const size_t blank = name.find(' ');
-  TopPanel = worker->Profession + " " + (blank == std::string::npos ? "" : name.substr(0, blank + 1));
+  // The profession and the surname, as the save keeps them (in Russian).
+  TopPanel = Text::plain("%1 %2")
+                 .arg(storedKindText(worker->Profession))
+                 .arg(Text::name(blank == std::string::npos ? "" : name.substr(0, blank + 1)));
   ExpGauge = worker->Experience;
   FunGauge = worker->Mood;
   SalaryLbl.caption = game_.money(worker->Salary);
@@ -81,11 +85,14 @@ void TPersForm::UpdateStatus() {
   const StaffList* list = department();
   if (list == nullptr) return;
   const Game& g = game_;
-  Status[0] = "Всего: " + std::to_string(list->size());
-  Status[1] = "Расходы: $" + g.money(TCorporation::TotalSalary(*list));
-  Status[2] = "Средняя з/п $" + g.money(TCorporation::AverageSalary(*list));
-  Status[3] = "Опыт/настроение: " + std::to_string(TCorporation::AverageExperience(*list)) + "/" +
-              std::to_string(TCorporation::RoundedAverageMood(*list));
+  Status[0] = Text(KM_TR("TPersForm", "Всего: %1")).arg(std::to_string(list->size()));
+  Status[1] =
+      Text(KM_TR("TPersForm", "Расходы: $%1")).arg(g.money(TCorporation::TotalSalary(*list)));
+  Status[2] =
+      Text(KM_TR("TPersForm", "Средняя з/п $%1")).arg(g.money(TCorporation::AverageSalary(*list)));
+  Status[3] = Text(KM_TR("TPersForm", "Опыт/настроение: %1/%2"))
+                  .arg(std::to_string(TCorporation::AverageExperience(*list)))
+                  .arg(std::to_string(TCorporation::RoundedAverageMood(*list)));
 }
 
 void TPersForm::reselect(const TWorkerBee* worker) {
@@ -150,9 +157,9 @@ void TPersForm::FireBtnClick() {
     // A discontented department is warned of first; No fires nobody.
     int32_t penalty = 0;
     if (!TCorporation::FiringUpsetsStaff(list, &w) ||
-        view_.question(
-            "Работники недовольны. Увольнения могут ухудшить ситуацию. Продолжить?",
-            QuestionKind::Warning, false) == Answer::Yes)
+        view_.question(KM_TR("TPersForm", "Работники недовольны. Увольнения могут ухудшить "
+                                          "ситуацию. Продолжить?"),
+                       QuestionKind::Warning, false) == Answer::Yes)
       penalty = c.FireEmployee(list, &w);
     // The rest of the department as shown loses mood; entries that have left the
     // company meanwhile are not touched.

@@ -24,19 +24,20 @@ class TPersForm {
  public:
   TPersForm(Game& game, ViewPort& view, TMainForm& main);
 
-  static const std::array<const char*, 4> kDepartments;
+  static const std::array<Marked, 4> kDepartments;
 
   bool visible = false;
   int SelIndex = 0;
   int PersBox = -1;
   BoundList<TWorkerBee> PersList;
-  std::string TopPanel = "Личное дело";
-  FormattedLabel SalaryLbl{"Оклад: $%s в неделю", ""};
+  // "Личное дело", then the chosen employee's profession and surname.
+  Text TopPanel = KM_TR("TPersForm", "Личное дело");
+  FormattedLabel SalaryLbl{KM_TR("TPersForm", "Оклад: $%s в неделю"), ""};
   int ExpGauge = 0;
   int FunGauge = 0;
   bool WokrersBtnEnabled = true;
   bool FireBtnEnabled = true;
-  std::array<std::string, 4> Status{};
+  std::array<Text, 4> Status{};
 
   // Praise may be given again in the working hours of a new hour.
   void openHour(const OpeningHours& hours);

@@ -45,11 +45,11 @@ class ObservedViewPort final : public ViewPort {
   void setObserver(ProgramObserver* observer) { observer_ = observer; }
   ProgramObserver* observer() const { return observer_; }
 
-  void message(const std::string& text) override { inner_.message(text); }
-  void error(const std::string& text) override { inner_.error(text); }
-  Answer question(const std::string& text, QuestionKind kind, bool withCancel) override {
+  void message(const Text& text) override { inner_.message(text); }
+  void error(const Text& text) override { inner_.error(text); }
+  Answer question(const Text& text, QuestionKind kind, bool withCancel) override {
     const Answer a = inner_.question(text, kind, withCancel);
-    if (observer_ != nullptr) observer_->answered(text, a);
+    if (observer_ != nullptr) observer_->answered(text.russian(), a);
     return a;
   }
   void showModal(ModalWindow window) override { inner_.showModal(window); }

@@ -11,10 +11,11 @@ namespace kelpmark {
 
 namespace {
 
-const char* const kQuantityLocked = "Нельзя изменить количество после торга!";
-const char* const kTerminalQuestion =
-    "Если вы проспонсируете строительство дополнительного терминала,\n\r"
-    "то сможете закупать больше. Дадите $50000?";
+const Marked kQuantityLocked = KM_TR("TMainForm", "Нельзя изменить количество после торга!");
+const Marked kTerminalQuestion =
+    KM_TR("TMainForm",
+          "Если вы проспонсируете строительство дополнительного терминала,\n\r"
+          "то сможете закупать больше. Дадите $50000?");
 const Currency kTerminalPrice = Currency::fromUnits(50000);
 
 int32_t stepFor(int32_t value) {
@@ -104,7 +105,7 @@ void TMainForm::TorgBtnClick() {
 Check TMainForm::purchaseCheck() const {
   const TCorporation& c = game_.corp();
   if (c.Stores.empty() || c.StoreCapacity() <= c.FishStock)
-    return Refusal::message("Недостаточно места для хранения!");
+    return Refusal::message(KM_TR("TMainForm", "Недостаточно места для хранения!"));
   if (total > c.Money) return Refusal::message(kNoMoney);
   return {};
 }

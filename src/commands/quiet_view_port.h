@@ -3,17 +3,15 @@
 // A view port for runs without a screen (benchmarks, fuzzing, long headless
 // games): nothing is shown, every question is answered Yes (so a lost game
 // starts a new one), and messages, errors and questions are only counted.
-#include <string>
-
 #include "commands/view_port.h"
 
 namespace kelpmark {
 
 class QuietViewPort : public ViewPort {
  public:
-  void message(const std::string&) override { ++messages; }
-  void error(const std::string&) override { ++errors; }
-  Answer question(const std::string&, QuestionKind, bool) override {
+  void message(const Text&) override { ++messages; }
+  void error(const Text&) override { ++errors; }
+  Answer question(const Text&, QuestionKind, bool) override {
     ++questions;
     return Answer::Yes;
   }

@@ -12,9 +12,13 @@
 
 namespace kelpmark {
 
-const char* const kRecoveryQuestion =
-    "Прошлый запуск игры завершился аварийно.\nПродолжить прерванную игру?";
-const char* const kRecoveryWriteFailed = "Не удается записать файл восстановления: ";
+const Marked kRecoveryQuestion = KM_TR(
+    "Messages", "Прошлый запуск игры завершился аварийно.\nПродолжить прерванную игру?");
+const Marked kRecoveryWriteFailed =
+    KM_TR("Messages",
+          "Не удается записать файл восстановления: %1.\n%2\nИгра продолжается, но если "
+          "программа завершится аварийно, будет потеряно все, что сделано после последней "
+          "удачной записи.");
 
 std::string recoveryPathFor(const std::string& savePath) { return savePath + ".recovery"; }
 
@@ -51,22 +55,26 @@ bool offerRecovery(Program& program, const std::string& path) {
   return false;
 }
 
-std::string diskErrorText(int error) {
+Text diskErrorText(int error) {
   switch (error) {
-    case ENOSPC: return "нет места на диске";
+    case ENOSPC: return KM_TR("Messages", "нет места на диске");
 #if defined(EDQUOT)
-    case EDQUOT: return "превышена дисковая квота";
+    case EDQUOT: return KM_TR("Messages", "превышена дисковая квота");
 #endif
-    case EFBIG: return "превышен допустимый размер файла";
+    case EFBIG: return KM_TR("Messages", "превышен допустимый размер файла");
     case EACCES:
-    case EPERM: return "нет прав на запись";
-    case EROFS: return "диск доступен только для чтения";
-    case EISDIR: return "на месте файла или его временной копии (.tmp) находится папка";
+    case EPERM: return KM_TR("Messages", "нет прав на запись");
+    case EROFS: return KM_TR("Messages", "диск доступен только для чтения");
+    case EISDIR:
+      return KM_TR("Messages", "на месте файла или его временной копии (.tmp) находится папка");
     case ENOENT:
-    case ENOTDIR: return "папка для файла не найдена";
-    case EPIPE: return "программа, читавшая канал, завершилась";
-    case EIO: return "ошибка ввода-вывода";
-    default: return "ошибка " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    case ENOTDIR: return KM_TR("Messages", "папка для файла не найдена");
+    case EPIPE: return KM_TR("Messages", "программа, читавшая канал, завершилась");
+    case EIO: return KM_TR("Messages", "ошибка ввода-вывода");
+    default:
+      return Text(KM_TR("Messages", "ошибка %1 (%2)"))
+          .arg(std::to_string(error))
+          .arg(std::string(std::strerror(error)));
   }
 }
 
@@ -79,9 +87,7 @@ bool RecoveryWriter::write(Program& program, const std::string& path) {
   }
   if (!failing_) {
     failing_ = true;
-    program.view.message(kRecoveryWriteFailed + diskErrorText(error) + ".\n" + path +
-                         "\nИгра продолжается, но если программа завершится аварийно, "
-                         "будет потеряно все, что сделано после последней удачной записи.");
+    program.view.message(Text(kRecoveryWriteFailed).arg(diskErrorText(error)).arg(path));
   }
   return false;
 }

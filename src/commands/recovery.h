@@ -7,13 +7,15 @@
 // its game before the saved one.
 #include <string>
 
+#include "model/text.h"
+
 namespace kelpmark {
 
 class Program;
 
-extern const char* const kRecoveryQuestion;
-// The start of the message that a recovery file could not be written.
-extern const char* const kRecoveryWriteFailed;
+extern const Marked kRecoveryQuestion;
+// The message that a recovery file could not be written: %1 is the reason, %2 the file.
+extern const Marked kRecoveryWriteFailed;
 
 // The recovery file that belongs to the save at `savePath`.
 std::string recoveryPathFor(const std::string& savePath);
@@ -49,6 +51,6 @@ void removeRecoveryFile(const std::string& path);
 bool offerRecovery(Program& program, const std::string& path);
 
 // Why a file could not be written, in the player's words (from an errno value).
-std::string diskErrorText(int error);
+Text diskErrorText(int error);
 
 }  // namespace kelpmark

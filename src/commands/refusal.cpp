@@ -5,7 +5,7 @@
 
 namespace kelpmark {
 
-const char* const kNoMoney = "Недостаточно денег!";
+const Marked kNoMoney = KM_TR("Messages", "Недостаточно денег!");
 
 void refuse(ViewPort& view, const Refusal& refusal) {
   if (refusal.box == Refusal::Box::Error) throw CommandError(refusal.text);

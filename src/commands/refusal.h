@@ -6,8 +6,9 @@
 // window's handler runs the check, shows its refusal or asks its questions, then
 // runs the action and refreshes what the windows show.
 #include <optional>
-#include <string>
 #include <utility>
+
+#include "model/text.h"
 
 namespace kelpmark {
 
@@ -17,14 +18,14 @@ struct Refusal {
   // A plain message box, or the error box of a refused command.
   enum class Box { Message, Error };
   Box box = Box::Message;
-  std::string text;
+  Text text;
 
-  static Refusal message(std::string text) { return {Box::Message, std::move(text)}; }
-  static Refusal error(std::string text) { return {Box::Error, std::move(text)}; }
+  static Refusal message(Text text) { return {Box::Message, std::move(text)}; }
+  static Refusal error(Text text) { return {Box::Error, std::move(text)}; }
 };
 
 // The text of every refusal for want of cash (but the campaign's own).
-extern const char* const kNoMoney;
+extern const Marked kNoMoney;
 
 // A check's answer: nothing when the command may run.
 using Check = std::optional<Refusal>;

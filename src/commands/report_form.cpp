@@ -11,19 +11,19 @@ namespace {
 
 struct LabelDesign {
   const char* name;
-  const char* format;
+  Marked format;
 };
 
 constexpr std::array<LabelDesign, kReportLabelCount> kLabels = {{
-    {"BuildingsLbl", "Содержание построек: $%s в сутки"},
-    {"OfficeLbl", "Содержание офиса: $%s в сутки"},
-    {"SalaryLbl", "Заработная плата: $%s в неделю"},
-    {"DebitLbl", "Расход с начала месяца: $%s"},
-    {"IncomeLbl", "Оборот за вчера: $%s с НДС и НСП"},
-    {"CreditLbl", "Доход с начала месяца: $%s"},
-    {"FreeTaxLbl", "Эффективный уход от налогов: %s%%"},
-    {"MajorLbl", "Стоимость компании: $%s"},
-    {"DeltaLbl", "Динамика с начала месяца: %s%%"},
+    {"BuildingsLbl", KM_TR("TReportForm", "Содержание построек: $%s в сутки")},
+    {"OfficeLbl", KM_TR("TReportForm", "Содержание офиса: $%s в сутки")},
+    {"SalaryLbl", KM_TR("TReportForm", "Заработная плата: $%s в неделю")},
+    {"DebitLbl", KM_TR("TReportForm", "Расход с начала месяца: $%s")},
+    {"IncomeLbl", KM_TR("TReportForm", "Оборот за вчера: $%s с НДС и НСП")},
+    {"CreditLbl", KM_TR("TReportForm", "Доход с начала месяца: $%s")},
+    {"FreeTaxLbl", KM_TR("TReportForm", "Эффективный уход от налогов: %s%%")},
+    {"MajorLbl", KM_TR("TReportForm", "Стоимость компании: $%s")},
+    {"DeltaLbl", KM_TR("TReportForm", "Динамика с начала месяца: %s%%")},
 }};
 
 }  // namespace

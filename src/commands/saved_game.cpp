@@ -11,7 +11,7 @@
 
 namespace kelpmark {
 
-const char* const kLoadFailedMessage = "Ошибка загрузки. Игра запущена заново.";
+const Marked kLoadFailedMessage = KM_TR("Messages", "Ошибка загрузки. Игра запущена заново.");
 
 bool savedGameExists(const std::string& path) {
   std::error_code ec;

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "model/text.h"
+
 namespace kelpmark {
 
 class Program;
@@ -14,7 +16,7 @@ class Random;
 class TCorporation;
 struct SavedWorld;
 
-extern const char* const kLoadFailedMessage;
+extern const Marked kLoadFailedMessage;
 
 bool savedGameExists(const std::string& path);
 

@@ -78,19 +78,19 @@ std::vector<std::string> dumpLines(const Program& p) {
   for (size_t i = 0; i < pers.PersList.entries().size(); ++i)
     value("PersForm.PersList[" + std::to_string(i) + "]", pers.PersList[i].text);
   value("PersForm.Selected", std::to_string(pers.PersList.selected()));
-  value("PersForm.TopPanel", pers.TopPanel);
+  value("PersForm.TopPanel", pers.TopPanel.russian());
   value("PersForm.SalaryLbl", pers.SalaryLbl.text());
   value("PersForm.ExpGauge", std::to_string(pers.ExpGauge));
   value("PersForm.FunGauge", std::to_string(pers.FunGauge));
   for (size_t i = 0; i < pers.Status.size(); ++i)
-    value("PersForm.Status[" + std::to_string(i) + "]", pers.Status[i]);
+    value("PersForm.Status[" + std::to_string(i) + "]", pers.Status[i].russian());
 
   value("BuildForm.SelIndex", std::to_string(build.SelIndex));
   value("BuildForm.BuildBox", std::to_string(build.BuildBox));
   for (size_t i = 0; i < build.BuildList.entries().size(); ++i)
     value("BuildForm.BuildList[" + std::to_string(i) + "]", build.BuildList[i].text);
   value("BuildForm.Selected", std::to_string(build.BuildList.selected()));
-  value("BuildForm.TopPanel", build.TopPanel);
+  value("BuildForm.TopPanel", build.TopPanel.russian());
   value("BuildForm.OffGauge", std::to_string(build.OffGauge));
   value("BuildForm.SalaryLbl", build.SalaryLbl.text());
   value("BuildForm.StoredLbl", build.StoredLbl.text());
@@ -98,14 +98,14 @@ std::vector<std::string> dumpLines(const Program& p) {
   value("BuildForm.RemLbl", build.RemLbl.text());
   value("BuildForm.UpgLbl", build.UpgLbl.text());
   for (size_t i = 0; i < build.Status.size(); ++i)
-    value("BuildForm.Status[" + std::to_string(i) + "]", build.Status[i]);
+    value("BuildForm.Status[" + std::to_string(i) + "]", build.Status[i].russian());
 
   value("ActionForm.DivBox", std::to_string(action.DivBox));
   value("ActionForm.SalaryLbl", action.SalaryLbl.text());
   value("ActionForm.PayPremLbl", action.PayPremLbl.text());
   value("ActionForm.AdBox", std::to_string(action.AdBox));
   value("ActionForm.AdCostLbl", action.AdCostLbl.text());
-  value("ActionForm.AdDescLbl", action.AdDescLbl);
+  value("ActionForm.AdDescLbl", action.AdDescLbl.russian());
   value("ActionForm.AdReady", action.AdReady.text());
   out("--- end");
   return lines;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/results.h"
+#include "model/text.h"
 
 namespace kelpmark {
 
@@ -20,11 +21,11 @@ class ViewPort {
  public:
   virtual ~ViewPort() = default;
   // A plain modal message with an OK button and the application's title.
-  virtual void message(const std::string& text) = 0;
+  virtual void message(const Text& text) = 0;
   // The application's error box, for a refused command.
-  virtual void error(const std::string& text) = 0;
+  virtual void error(const Text& text) = 0;
   // A modal question with Yes and No (and Cancel when withCancel).
-  virtual Answer question(const std::string& text, QuestionKind kind, bool withCancel) = 0;
+  virtual Answer question(const Text& text, QuestionKind kind, bool withCancel) = 0;
   // Shows a modal window of the game (its state is already filled in the core)
   // and returns when it is closed.
   virtual void showModal(ModalWindow window) = 0;
@@ -43,8 +44,12 @@ class ViewPort {
 // stays as it was at the point of the refusal.
 class CommandError : public std::runtime_error {
  public:
-  explicit CommandError(const std::string& message) : std::runtime_error(message) {}
-  std::string message() const { return what(); }
+  explicit CommandError(const Text& message)
+      : std::runtime_error(message.russian()), message_(message) {}
+  const Text& message() const { return message_; }
+
+ private:
+  Text message_;
 };
 
 }  // namespace kelpmark

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "model/currency.h"
+#include "model/text.h"
 
 namespace kelpmark {
 
@@ -50,8 +51,8 @@ struct CampaignCostRule {
 
 struct CampaignInfo {
   CampaignKind kind;
-  const char* name;
-  const char* description;
+  Marked name;
+  Marked description;
   CampaignCostRule cost;
   // Preparation: leadDays / sqrt(managers) + leadExtraDays.
   double leadDays;

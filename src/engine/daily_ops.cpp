@@ -94,26 +94,29 @@ void PayWages(Game& game) {
   }
 }
 
-std::string CheckStrikes(Game& game) {
+Text CheckStrikes(Game& game) {
   TCorporation& c = game.corp();
-  std::string text;
+  // The striking departments, joined with ", ".
+  std::string pattern;
+  std::vector<Text> words;
   c.AccountantsWork = c.LoadersWork = c.ManagersWork = c.SalesmenWork = true;
   struct Department {
     const StaffList* list;
-    const char* word;
+    Marked word;
     int loaders, salesmen, accountants, managers;
     bool* flag;
   };
   const Department departments[] = {
-      {&c.Loaders, "грузчики", -2, -2, -1, -1, &c.LoadersWork},
-      {&c.Salesmen, "продавцы", -2, -2, -1, -1, &c.SalesmenWork},
-      {&c.Accountants, "бухгалтера", -1, -1, -1, -1, &c.AccountantsWork},
-      {&c.Managers, "менеджеры", -1, -1, -1, -1, &c.ManagersWork},
+      {&c.Loaders, KM_TR("Strikes", "грузчики"), -2, -2, -1, -1, &c.LoadersWork},
+      {&c.Salesmen, KM_TR("Strikes", "продавцы"), -2, -2, -1, -1, &c.SalesmenWork},
+      {&c.Accountants, KM_TR("Strikes", "бухгалтера"), -1, -1, -1, -1, &c.AccountantsWork},
+      {&c.Managers, KM_TR("Strikes", "менеджеры"), -1, -1, -1, -1, &c.ManagersWork},
   };
   for (const Department& d : departments) {
     if (d.list->empty() || TCorporation::AverageMood(*d.list) >= 30) continue;
-    if (!text.empty()) text += ", ";
-    text += d.word;
+    if (!words.empty()) pattern += ", ";
+    words.emplace_back(d.word);
+    pattern += "%" + std::to_string(words.size());
     TCorporation::ShiftMood(c.Loaders, d.loaders);
     TCorporation::ShiftMood(c.Salesmen, d.salesmen);
     TCorporation::ShiftMood(c.Accountants, d.accountants);
@@ -121,11 +124,11 @@ std::string CheckStrikes(Game& game) {
     *d.flag = false;
     c.StrikePenalty += 1.5;
   }
-  if (!text.empty()) {
-    text = "Внимание: " + text + " объявили забастовку!";
-    c.StrikePenalty += 2.5;
-  }
-  return text;
+  if (words.empty()) return {};
+  Text list = Text::plain(pattern);
+  for (Text& w : words) list.arg(std::move(w));
+  c.StrikePenalty += 2.5;
+  return Text(KM_TR("Strikes", "Внимание: %1 объявили забастовку!")).arg(std::move(list));
 }
 
 void ChargeOverdraft(Game& game, Currency amount) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/currency.h"
+#include "model/text.h"
 
 namespace kelpmark {
 
@@ -12,8 +13,8 @@ class Game;
 
 void PayUpkeep(Game& game);
 void PayWages(Game& game);
-// Returns the strike announcement, or "" when nobody strikes.
-std::string CheckStrikes(Game& game);
+// Returns the strike announcement, empty when nobody strikes.
+Text CheckStrikes(Game& game);
 void ChargeOverdraft(Game& game, Currency amount);
 void UpdatePrestige(Game& game);
 void DailyReport(Game& game);

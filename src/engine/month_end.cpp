@@ -7,40 +7,45 @@
 
 namespace kelpmark {
 
-const char* const kYearOverText =
+const Marked kYearOverText = KM_TR(
+    "MonthEnd",
     "За целый год вы так и не смогли захватить и удержать 100% рынка!\n"
     "Вам надо было действовать активнее!\n"
-    "Попытаетесь еще раз?";
-const char* const kValueHalvedText =
+    "Попытаетесь еще раз?");
+const Marked kValueHalvedText = KM_TR(
+    "MonthEnd",
     "Меньше, чем за месяц вы умудрились уполовинить стоимость компании.\n"
     "Ваши предпринимательские способности равны нулю!\n"
-    "Попытаетесь еще раз?";
-const char* const kPrestigeLostText =
+    "Попытаетесь еще раз?");
+const Marked kPrestigeLostText = KM_TR(
+    "MonthEnd",
     "Вы коренным образом подорвали свой престиж.\n"
     "Уже никто не верит, что вы сможете создать монополию.\n"
-    "Попытаетесь заново?";
-const char* const kVictoryText =
-    "Отлично! Вы не хуже Кварцмана справились с созданием монополии!";
+    "Попытаетесь заново?");
+const Marked kVictoryText =
+    KM_TR("MonthEnd", "Отлично! Вы не хуже Кварцмана справились с созданием монополии!");
 
-std::vector<std::string> CloseMonth(Game& game) {
-  std::vector<std::string> messages;
+std::vector<Text> CloseMonth(Game& game) {
+  std::vector<Text> messages;
   TCorporation& c = game.corp();
   c.LastMonthValue = c.CompanyValue();
   Currency r = c.MonthIncome + c.MonthExpense;
-  std::string word;
-  if (r > Currency()) {
-    word = "прибылью";
+  const bool profit = r > Currency();
+  if (profit) {
     c.ResultPoints = saturate32(static_cast<int64_t>(c.ResultPoints) + 2);
   } else {
-    word = "убытками";
     c.ResultPoints = saturate32(static_cast<int64_t>(c.ResultPoints) - 1);
     r = -r;
   }
-  std::string text = "Ваша фирма закончила месяц с " + word + " в $" + game.money(r);
-  if (c.MonthIncome + c.MonthExpense > Currency()) {
+  Text text = profit ? Text(KM_TR("MonthEnd",
+                                  "Ваша фирма закончила месяц с прибылью в $%1\n\r"
+                                  "Налог на прибыль составит $%2"))
+                     : Text(KM_TR("MonthEnd", "Ваша фирма закончила месяц с убытками в $%1"));
+  text.arg(game.money(r));
+  if (profit) {
     const Currency tax =
         Currency::fromCount(divRoundHalfEven(static_cast<int128>(r.count()) * 3, 10));
-    text += "\n\rНалог на прибыль составит $" + game.money(tax);
+    text.arg(game.money(tax));
     c.pay(tax, MoneyCategory::ProfitTax);
   }
   if (game.values.clock.CurrentMonth > 1) messages.push_back(text);
@@ -48,7 +53,7 @@ std::vector<std::string> CloseMonth(Game& game) {
   c.MonthExpense = Currency();
   if (game.values.clock.CurrentMonth == 2) {
     c.TaxHolidayOver = true;
-    messages.push_back("Период льготного налогооблажения закончился!");
+    messages.push_back(KM_TR("MonthEnd", "Период льготного налогооблажения закончился!"));
   }
   game.values.bargain.MonthsElapsed =
       saturate32(static_cast<int64_t>(game.values.bargain.MonthsElapsed) + 1);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The month end and how a game ends.
-#include <string>
 #include <vector>
+
+#include "model/text.h"
 
 namespace kelpmark {
 
@@ -12,13 +13,13 @@ class Game;
 // charges profit tax, ends the tax holiday after January. Returns the messages
 // for the player in the order they are shown; nothing in the month end waits
 // for them, so they are shown once it is done.
-std::vector<std::string> CloseMonth(Game& game);
+std::vector<Text> CloseMonth(Game& game);
 
 // The three ways to lose; each question's Yes starts a new game, No ends the program.
-extern const char* const kYearOverText;
-extern const char* const kValueHalvedText;
-extern const char* const kPrestigeLostText;
-extern const char* const kVictoryText;
+extern const Marked kYearOverText;
+extern const Marked kValueHalvedText;
+extern const Marked kPrestigeLostText;
+extern const Marked kVictoryText;
 
 // The year of the game date (before it advances) lies after 2001.
 bool yearOver(const Game& game);

@@ -16,13 +16,13 @@ void TBuilding::Upgrade() {
   Upkeep = Upkeep * 2;
   Level = Level + 1;
   Value = Value + UpgradeCost * Level;
-  if (Level == 2) TypeName = "Улучшенный магазин";
-  if (Level == 3) TypeName = "Элитный магазин";
+  if (Level == 2) TypeName = KM_TR("Kinds", "Улучшенный магазин").source;
+  if (Level == 3) TypeName = KM_TR("Kinds", "Элитный магазин").source;
 }
 
 TBuilding::TBuilding(const BuildingKind& kind) : class_(kind.buildingClass) {
-  TypeName = kind.typeName;
-  Description = kind.description;
+  TypeName = kind.typeName.source;
+  Description = kind.description.source;
   MaxLevel = kind.maxLevel;
   Value = Currency::fromUnits(kind.value);
   UpgradeCost = Currency::fromUnits(kind.upgradeCost);
@@ -40,7 +40,7 @@ TStorageBuilding::TStorageBuilding(const BuildingKind& kind) : TBuilding(kind) {
 void TStorageBuilding::UpgradeStore() {
   Upgrade();
   Capacity = saturate32(static_cast<int64_t>(Capacity) * 2);
-  TypeName = "Склад с погрузчиком";
+  TypeName = KM_TR("Kinds", "Склад с погрузчиком").source;
   StaffPlaces = saturate32(static_cast<int64_t>(StaffPlaces) * 2);
 }
 

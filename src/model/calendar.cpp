@@ -149,10 +149,12 @@ std::string formatTime(const DecodedDate& d, const std::string& pattern) {
   });
 }
 
-const std::string& weekDayName(int weekDay) {
-  static const std::array<std::string, 8> names = {
-      "",        "Воскресенье", "Понедельник", "Вторник",
-      "Среда",   "Четверг",     "Пятница",     "Суббота"};
+Marked weekDayName(int weekDay) {
+  static constexpr std::array<Marked, 8> names = {
+      Marked{nullptr, ""},             KM_TR("Calendar", "Воскресенье"),
+      KM_TR("Calendar", "Понедельник"), KM_TR("Calendar", "Вторник"),
+      KM_TR("Calendar", "Среда"),       KM_TR("Calendar", "Четверг"),
+      KM_TR("Calendar", "Пятница"),     KM_TR("Calendar", "Суббота")};
   if (weekDay < 1 || weekDay > 7) return names[0];
   return names[static_cast<size_t>(weekDay)];
 }

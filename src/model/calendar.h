@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "model/text.h"
+
 namespace kelpmark {
 
 struct DecodedDate {
@@ -43,6 +45,6 @@ std::string formatDate(const DecodedDate& d, const std::string& pattern);
 std::string formatTime(const DecodedDate& d, const std::string& pattern);
 
 // Names of the week days by number 1 (Sunday) .. 7 (Saturday).
-const std::string& weekDayName(int weekDay);
+Marked weekDayName(int weekDay);
 
 }  // namespace kelpmark

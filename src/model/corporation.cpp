@@ -91,8 +91,8 @@ int32_t TCorporation::AverageCondition(const BuildingList& list) {
   return roundToInt32(static_cast<double>(sum) / static_cast<double>(list.size()));
 }
 
-std::string buildingEntryText(const char* prefix, const BuildingList& list) {
-  return std::string(prefix) + std::to_string(list.size() + 1);
+std::string newEntryText(const Marked& entry, const BuildingList& list) {
+  return Text(entry).arg(std::to_string(list.size() + 1)).russian();
 }
 
 }  // namespace kelpmark

@@ -175,7 +175,7 @@ class TCorporation {
   BuildingList& buildingsOf(BuildingClass c);
 };
 
-// Display text of a new building: the prefix and (entries before adding) + 1.
-std::string buildingEntryText(const char* prefix, const BuildingList& list);
+// The list entry of a new building: the kind's entry with (entries before adding) + 1.
+std::string newEntryText(const Marked& entry, const BuildingList& list);
 
 }  // namespace kelpmark

@@ -54,7 +54,7 @@ void TCorporation::Build(const BuildingKind& kind) {
     default: building = std::make_shared<TSmallStore>(); break;
   }
   BuildingList& list = buildingsOf(kind.buildingClass);
-  list.add(buildingEntryText(kind.entryPrefix, list), building);
+  list.add(newEntryText(kind.entry, list), building);
   pay(building->Value, MoneyCategory::Construction);
 }
 

@@ -6,7 +6,10 @@
 // The constructors and the one hiring and building command read these rows.
 #include <cstdint>
 
+#include <string>
+
 #include "model/buildings.h"
+#include "model/text.h"
 #include "model/workers.h"
 
 namespace kelpmark {
@@ -18,15 +21,15 @@ struct Requirement {
   int64_t cash = 0;
   // The least office level, with the message for a smaller office (0: any office).
   int32_t officeLevel = 0;
-  const char* smallOfficeText = nullptr;
+  Marked smallOfficeText{};
 };
 
 struct BuildingKind {
   BuildingClass buildingClass;
-  // A new building's list entry: this prefix and the list's size plus one.
-  const char* entryPrefix;
-  const char* typeName;
-  const char* description;
+  // A new building's list entry: %1 is the list's size plus one.
+  Marked entry;
+  Marked typeName;
+  Marked description;
   BuildingPicture picture;
   int32_t maxLevel;
   // Whole units: the price (Value), the upgrade cost of a level, the daily upkeep.
@@ -50,7 +53,7 @@ struct OfficeLevels {
   int32_t top;
   int32_t prestigeFrom;
   int32_t prestigeNeeded;
-  const char* topText;
+  Marked topText;
 };
 
 // Where an employee works: loaders in the stores, salesmen in the shops and at the
@@ -59,7 +62,7 @@ enum class Workplace { Stores, SalePoints, Office };
 
 struct EmployeeKind {
   WorkerClass workerClass;
-  const char* profession;
+  Marked profession;
   // The staff name generator's profession code.
   int nameCode;
   // Whole units a week, and the price of hiring.
@@ -69,7 +72,7 @@ struct EmployeeKind {
   Workplace workplace;
   Requirement requirement;
   // When every workplace of the kind is taken.
-  const char* noPlaceText;
+  Marked noPlaceText;
 };
 
 extern const BuildingKind kOfficeKind;
@@ -82,5 +85,15 @@ extern const EmployeeKind kAccountantKind;
 extern const EmployeeKind kLoaderKind;
 extern const EmployeeKind kManagerKind;
 extern const EmployeeKind kSalesmanKind;
+
+// The context the kinds' texts are marked in: the type names and professions the
+// save file keeps in Russian are looked up in it when they are shown.
+inline constexpr const char* kKindsContext = "Kinds";
+
+// A building's type name or an employee's profession, as the save keeps it.
+Text storedKindText(const std::string& russian);
+// A building's list entry ("Склад N 3"), as the save keeps it: the kind's entry
+// with its number, or the text as it stands when no kind's entry matches.
+Text storedEntryText(const std::string& entry);
 
 }  // namespace kelpmark

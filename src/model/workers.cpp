@@ -20,7 +20,7 @@ TWorkerBee::TWorkerBee(const EmployeeKind& kind, Random& random) : class_(kind.w
   Experience = 50;
   const int32_t r = random.integer(21);
   SetMood(85 - r);
-  Profession = kind.profession;
+  Profession = kind.profession.source;
   Salary = Currency::fromUnits(kind.salary);
   NominalSalary = Currency::fromUnits(kind.nominalSalary);
   HireCost = Currency::fromUnits(kind.hireCost);

@@ -7,6 +7,7 @@
 #include "commands/program.h"
 #include "engine/campaigns.h"
 #include "ui/main_window.h"
+#include "ui/shown_text.h"
 #include "ui/window_look.h"
 #include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
@@ -31,35 +32,35 @@ QGroupBox* group(QWidget* parent, const QString& title, int x) {
 }  // namespace
 
 ActionWindow::ActionWindow(Program& program, MainWindow& main)
-    : SecondaryWindow(main, Control::ActionForm, QStringLiteral("Ваши действия"), 458, 257, 50),
+    : SecondaryWindow(main, Control::ActionForm, tr("Ваши действия"), 458, 257, 50),
       program_(program) {
   const TActionForm& form = program_.actionForm;
-  QGroupBox* staff = group(this, QStringLiteral("Сотрудники "), 7);
-  label(staff, 6, 18, 203, 17, QStringLiteral("Подразделение:"));
+  QGroupBox* staff = group(this, tr("Сотрудники "), 7);
+  label(staff, 6, 18, 203, 17, tr("Подразделение:"));
   QStringList departments;
-  for (const char* d : TActionForm::kDepartments) departments << QString::fromUtf8(d);
+  for (const Marked& d : TActionForm::kDepartments) departments << shown(d);
   departments_ = comboBox(staff, 16, 36, 185, departments);
-  auto* raise = button(staff, QStringLiteral("Поднять оклады"), 56, 68, 105);
-  raise_ = label(staff, 6, 94, 206, 39, QString::fromStdString(form.SalaryLbl.text()));
+  auto* raise = button(staff, tr("Поднять оклады"), 56, 68, 105);
+  raise_ = label(staff, 6, 94, 206, 39, raiseText_(form.SalaryLbl));
   raise_->setWordWrap(true);
   raise_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  auto* premium = button(staff, QStringLiteral("Выдать премии"), 56, 140, 105);
-  premium_ = label(staff, 6, 166, 206, 17, QString::fromStdString(form.PayPremLbl.text()));
+  auto* premium = button(staff, tr("Выдать премии"), 56, 140, 105);
+  premium_ = label(staff, 6, 166, 206, 17, premiumText_(form.PayPremLbl));
   premium_->setAlignment(Qt::AlignCenter);
-  auto* dismiss = button(staff, QStringLiteral("Распустить"), 56, 196, 105);
-  label(staff, 6, 222, 205, 17, QStringLiteral("(бесплатно)"))->setAlignment(Qt::AlignCenter);
+  auto* dismiss = button(staff, tr("Распустить"), 56, 196, 105);
+  label(staff, 6, 222, 205, 17, tr("(бесплатно)"))->setAlignment(Qt::AlignCenter);
 
-  QGroupBox* ads = group(this, QStringLiteral("Реклама "), 233);
-  label(ads, 6, 18, 203, 17, QStringLiteral("Выберите акцию:"));
+  QGroupBox* ads = group(this, tr("Реклама "), 233);
+  label(ads, 6, 18, 203, 17, tr("Выберите акцию:"));
   QStringList campaigns;
-  for (const CampaignInfo& c : kCampaigns) campaigns << QString::fromUtf8(c.name);
+  for (const CampaignInfo& c : kCampaigns) campaigns << shown(c.name);
   campaigns_ = comboBox(ads, 16, 36, 185, campaigns);
-  cost_ = label(ads, 5, 70, 208, 17, QString::fromStdString(form.AdCostLbl.text()));
-  description_ = label(ads, 6, 94, 206, 91, QString::fromStdString(form.AdDescLbl));
+  cost_ = label(ads, 5, 70, 208, 17, costText_(form.AdCostLbl));
+  description_ = label(ads, 6, 94, 206, 91, descriptionText_(form.AdDescLbl));
   description_->setWordWrap(true);
   description_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  ready_ = label(ads, 6, 198, 208, 17, QString::fromStdString(form.AdReady.text()));
-  order_ = button(ads, QStringLiteral("Провести!"), 56, 220, 105);
+  ready_ = label(ads, 6, 198, 208, 17, readyText_(form.AdReady));
+  order_ = button(ads, tr("Провести!"), 56, 220, 105);
 
   connect(departments_, &QComboBox::activated, this,
           [this](int i) { perform(PlayerAction::choose(Control::ActionDivBox, i)); });
@@ -75,11 +76,11 @@ void ActionWindow::syncFromGame() {
   const TActionForm& f = program_.actionForm;
   setComboIndex(departments_, f.DivBox);
   setComboIndex(campaigns_, f.AdBox);
-  raise_->setText(QString::fromStdString(f.SalaryLbl.text()));
-  premium_->setText(QString::fromStdString(f.PayPremLbl.text()));
-  cost_->setText(QString::fromStdString(f.AdCostLbl.text()));
-  description_->setText(QString::fromStdString(f.AdDescLbl));
-  ready_->setText(QString::fromStdString(f.AdReady.text()));
+  raise_->setText(raiseText_(f.SalaryLbl));
+  premium_->setText(premiumText_(f.PayPremLbl));
+  cost_->setText(costText_(f.AdCostLbl));
+  description_->setText(descriptionText_(f.AdDescLbl));
+  ready_->setText(readyText_(f.AdReady));
   order_->setEnabled(f.AdBtnEnabled);
   followVisibility(f.visible);
 }

@@ -2,6 +2,7 @@
 #pragma once
 // The actions window («Ваши действия»): department measures and campaigns.
 #include "ui/secondary_window.h"
+#include "ui/shown_text.h"
 
 namespace kelpmark {
 class Program;
@@ -27,6 +28,8 @@ class ActionWindow : public SecondaryWindow {
   widgets::ShadowLabel* description_;
   widgets::ShadowLabel* ready_;
   widgets::GradientButton* order_;
+  ShownLabel raiseText_, premiumText_, costText_, readyText_;
+  ShownText descriptionText_;
 };
 
 }  // namespace kelpmark::ui

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The buildings window («Ваши сооружения»).
+#include <array>
 #include <vector>
 
 #include "ui/secondary_window.h"
+#include "ui/shown_text.h"
 
 class QSvgWidget;
 
@@ -38,6 +40,9 @@ class BuildWindow : public SecondaryWindow {
   widgets::GradientButton* repair_;
   widgets::GradientButton* upgrade_;
   std::vector<widgets::ShadowLabel*> status_;
+  ShownText headerText_;
+  ShownLabel upkeepText_, storedText_, salesText_, repairCostText_, upgradeCostText_;
+  std::array<ShownText, 3> statusTexts_;
 };
 
 }  // namespace kelpmark::ui

@@ -52,7 +52,9 @@ CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
   QCommandLineParser parser;
   parser.setApplicationDescription(
       QStringLiteral("Kelpmark: run a fish-trading company through the year 2001.\n"
-                     "The game is in Russian; see kelpmark(6)."));
+                     "The game speaks Russian and English: the first of your interface\n"
+                     "languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) that it has, else\n"
+                     "English (Russian under the C locale); see kelpmark(6)."));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                 QStringLiteral("Print this summary and exit."));
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -62,9 +64,15 @@ CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
       QStringLiteral("Record the game as a kelpmark-sim script in <file>, which plays it "
                      "again to the same state."),
       QStringLiteral("file"));
+  const QCommandLineOption language(
+      QStringLiteral("language"),
+      QStringLiteral("Play in <language>: ru (Russian) or en (English), whatever the "
+                     "interface languages say."),
+      QStringLiteral("language"));
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(record);
+  parser.addOption(language);
   // "-platform" is one word, as Qt reads it, not seven letters.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
@@ -78,10 +86,16 @@ CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
     foreign.removeIf(isQtOption);
     if (foreign.isEmpty()) return result;
     why = QStringLiteral("Unknown option '%1'.").arg(foreign.constFirst());
-  } else if (parsed && !parser.positionalArguments().isEmpty()) {
-    why = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
   }
-  if (!parsed || !parser.positionalArguments().isEmpty()) {
+  bool refused = !parsed;
+  if (parsed && !parser.positionalArguments().isEmpty()) {
+    why = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    refused = true;
+  } else if (parsed && parser.isSet(language) && !languageNamed(parser.value(language))) {
+    why = QStringLiteral("Unknown language '%1': ru or en.").arg(parser.value(language));
+    refused = true;
+  }
+  if (refused) {
     print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n")
                       .arg(QCoreApplication::applicationName(), why));
     result.exitStatus = 2;
@@ -98,8 +112,9 @@ CommandLine readCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
     print(stdout, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                                 QCoreApplication::applicationVersion()));
     result.exitStatus = 0;
-  } else if (parser.isSet(record)) {
-    result.recordPath = parser.value(record);
+  } else {
+    if (parser.isSet(record)) result.recordPath = parser.value(record);
+    if (parser.isSet(language)) result.language = languageNamed(parser.value(language));
   }
   return result;
 }

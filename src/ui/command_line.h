@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's command line: --help and --version answer and end the program;
-// --record FILE records the game as a script of the scenario runner.
+// --record FILE records the game as a script of the scenario runner; --language
+// chooses the game's language over the user's interface languages.
 #include <QStringList>
 #include <optional>
+
+#include "ui/language.h"
 
 namespace kelpmark::ui {
 
@@ -18,6 +21,8 @@ struct CommandLine {
   std::optional<int> exitStatus;
   // Where the game is recorded (empty: it is not).
   QString recordPath;
+  // The language asked for (nothing: the user's own).
+  std::optional<Language> language;
 };
 
 // Reads the arguments; help and version go to standard output, errors to standard

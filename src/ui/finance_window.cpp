@@ -54,6 +54,7 @@ class FinanceModel : public QAbstractTableModel {
       cells_.assign(table_.rows.size(), {});
       for (size_t r = 0; r < table_.rows.size(); ++r)
         for (Currency v : table_.rows[r].values) cells_[r].push_back(cellText(game, table_.rows[r], v));
+      nameRowsAndColumns();
       endResetModel();
       return true;
     }
@@ -114,14 +115,25 @@ class FinanceModel : public QAbstractTableModel {
   }
 
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-    if (orientation == Qt::Horizontal) {
-      if (role != Qt::DisplayRole) return QVariant();
-      const auto i = static_cast<size_t>(section);
-      return i < table_.months.size() ? monthName(table_.months[i]) : FinanceWindow::tr("Итого");
-    }
-    const FinanceRow& row = table_.rows[static_cast<size_t>(section)];
-    if (role == Qt::FontRole) return emphasised(row.kind) ? QVariant(boldFont()) : QVariant();
-    if (role != Qt::DisplayRole) return QVariant();
+    const auto i = static_cast<size_t>(section);
+    if (orientation == Qt::Horizontal)
+      return role == Qt::DisplayRole && i < columnNames_.size() ? QVariant(columnNames_[i]) : QVariant();
+    if (i >= rowNames_.size()) return QVariant();
+    if (role == Qt::FontRole) return emphasised(table_.rows[i].kind) ? QVariant(boldFont()) : QVariant();
+    return role == Qt::DisplayRole ? QVariant(rowNames_[i]) : QVariant();
+  }
+
+ private:
+  static bool emphasised(FinanceRowKind kind) { return kind != FinanceRowKind::Category; }
+  // The headers' texts, looked up once for each new shape of the table.
+  void nameRowsAndColumns() {
+    columnNames_.clear();
+    for (MonthIndex month : table_.months) columnNames_.push_back(monthName(month));
+    columnNames_.push_back(FinanceWindow::tr("Итого"));
+    rowNames_.clear();
+    for (const FinanceRow& row : table_.rows) rowNames_.push_back(rowName(row));
+  }
+  static QString rowName(const FinanceRow& row) {
     switch (row.kind) {
       case FinanceRowKind::Incomes: return FinanceWindow::tr("Доходы");
       case FinanceRowKind::Category: return QStringLiteral("   ") + categoryName(row.category);
@@ -131,11 +143,8 @@ class FinanceModel : public QAbstractTableModel {
       case FinanceRowKind::Result: return FinanceWindow::tr("Итог месяца");
       case FinanceRowKind::ClosingMoney: return FinanceWindow::tr("Деньги на конец месяца");
     }
-    return QVariant();
+    return {};
   }
-
- private:
-  static bool emphasised(FinanceRowKind kind) { return kind != FinanceRowKind::Category; }
   // A category's month without an amount stays blank; totals show their 0.
   static QString cellText(const Game& game, const FinanceRow& row, Currency v) {
     if (row.kind == FinanceRowKind::Category && v == Currency()) return {};
@@ -147,6 +156,7 @@ class FinanceModel : public QAbstractTableModel {
   }
 
   FinanceTable table_;
+  std::vector<QString> columnNames_, rowNames_;
   QFontMetrics normal_{QFont()}, bold_{QFont()};
   std::vector<std::vector<QString>> cells_;
 };
@@ -188,7 +198,8 @@ FinanceWindow::FinanceWindow(Program& program, QWidget* parent)
   chart_->setAccessibleName(tr("График доходов, расходов и денег по месяцам"));
   chart_->addSeries(QColor(0, 160, 0), XYPlot::Axis::Left, tr("Доходы"));
   chart_->addSeries(QColor(200, 0, 0), XYPlot::Axis::Left, tr("Расходы"));
-  chart_->addSeries(QColor(0, 0, 200), XYPlot::Axis::Right, tr("Деньги"));
+  // A blue that stands out on the legend's navy as on the white field.
+  chart_->addSeries(QColor(60, 110, 255), XYPlot::Axis::Right, tr("Деньги"));
   chart_->setSeriesData(0, &incomeLine_);
   chart_->setSeriesData(1, &expenseLine_);
   chart_->setSeriesData(2, &moneyLine_);
@@ -204,10 +215,10 @@ FinanceWindow::FinanceWindow(Program& program, QWidget* parent)
   chart_->setAxisTickCount(XYPlot::Axis::Bottom, 13);
   chart_->setMinimumHeight(150);
 
-  auto* ok = new widgets::GradientButton(tr("Ok"), this);
+  auto* ok = new widgets::GradientButton(QStringLiteral("Ok"), this);
   ok->setFixedSize(97, widgets::GradientButton::kDesignHeight);
   connect(ok, &widgets::GradientButton::clicked, this, &QDialog::close);
-  auto* help = new widgets::GradientButton(tr("Help"), this);
+  auto* help = new widgets::GradientButton(QStringLiteral("Help"), this);
   help->setFixedSize(97, widgets::GradientButton::kDesignHeight);
   connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
   auto* buttons = new QHBoxLayout;

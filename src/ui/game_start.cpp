@@ -14,6 +14,7 @@
 #include "ui/recording.h"
 #include "ui/save_location.h"
 #include "ui/save_lock.h"
+#include "ui/translations.h"
 
 namespace kelpmark::ui {
 
@@ -29,7 +30,7 @@ void tellBeforeStart(const QString& text) {
 }
 
 bool askTakeOver(const QString& host) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Внимание"), takeOverQuestion(host),
+  QMessageBox box(QMessageBox::Warning, QtViewPort::tr("Внимание"), takeOverQuestion(host),
                   QMessageBox::Yes | QMessageBox::No);
   box.setDefaultButton(QMessageBox::No);
   box.setEscapeButton(QMessageBox::No);
@@ -56,7 +57,9 @@ GameUiOptions savedGameOptions() {
   return options;
 }
 
-int runGame(const QString& recordPath) {
+int runGame(const QString& recordPath, Language language) {
+  // Every text from here on, the lock's messages included, is in the game's language.
+  const Translations translations(language);
   GameUiOptions options = savedGameOptions();
   if (!recordPath.isEmpty()) {
     const QString why = Recording::refusal(recordPath, gameFiles(options));
@@ -70,17 +73,18 @@ int runGame(const QString& recordPath) {
   SaveLock lock(options.savePath);
   switch (lock.acquire(askTakeOver)) {
     case SaveLock::Outcome::Play: break;
-    case SaveLock::Outcome::InUse: tellBeforeStart(QString::fromUtf8(kSaveInUseMessage)); return 1;
+    case SaveLock::Outcome::InUse: tellBeforeStart(saveInUseMessage()); return 1;
     case SaveLock::Outcome::Declined: return 1;
     case SaveLock::Outcome::Directory: tellBeforeStart(lockDirectoryMessage(lock.path())); return 1;
   }
   // A save killed half-way leaves its temporary file; with the lock held it is ours.
   removeStaleSaveTemporary(nativePath(options.savePath));
+  options.language = language;
   GameUi game(options);
   std::unique_ptr<Recording> recording;
   if (!recordPath.isEmpty()) {
     // The message waits until the event that failed to be written is over.
-    recording = Recording::start(game.program(), recordPath, [&game](const std::string& text) {
+    recording = Recording::start(game.program(), recordPath, [&game](const Text& text) {
       QTimer::singleShot(0, &game.mainWindow(), [&game, text] {
         game.mainWindow().runCommand([&game, &text] { game.program().view.message(text); });
       });

@@ -3,6 +3,7 @@
 // The game's start once the application object exists: the save's place and
 // lock, the windows, the event loop.
 #include "ui/game_ui.h"
+#include "ui/language.h"
 
 namespace kelpmark::ui {
 
@@ -15,7 +16,7 @@ GameUiOptions savedGameOptions();
 // (status 1) without reading or writing the save. A game recorded into
 // `recordPath` (empty: none) that is a link or one of the game's own files ends at
 // once with status 2, before anything is touched; so does one that cannot be
-// written at all.
-int runGame(const QString& recordPath = {});
+// written at all. Every window, message and help page is in `language`.
+int runGame(const QString& recordPath = {}, Language language = Language::Russian);
 
 }  // namespace kelpmark::ui

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 #include <QTimer>
 
 #include "ui/action_window.h"
@@ -16,7 +15,7 @@
 #include "ui/save_location.h"
 #include "ui/report_window.h"
 #include "ui/results_window.h"
-#include "ui/russian_qt_strings.h"
+#include "ui/translations.h"
 #include "ui/welcome_window.h"
 #include "ui/window_look.h"
 
@@ -28,17 +27,6 @@ static void initKelpmarkResources() {
 
 namespace kelpmark::ui {
 
-namespace {
-
-FormatSettings systemFormat() {
-  FormatSettings f;
-  const QString point = QLocale::system().decimalPoint();
-  if (point == QStringLiteral(",")) f.decimalSeparator = ',';
-  return f;
-}
-
-}  // namespace
-
 std::string GameUi::welcomeText() {
   const std::string gap(20, ' ');
   return gap + "WELCOME TO THE KELPMARK" + gap + "PRESS F2 TO START!" + gap +
@@ -47,11 +35,11 @@ std::string GameUi::welcomeText() {
 
 GameUi::GameUi(GameUiOptions options, QObject* parent)
     : QObject(parent),
-      russian_(std::make_unique<RussianQtTexts>()),
+      translations_(std::make_unique<Translations>(options.language)),
       view_(std::make_unique<QtViewPort>()) {
   initKelpmarkResources();
   ProgramOptions po;
-  po.format = systemFormat();
+  po.format = formatFor(options.language);
   po.welcomeText = welcomeText();
   po.clockSeed = [fixed = options.fixedSeed, consecutive = options.consecutiveSeeds,
                   next = std::optional<uint32_t>()](std::optional<uint32_t> requested) mutable {
@@ -71,10 +59,10 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   main_->setRecoveryPath(options.recoveryPath);
   pers_ = new PersWindow(*program_, *main_);
   build_ = new BuildWindow(*program_, *main_);
-  welcome_ = new WelcomeWindow(main_.get());
+  welcome_ = new WelcomeWindow(main_.get(), options.language);
   report_ = new ReportWindow(*program_, main_.get());
   action_ = new ActionWindow(*program_, *main_);
-  help_ = new HelpWindow(main_.get());
+  help_ = new HelpWindow(main_.get(), options.language);
   finance_ = new FinanceWindow(*program_, main_.get());
   results_ = new ResultsWindow(program_->game, main_.get());
   resultsPath_ = options.resultsPath;

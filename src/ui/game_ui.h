@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "commands/program.h"
+#include "ui/language.h"
 
 namespace kelpmark::ui {
 
@@ -21,7 +22,7 @@ class ActionWindow;
 class HelpWindow;
 class FinanceWindow;
 class ResultsWindow;
-class RussianQtTexts;
+class Translations;
 
 struct GameUiOptions {
   // Every save goes to savePath; a resume reads resumePath (empty: savePath).
@@ -36,6 +37,9 @@ struct GameUiOptions {
   // Every new game after the first takes the seed before it plus 1, as the scenario
   // runner counts (while the game is recorded, so that its script plays it again).
   bool consecutiveSeeds = false;
+  // The language of every window, message, help page and of Qt's own texts, and how
+  // numbers and dates are written.
+  Language language = Language::Russian;
 };
 
 class GameUi : public QObject {
@@ -71,8 +75,8 @@ class GameUi : public QObject {
   // Keeps a finished game's result and shows it once the event is over.
   void gameFinished(GameResult result);
 
-  // Qt's own texts in Russian for as long as the game's windows exist.
-  std::unique_ptr<RussianQtTexts> russian_;
+  // The game's and Qt's texts in the game's language for as long as its windows exist.
+  std::unique_ptr<Translations> translations_;
   std::unique_ptr<QtViewPort> view_;
   std::unique_ptr<Program> program_;
   std::unique_ptr<MainWindow> main_;

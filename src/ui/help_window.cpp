@@ -16,16 +16,20 @@
 
 namespace kelpmark::ui {
 
-HelpWindow::HelpWindow(QWidget* home)
-    : QDialog(home), home_(home), browser_(new QTextBrowser(this)) {
-  setWindowTitle(QStringLiteral("Справка"));
+HelpWindow::HelpWindow(QWidget* home, Language language)
+    : QDialog(home),
+      home_(home),
+      browser_(new QTextBrowser(this)),
+      folder_(language == Language::Russian ? QStringLiteral("/help/")
+                                            : QStringLiteral("/help/%1/").arg(languageCode(language))) {
+  setWindowTitle(tr("Справка"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   resize(560, 520);
   browser_->setOpenExternalLinks(true);
-  browser_->setSearchPaths({QStringLiteral(":/help")});
-  auto* contents = new QPushButton(QStringLiteral("Содержание"), this);
-  auto* back = new QPushButton(QStringLiteral("Назад"), this);
-  auto* close = new QPushButton(QStringLiteral("Закрыть"), this);
+  browser_->setSearchPaths({QLatin1Char(':') + folder_});
+  auto* contents = new QPushButton(tr("Содержание"), this);
+  auto* back = new QPushButton(tr("Назад"), this);
+  auto* close = new QPushButton(tr("Закрыть"), this);
   connect(contents, &QPushButton::clicked, this, [this] { showTopic(0); });
   connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
@@ -76,11 +80,11 @@ void HelpWindow::showTopic(int topic) {
   returnTo_ = back;
   applyPageColours();
   QString page = QStringLiteral("topic_%1.html").arg(topic);
-  if (!QFile::exists(QStringLiteral(":/help/") + page)) page = QStringLiteral("index.html");
-  if (QFile::exists(QStringLiteral(":/help/") + page)) {
-    browser_->setSource(QUrl(QStringLiteral("qrc:/help/") + page));
+  if (!QFile::exists(QLatin1Char(':') + folder_ + page)) page = QStringLiteral("index.html");
+  if (QFile::exists(QLatin1Char(':') + folder_ + page)) {
+    browser_->setSource(QUrl(QStringLiteral("qrc:") + folder_ + page));
   } else {
-    browser_->setHtml(QStringLiteral("<h2>Справка</h2><p>Страница справки не найдена.</p>"));
+    browser_->setHtml(tr("<h2>Справка</h2><p>Страница справки не найдена.</p>"));
   }
   if (!isVisible()) {
     // Each opening starts afresh: "Назад" only once a page of it was left.

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "ui/language.h"
+
 class QTextBrowser;
 
 namespace kelpmark::ui {
@@ -13,8 +15,9 @@ namespace kelpmark::ui {
 class HelpWindow : public QDialog {
   Q_OBJECT
  public:
-  // home: the window help belongs to while no modal window is open.
-  explicit HelpWindow(QWidget* home);
+  // home: the window help belongs to while no modal window is open; the pages are
+  // those of the language.
+  HelpWindow(QWidget* home, Language language);
   // Shows the page of a topic (10 main window, 20 buildings, 30 personnel,
   // 40 reports, 50 actions, 100 welcome); an unknown topic shows the contents.
   void showTopic(int topic);
@@ -32,6 +35,8 @@ class HelpWindow : public QDialog {
   QPointer<QWidget> home_;
   QPointer<QWidget> returnTo_;
   QTextBrowser* browser_;
+  // Where the language's pages are (":/help/" or ":/help/en/").
+  QString folder_;
 };
 
 }  // namespace kelpmark::ui

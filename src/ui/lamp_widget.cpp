@@ -11,13 +11,14 @@ namespace kelpmark::ui {
 
 namespace {
 
-QString lampState(bool lit) { return lit ? QStringLiteral("горит") : QStringLiteral("не горит"); }
+QString lampState(bool lit) { return lit ? LampWidget::tr("горит") : LampWidget::tr("не горит"); }
 
 void registerLamp() {
   static const bool registered = [] {
     widgets::registerAccessibleDisplay(
         LampWidget::staticMetaObject,
-        {QAccessible::Indicator, QStringLiteral("Лампа скорости"),
+        {QAccessible::Indicator,
+         QT_TRANSLATE_NOOP("kelpmark::widgets::AccessibleDisplay", "Лампа скорости"),
          [](const QWidget& w) { return lampState(static_cast<const LampWidget&>(w).isLit()); },
          [](const QWidget& w) { return static_cast<const LampWidget&>(w).isLit(); }});
     return true;

@@ -97,7 +97,7 @@ void MainWindow::buildLeftColumn(QWidget* central) {
   time->setShrinkToFit(true);
   time->setAlignment(Qt::AlignCenter);
   time->setClickable(true);
-  time->setToolTip(QStringLiteral("Щелчок останавливает игру"));
+  time->setToolTip(tr("Щелчок останавливает игру"));
   connect(time, &ShadowLabel::clicked, this,
           [this] { perform(PlayerAction::click(Control::MainTimeLbl)); });
 
@@ -114,7 +114,7 @@ void MainWindow::buildLeftColumn(QWidget* central) {
   for (int k = 1; k <= 4; ++k) {
     auto* lamp = new LampWidget(central);
     lamp->setGeometry(7 + 10 * (k - 1), 387, 10, 10);
-    lamp->setToolTip(QStringLiteral("Скорость %1").arg(k));
+    lamp->setToolTip(tr("Скорость %1").arg(k));
     lamp->setAccessibleName(lamp->toolTip());
     const auto control = static_cast<Control>(static_cast<int>(Control::MainImg1on) + k - 1);
     connect(lamp, &LampWidget::clicked, this,
@@ -139,29 +139,29 @@ void MainWindow::buildLeftColumn(QWidget* central) {
   chart_->setAxisLabelsVisible(XYPlot::Axis::Bottom, false);
   chart_->setAxisTickCount(XYPlot::Axis::Bottom, 0);
   chart_->setAxisRange(XYPlot::Axis::Bottom, 0, 72);
-  chart_->setAccessibleName(QStringLiteral("График цен"));
-  chart_->setSeriesName(0, QStringLiteral("Цена продажи"));
-  chart_->setSeriesName(1, QStringLiteral("Оптовая цена"));
-  chart_->setSeriesName(2, QStringLiteral("Активность рынка"));
-  chart_->setToolTip(QStringLiteral(
-      "Красная линия: цена продажи; синяя: оптовая цена; зеленая (правая шкала): активность рынка"));
+  chart_->setAccessibleName(tr("График цен"));
+  chart_->setSeriesName(0, tr("Цена продажи"));
+  chart_->setSeriesName(1, tr("Оптовая цена"));
+  chart_->setSeriesName(2, tr("Активность рынка"));
+  chart_->setToolTip(tr("Красная линия: цена продажи; синяя: оптовая цена; зеленая (правая "
+                        "шкала): активность рынка"));
 }
 
 void MainWindow::buildCommandButtons(QWidget* central) {
-  QGroupBox* building = groupBox(central, QStringLiteral("Строительство "), 256, 112);
-  makeButton(MainButton::StorageBtn, QStringLiteral("Склад"), building, 8, 19, 105, true);
-  makeButton(MainButton::LotBtn, QStringLiteral("Лоток"), building, 8, 43, 105, true);
-  makeButton(MainButton::ShopBtn, QStringLiteral("Магазин"), building, 8, 67, 105, true);
-  makeButton(MainButton::OfficeBtn, QStringLiteral("Апгрейд офиса"), building, 8, 91, 105, true);
+  QGroupBox* building = groupBox(central, tr("Строительство "), 256, 112);
+  makeButton(MainButton::StorageBtn, tr("Склад"), building, 8, 19, 105, true);
+  makeButton(MainButton::LotBtn, tr("Лоток"), building, 8, 43, 105, true);
+  makeButton(MainButton::ShopBtn, tr("Магазин"), building, 8, 67, 105, true);
+  makeButton(MainButton::OfficeBtn, tr("Апгрейд офиса"), building, 8, 91, 105, true);
 
   QFrame* fish = navyPanel(central, 256, 239, 128, 33);
-  makeButton(MainButton::FishBtn, QStringLiteral("Закупить!"), fish, 8, 6, 105, true);
+  makeButton(MainButton::FishBtn, tr("Закупить!"), fish, 8, 6, 105, true);
 
-  QGroupBox* workers = groupBox(central, QStringLiteral("Нанять сотрудников "), 256, 274);
-  makeButton(MainButton::StuffBtn, QStringLiteral("Грузчика"), workers, 8, 19, 105, true);
-  makeButton(MainButton::SalerBtn, QStringLiteral("Продавца"), workers, 8, 43, 105, true);
-  makeButton(MainButton::AccounterBtn, QStringLiteral("Бухгалтера"), workers, 8, 67, 105, true);
-  makeButton(MainButton::ManagerBtn, QStringLiteral("Менеждера"), workers, 8, 91, 105, true);
+  QGroupBox* workers = groupBox(central, tr("Нанять сотрудников "), 256, 274);
+  makeButton(MainButton::StuffBtn, tr("Грузчика"), workers, 8, 19, 105, true);
+  makeButton(MainButton::SalerBtn, tr("Продавца"), workers, 8, 43, 105, true);
+  makeButton(MainButton::AccounterBtn, tr("Бухгалтера"), workers, 8, 67, 105, true);
+  makeButton(MainButton::ManagerBtn, tr("Менеждера"), workers, 8, 91, 105, true);
 }
 
 void MainWindow::buildPanels(QWidget* central) {
@@ -171,11 +171,11 @@ void MainWindow::buildPanels(QWidget* central) {
   QFrame* prices = navyPanel(central, 383, 145, 217, 43);
   ShadowLabel* sale = makeLabel(MainLabel::SalePrcLbl, prices, 6, 4, 104, 16);
   sale->setFont(arialPx(12));
-  sale->setToolTip(QStringLiteral("Текущая цена продажи (с налогом)"));
+  sale->setToolTip(tr("Текущая цена продажи (с налогом)"));
   ShadowLabel* cost = makeLabel(MainLabel::ByPrcLbl, prices, 6, 23, 104, 16);
   cost->setFont(arialPx(12));
-  cost->setToolTip(QStringLiteral("Средневзвешенная себестоимость"));
-  makeButton(MainButton::StopBtn, QStringLiteral("Приостановить"), prices, 112, 12, 97, false);
+  cost->setToolTip(tr("Средневзвешенная себестоимость"));
+  makeButton(MainButton::StopBtn, tr("Приостановить"), prices, 112, 12, 97, false);
 
   fishPanel_ = navyPanel(central, 383, 195, 217, 120);
   makeLabel(MainLabel::BasePrcLbl, fishPanel_, 6, 6, 203, 16)->setFont(statusFont());
@@ -196,17 +196,17 @@ void MainWindow::buildPanels(QWidget* central) {
   spin.setColor(QPalette::Disabled, QPalette::Base, Qt::black);
   spin.setColor(QPalette::Disabled, QPalette::Text, QColor(46, 139, 46));
   quantity_->setPalette(spin);
-  quantity_->setToolTip(QStringLiteral("Количество рыбы для закупки, кг"));
+  quantity_->setToolTip(tr("Количество рыбы для закупки, кг"));
   quantity_->setAccessibleName(quantity_->toolTip());
   connect(quantity_, &QuantitySpinBox::stepRequested, this,
           [this](int direction) { perform(PlayerAction::spin(direction)); });
   ShadowLabel* total = makeLabel(MainLabel::TotalLbl, fishPanel_, 94, 52, 117, 16);
   total->setFont(statusFont());
   total->setBold(true);
-  makeButton(MainButton::MaxBtn, QStringLiteral("Максимум"), fishPanel_, 8, 88, 97, false);
-  makeButton(MainButton::TorgBtn, QStringLiteral("Торговаться"), fishPanel_, 112, 88, 97, false);
+  makeButton(MainButton::MaxBtn, tr("Максимум"), fishPanel_, 8, 88, 97, false);
+  makeButton(MainButton::TorgBtn, tr("Торговаться"), fishPanel_, 112, 88, 97, false);
 
-  auto* tab = new QLabel(QStringLiteral("Офис"), central);
+  auto* tab = new QLabel(tr("Офис"), central);
   tab->setGeometry(472, 317, 33, 16);
   tab->setAlignment(Qt::AlignCenter);
   tab->setFont(arialPx(11, true));
@@ -214,15 +214,15 @@ void MainWindow::buildPanels(QWidget* central) {
   tab->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; background: rgb(0,128,64); }"));
   QFrame* office = navyPanel(central, 383, 324, 217, 71);
   tab->raise();
-  makeButton(MainButton::ActionsBtn, QStringLiteral("Действия"), office, 8, 13, 97, false);
-  makeButton(MainButton::StatsBtn, QStringLiteral("Отчеты"), office, 112, 13, 97, false);
-  makeButton(MainButton::WokrersBtn, QStringLiteral("Персонал"), office, 8, 42, 97, false);
-  makeButton(MainButton::BuildingsBtn, QStringLiteral("Сооружения"), office, 112, 42, 97, false);
+  makeButton(MainButton::ActionsBtn, tr("Действия"), office, 8, 13, 97, false);
+  makeButton(MainButton::StatsBtn, tr("Отчеты"), office, 112, 13, 97, false);
+  makeButton(MainButton::WokrersBtn, tr("Персонал"), office, 8, 42, 97, false);
+  makeButton(MainButton::BuildingsBtn, tr("Сооружения"), office, 112, 42, 97, false);
 }
 
 void MainWindow::buildMenus() {
-  QMenu* game = menuBar()->addMenu(QStringLiteral("&Игра"));
-  newGame_ = game->addAction(QStringLiteral("&Новая"));
+  QMenu* game = menuBar()->addMenu(tr("&Игра"));
+  newGame_ = game->addAction(tr("&Новая"));
   newGame_->setShortcut(Qt::Key_F2);
   connect(newGame_, &QAction::triggered, this, [this] { perform(PlayerAction::newGame()); });
   finance_ = game->addAction(tr("&Финансы"));
@@ -232,12 +232,13 @@ void MainWindow::buildMenus() {
   results_->setShortcut(Qt::Key_F4);
   connect(results_, &QAction::triggered, this, &MainWindow::resultsRequested);
   game->addSeparator();
-  connect(game->addAction(QStringLiteral("&Выход")), &QAction::triggered, this, &QWidget::close);
+  connect(game->addAction(tr("&Выход")), &QAction::triggered, this, &QWidget::close);
 
-  QMenu* speed = menuBar()->addMenu(QStringLiteral("&Скорость"));
-  const char* names[] = {"Пауза", "Медленно", "Нормально", "Ускоренно", "Быстро", "Молниеносно"};
+  QMenu* speed = menuBar()->addMenu(tr("&Скорость"));
+  const char* names[] = {QT_TR_NOOP("Пауза"),     QT_TR_NOOP("Медленно"), QT_TR_NOOP("Нормально"),
+                         QT_TR_NOOP("Ускоренно"), QT_TR_NOOP("Быстро"),   QT_TR_NOOP("Молниеносно")};
   for (int level = 0; level <= 5; ++level) {
-    QAction* a = speed->addAction(QString::fromUtf8(names[level]));
+    QAction* a = speed->addAction(tr(names[level]));
     connect(a, &QAction::triggered, this, [this, level] { perform(PlayerAction::speed(level)); });
     if (level == 0) {
       // The pause item is hidden; its key, Alt with the key left of 1, still works.

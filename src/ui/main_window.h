@@ -12,6 +12,7 @@
 #include "commands/main_form.h"
 #include "commands/program_observer.h"
 #include "commands/recovery.h"
+#include "ui/shown_text.h"
 
 class QAction;
 class QFrame;
@@ -117,6 +118,9 @@ class MainWindow : public QMainWindow {
 
   std::array<widgets::GradientButton*, kMainButtonCount> buttons_{};
   std::array<widgets::ShadowLabel*, kMainLabelCount> labels_{};
+  // What the labels show, in the game's language.
+  std::array<ShownLabel, kMainLabelCount> labelTexts_{};
+  ShownText clockText_;
   std::array<LampWidget*, 4> lamps_{};
   QuantitySpinBox* quantity_ = nullptr;
   QFrame* fishPanel_ = nullptr;

@@ -83,8 +83,11 @@ void MainWindow::syncTimer() {
 
 void MainWindow::syncFromGame() {
   const TMainForm& f = program_.mainForm;
-  for (size_t i = 0; i < kMainLabelCount; ++i)
-    labels_[i]->setText(QString::fromStdString(f.label(static_cast<MainLabel>(i)).text()));
+  for (size_t i = 0; i < kMainLabelCount; ++i) {
+    const auto l = static_cast<MainLabel>(i);
+    labels_[i]->setText(l == MainLabel::TimeLbl ? clockText_(f.clockText())
+                                                : labelTexts_[i](f.label(l)));
+  }
   for (size_t i = 0; i < kMainButtonCount; ++i)
     buttons_[i]->setEnabled(f.enabled(static_cast<MainButton>(i)));
   fishPanel_->setEnabled(f.FishPanelEnabled);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/money_texts.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include "commands/finance_table.h"
 #include "engine/game.h"
+#include "ui/shown_text.h"
 
 namespace kelpmark::ui {
 
@@ -13,7 +13,10 @@ namespace {
 
 const char* const kContext = "kelpmark::ui::MoneyTexts";
 
-QString translated(const char* text) { return QCoreApplication::translate(kContext, text); }
+// Looked up once and kept: the tooltip is made anew at every tick.
+QString translated(const char* text) {
+  return QString::fromStdString(shownLanguage().translate(kContext, text, -1));
+}
 
 }  // namespace
 

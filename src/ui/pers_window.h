@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The personnel window («Ваш персонал»).
+#include <array>
 #include <vector>
 
 #include "ui/secondary_window.h"
+#include "ui/shown_text.h"
 
 namespace kelpmark {
 class Program;
@@ -31,6 +33,9 @@ class PersWindow : public SecondaryWindow {
   widgets::GradientButton* praise_;
   widgets::GradientButton* fire_;
   std::vector<widgets::ShadowLabel*> status_;
+  ShownText headerText_;
+  ShownLabel salaryText_;
+  std::array<ShownText, 4> statusTexts_;
 };
 
 }  // namespace kelpmark::ui

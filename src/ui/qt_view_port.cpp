@@ -12,21 +12,23 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "ui/shown_text.h"
+
 namespace kelpmark::ui {
 
 const char* const kApplicationTitle = "Vorlent Kelpmark";
 const char* const kMakerWebAddress = "https://kelpmark.example.org/";
 
-void setRussianButtonTexts(QMessageBox& box) {
+void setButtonTexts(QMessageBox& box) {
   const struct {
     QMessageBox::StandardButton button;
     const char* text;
-  } texts[] = {{QMessageBox::Ok, "ОК"},
-               {QMessageBox::Yes, "Да"},
-               {QMessageBox::No, "Нет"},
-               {QMessageBox::Cancel, "Отмена"}};
+  } texts[] = {{QMessageBox::Ok, QT_TRANSLATE_NOOP("kelpmark::ui::QtViewPort", "ОК")},
+               {QMessageBox::Yes, QT_TRANSLATE_NOOP("kelpmark::ui::QtViewPort", "Да")},
+               {QMessageBox::No, QT_TRANSLATE_NOOP("kelpmark::ui::QtViewPort", "Нет")},
+               {QMessageBox::Cancel, QT_TRANSLATE_NOOP("kelpmark::ui::QtViewPort", "Отмена")}};
   for (const auto& t : texts)
-    if (QAbstractButton* b = box.button(t.button)) b->setText(QString::fromUtf8(t.text));
+    if (QAbstractButton* b = box.button(t.button)) b->setText(QtViewPort::tr(t.text));
 }
 
 int captionWidth(const QString& caption) {
@@ -39,7 +41,7 @@ int captionWidth(const QString& caption) {
 }
 
 void prepareMessageBox(QMessageBox& box) {
-  setRussianButtonTexts(box);
+  setButtonTexts(box);
   // The box takes its width from its layout each time it is shown, whatever
   // minimum it is given: a spacer across the layout holds it open.
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
@@ -64,9 +66,7 @@ void prepareMessageBox(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-QString boxText(const std::string& text) {
-  return QString::fromStdString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-}
+QString boxText(QString text) { return text.replace(QStringLiteral("\n\r"), QStringLiteral("\n")); }
 
 class QtViewPort::ModalScope {
  public:
@@ -102,28 +102,28 @@ int QtViewPort::runBox(QMessageBox& box) {
   return box.exec();
 }
 
-void QtViewPort::message(const std::string& text) {
+void QtViewPort::message(const Text& text) {
   ModalScope scope(*this);
   QMessageBox box(QMessageBox::Information, QString::fromUtf8(kApplicationTitle),
-                  boxText(text), QMessageBox::Ok, boxOwner());
+                  boxText(shown(text)), QMessageBox::Ok, boxOwner());
   runBox(box);
 }
 
-void QtViewPort::error(const std::string& text) {
+void QtViewPort::error(const Text& text) {
   ModalScope scope(*this);
   QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kApplicationTitle),
-                  boxText(text), QMessageBox::Ok, boxOwner());
+                  boxText(shown(text)), QMessageBox::Ok, boxOwner());
   runBox(box);
 }
 
-Answer QtViewPort::question(const std::string& text, QuestionKind kind, bool withCancel) {
+Answer QtViewPort::question(const Text& text, QuestionKind kind, bool withCancel) {
   ModalScope scope(*this);
   QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
   if (withCancel) buttons |= QMessageBox::Cancel;
   const bool warning = kind == QuestionKind::Warning;
   QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Question,
-                  warning ? QStringLiteral("Внимание") : QStringLiteral("Подтверждение"),
-                  boxText(text), buttons, boxOwner());
+                  warning ? tr("Внимание") : tr("Подтверждение"), boxText(shown(text)), buttons,
+                  boxOwner());
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
   const int result = runBox(box);

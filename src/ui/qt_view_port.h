@@ -17,18 +17,18 @@ namespace kelpmark::ui {
 extern const char* const kApplicationTitle;
 extern const char* const kMakerWebAddress;
 
-// The game speaks Russian whatever translations the system has: "ОК", "Да",
-// "Нет", "Отмена" on a box's standard buttons.
-void setRussianButtonTexts(QMessageBox& box);
-// A box of the game: Russian buttons, and at least as wide as a title bar needs
-// to show the box's whole caption.
+// A box's standard buttons in the game's language ("ОК", "Да", "Нет", "Отмена" in
+// Russian) whatever translations the system has.
+void setButtonTexts(QMessageBox& box);
+// A box of the game: its buttons in the game's language, and at least as wide as a
+// title bar needs to show the box's whole caption.
 void prepareMessageBox(QMessageBox& box);
 // The width a title bar needs for a caption: its text in the bold face window
 // managers draw titles in, with a window's icon and buttons on both sides.
 int captionWidth(const QString& caption);
 // A message's text as the box shows it: a line feed followed by a carriage
 // return (the pair some messages put between their lines) is one line break.
-QString boxText(const std::string& text);
+QString boxText(QString text);
 
 class QtViewPort : public QObject, public ViewPort {
   Q_OBJECT
@@ -63,9 +63,9 @@ class QtViewPort : public QObject, public ViewPort {
     QPointer<QWidget> previous_;
   };
 
-  void message(const std::string& text) override;
-  void error(const std::string& text) override;
-  Answer question(const std::string& text, QuestionKind kind, bool withCancel) override;
+  void message(const Text& text) override;
+  void error(const Text& text) override;
+  Answer question(const Text& text, QuestionKind kind, bool withCancel) override;
   void showModal(ModalWindow window) override;
   void openHelp(int topic) override;
   void openWeb() override;

@@ -41,7 +41,7 @@ bool sameFile(const QString& a, const QString& b) {
 }  // namespace
 
 std::unique_ptr<Recording> Recording::start(Program& program, const QString& path,
-                                            std::function<void(const std::string&)> tell) {
+                                            std::function<void(const Text&)> tell) {
   std::unique_ptr<Recording> r(new Recording(program));
   int error = 0;
   if (!r->file_.open(nativePath(path), error)) return nullptr;
@@ -86,11 +86,13 @@ QString Recording::refusal(const QString& path, const QStringList& gameFiles) {
   return {};
 }
 
-std::string Recording::failureMessage(const QString& path, int error) {
-  return "Не удается продолжить запись игры в файл " + QDir::toNativeSeparators(path).toStdString() +
-         ": " + diskErrorText(error) +
-         ".\nИгра продолжается; недописанное будет добавлено в файл, как только запись "
-         "в него снова станет возможной.";
+Text Recording::failureMessage(const QString& path, int error) {
+  return Text(KM_TR("kelpmark::ui::Recording",
+                    "Не удается продолжить запись игры в файл %1: %2.\nИгра продолжается; "
+                    "недописанное будет добавлено в файл, как только запись в него снова "
+                    "станет возможной."))
+      .arg(QDir::toNativeSeparators(path).toStdString())
+      .arg(diskErrorText(error));
 }
 
 }  // namespace kelpmark::ui

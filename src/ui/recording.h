@@ -15,6 +15,7 @@
 #include <string>
 
 #include "commands/script_recorder.h"
+#include "model/text.h"
 #include "ui/script_file.h"
 
 namespace kelpmark {
@@ -29,7 +30,7 @@ class Recording {
   // file cannot be written. `tell` (if any) is given the player's message when a
   // write fails.
   static std::unique_ptr<Recording> start(Program& program, const QString& path,
-                                          std::function<void(const std::string&)> tell = {});
+                                          std::function<void(const Text&)> tell = {});
   // Ends the script (with its dump) and stops recording.
   ~Recording();
   Recording(const Recording&) = delete;
@@ -43,7 +44,7 @@ class Recording {
   static QString refusal(const QString& path, const QStringList& gameFiles);
 
   // The player's message for a recording that cannot be written (an errno value).
-  static std::string failureMessage(const QString& path, int error);
+  static Text failureMessage(const QString& path, int error);
 
  private:
   explicit Recording(Program& program);

@@ -5,6 +5,7 @@
 #include <QSvgWidget>
 
 #include "commands/program.h"
+#include "ui/shown_text.h"
 #include "ui/window_look.h"
 #include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
@@ -16,7 +17,7 @@ using widgets::XYPlot;
 
 ReportWindow::ReportWindow(Program& program, QWidget* parent)
     : QDialog(parent), program_(program), chart_(new XYPlot(this)) {
-  setWindowTitle(QStringLiteral("Отчеты"));
+  setWindowTitle(tr("Отчеты"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(510, 264);
@@ -32,9 +33,9 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
     labels_[i] = l;
   }
   chart_->setGeometry(252, 8, 251, 211);
-  chart_->setAccessibleName(QStringLiteral("График доходов и расходов"));
-  chart_->addSeries(QColor(128, 0, 0), XYPlot::Axis::Left, QStringLiteral("Расходы"));
-  chart_->addSeries(QColor(0, 128, 0), XYPlot::Axis::Left, QStringLiteral("Доходы"));
+  chart_->setAccessibleName(tr("График доходов и расходов"));
+  chart_->addSeries(QColor(128, 0, 0), XYPlot::Axis::Left, tr("Расходы"));
+  chart_->addSeries(QColor(0, 128, 0), XYPlot::Axis::Left, tr("Доходы"));
   chart_->setAxisRange(XYPlot::Axis::Left, 0, 10.25);
   chart_->setAxisAutoScale(XYPlot::Axis::Left, true);
   chart_->setAxisTickCount(XYPlot::Axis::Left, 6);
@@ -42,7 +43,7 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
   chart_->setAxisRange(XYPlot::Axis::Right, 0, 1);
   chart_->setAxisTickCount(XYPlot::Axis::Right, 6);
   chart_->setAxisRange(XYPlot::Axis::Bottom, 0, 12);
-  chart_->setAxisCaption(XYPlot::Axis::Bottom, QStringLiteral("Месяц"));
+  chart_->setAxisCaption(XYPlot::Axis::Bottom, tr("Месяц"));
   chart_->setAxisGrid(XYPlot::Axis::Bottom, XYPlot::GridStyle::Solid, QColor(190, 190, 190));
 
   auto* ok = new widgets::GradientButton(QStringLiteral("Ok"), this);
@@ -67,7 +68,7 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
 void ReportWindow::syncFromGame() {
   const TReportForm& form = program_.reportForm;
   for (size_t i = 0; i < kReportLabelCount; ++i)
-    labels_[i]->setText(QString::fromStdString(form.labels[i].text()));
+    labels_[i]->setText(shown(form.labels[i]));
   chart_->setSeriesData(0, &form.line1.points);
   chart_->setSeriesData(1, &form.line2.points);
   chart_->dataChanged();

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/results_window.h"
 
+#include <QDateTime>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +24,20 @@ constexpr int kHelpTopic = 70;
 bool sameResult(const GameResult& a, const GameResult& b) {
   return a.played == b.played && a.outcome == b.outcome && a.ended == b.ended &&
          a.value == b.value && a.money == b.money && a.marketShare == b.marketShare;
+}
+
+// The real date a game was played ("2024-05-17 21:40" in the file) in the
+// game's date format, with the time.
+QString playedText(const std::string& played, const FormatSettings& format) {
+  const QDateTime t = QDateTime::fromString(QString::fromStdString(played), QStringLiteral("yyyy-MM-dd HH:mm"));
+  if (!t.isValid()) return QString::fromStdString(played);
+  DecodedDate d;
+  d.year = t.date().year();
+  d.month = t.date().month();
+  d.dayOfMonth = t.date().day();
+  d.hour = t.time().hour();
+  d.minute = t.time().minute();
+  return QString::fromStdString(formatDate(d, format.shortDateFormat) + " " + formatTime(d, "H:mm"));
 }
 
 }  // namespace
@@ -70,10 +86,10 @@ ResultsWindow::ResultsWindow(const Game& game, QWidget* parent)
   empty_->setFont(arialPx(14, true));
   empty_->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; }"));
 
-  auto* ok = new widgets::GradientButton(tr("Ok"), this);
+  auto* ok = new widgets::GradientButton(QStringLiteral("Ok"), this);
   ok->setFixedSize(97, widgets::GradientButton::kDesignHeight);
   connect(ok, &widgets::GradientButton::clicked, this, &QDialog::accept);
-  auto* help = new widgets::GradientButton(tr("Help"), this);
+  auto* help = new widgets::GradientButton(QStringLiteral("Help"), this);
   help->setFixedSize(97, widgets::GradientButton::kDesignHeight);
   connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
   auto* buttons = new QHBoxLayout;
@@ -97,7 +113,8 @@ void ResultsWindow::setResults(const std::vector<GameResult>& results, const Gam
   table_->setRowCount(static_cast<int>(ranked.size()));
   highlightedRow_ = -1;
   const auto money = [this](Currency c) {
-    return QStringLiteral("$") + QString::fromStdString(game_.money(c)).replace(QLatin1Char('-'), QChar(0x2212));
+    const QString sign = c < Currency() ? QStringLiteral("\u2212") : QString();
+    return sign + QLatin1Char('$') + QString::fromStdString(game_.money(c.abs()));
   };
   for (int row = 0; row < table_->rowCount(); ++row) {
     const GameResult& r = ranked[static_cast<size_t>(row)];
@@ -108,7 +125,7 @@ void ResultsWindow::setResults(const std::vector<GameResult>& results, const Gam
                                money(r.value),
                                money(r.money),
                                QStringLiteral("%1%").arg(r.marketShare),
-                               QString::fromStdString(r.played)};
+                               playedText(r.played, game_.format)};
     for (int column = 0; column < cells.size(); ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
       if (column != 1 && column != 6) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -124,7 +141,8 @@ void ResultsWindow::setResults(const std::vector<GameResult>& results, const Gam
     table_->selectRow(highlightedRow_);
     table_->scrollToItem(table_->item(highlightedRow_, 0));
   } else if (table_->rowCount() > 0) {
-    table_->setCurrentCell(0, 0);
+    // The keyboard starts at the best game, which is not marked as new.
+    table_->selectionModel()->setCurrentIndex(table_->model()->index(0, 0), QItemSelectionModel::NoUpdate);
   }
   table_->setVisible(!ranked.empty());
   empty_->setVisible(ranked.empty());

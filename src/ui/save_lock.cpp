@@ -13,8 +13,9 @@
 namespace kelpmark::ui {
 
 const char* const kSaveInUseMessage =
-    "Игра уже запущена: сохранённую игру использует другая копия программы. "
-    "Эта копия будет закрыта.";
+    QT_TRANSLATE_NOOP("kelpmark::ui::SaveLock",
+                      "Игра уже запущена: сохранённую игру использует другая копия программы. "
+                      "Эта копия будет закрыта.");
 
 namespace {
 
@@ -97,19 +98,20 @@ SaveLock::Outcome SaveLock::acquire(const std::function<bool(const QString&)>& a
   return lock_.error() == QLockFile::LockFailedError ? Outcome::InUse : Outcome::Play;
 }
 
+QString saveInUseMessage() { return SaveLock::tr(kSaveInUseMessage); }
+
 QString takeOverQuestion(const QString& host) {
-  return QStringLiteral(
-             "Сохранённую игру заняла копия программы на компьютере «%1».\n"
-             "Если там игра уже не запущена, блокировку можно снять и играть здесь. "
-             "Если она ещё запущена, при выходе одна копия сотрёт сохранение другой.\n"
-             "Снять блокировку?")
+  return SaveLock::tr("Сохранённую игру заняла копия программы на компьютере «%1».\n"
+                      "Если там игра уже не запущена, блокировку можно снять и играть здесь. "
+                      "Если она ещё запущена, при выходе одна копия сотрёт сохранение "
+                      "другой.\nСнять блокировку?")
       .arg(host);
 }
 
 QString lockDirectoryMessage(const QString& lockPath) {
-  return QStringLiteral(
-             "Не удается создать файл блокировки сохранённой игры: на его месте "
-             "находится папка:\n%1\nУдалите или переименуйте её. Эта копия будет закрыта.")
+  return SaveLock::tr("Не удается создать файл блокировки сохранённой игры: на его месте "
+                      "находится папка:\n%1\nУдалите или переименуйте её. Эта копия будет "
+                      "закрыта.")
       .arg(lockPath);
 }
 

@@ -3,15 +3,20 @@
 // One game per save: while the program runs it holds a lock file beside the save,
 // so that a second copy cannot resume the same game and overwrite the first one's
 // progress at exit. A lock that no live copy of the game holds is taken over.
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 #include <functional>
 
 namespace kelpmark::ui {
 
+// The message that another copy of the game holds the save (in Russian; the
+// message box shows saveInUseMessage()).
 extern const char* const kSaveInUseMessage;
 
 class SaveLock {
+  Q_DECLARE_TR_FUNCTIONS(kelpmark::ui::SaveLock)
+
  public:
   enum class Outcome {
     // The lock is ours, or cannot be made here at all (an unwritable directory):
@@ -45,7 +50,9 @@ class SaveLock {
   QLockFile lock_;
 };
 
-// The question whether to take over a lock written on `host`.
+// The messages of the lock, in the game's language: another copy holds the save;
+// the question whether to take over a lock written on `host`.
+QString saveInUseMessage();
 QString takeOverQuestion(const QString& host);
 // The message for a directory in the lock file's place.
 QString lockDirectoryMessage(const QString& lockPath);

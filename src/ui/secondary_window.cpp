@@ -12,6 +12,7 @@
 
 #include "ui/fitting_combo_box.h"
 #include "ui/main_window.h"
+#include "ui/shown_text.h"
 #include "ui/window_look.h"
 #include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
@@ -210,17 +211,15 @@ void SecondaryWindow::setComboIndex(QComboBox* box, int index) {
   box->setCurrentIndex(index);
 }
 
-void SecondaryWindow::setListEntries(QListWidget* list, const std::vector<std::string>& texts,
-                                     int selected) {
-  QSignalBlocker block(list);
-  bool same = list->count() == static_cast<int>(texts.size());
-  for (int i = 0; same && i < list->count(); ++i)
-    same = list->item(i)->text() == QString::fromStdString(texts[static_cast<size_t>(i)]);
-  if (!same) {
-    list->clear();
-    for (const std::string& t : texts) list->addItem(QString::fromStdString(t));
+void SecondaryWindow::setListEntries(const std::vector<std::string>& entries, int selected,
+                                     const std::function<Text(const std::string&)>& entryText) {
+  QSignalBlocker block(list_);
+  if (entries != listEntries_ || list_->count() != static_cast<int>(entries.size())) {
+    list_->clear();
+    for (const std::string& e : entries) list_->addItem(shown(entryText(e)));
+    listEntries_ = entries;
   }
-  list->setCurrentRow(selected);
+  list_->setCurrentRow(selected);
 }
 
 }  // namespace kelpmark::ui

@@ -5,10 +5,12 @@
 // F1 for its help topic; every action goes through the main window, so that all
 // windows show its result.
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "commands/player_action.h"
+#include "model/text.h"
 
 class QComboBox;
 class QFrame;
@@ -53,13 +55,15 @@ class SecondaryWindow : public QDialog {
   // wired to the game's controls of those names. The entry the player highlights,
   // by mouse or by keys, is the game's selection at once.
   void buildListPicker(const QStringList& items, Control box, Control list);
-  // Shows the game's choice, its list's texts and the selected entry.
+  // Shows the game's choice, its list's entries (as `entryText` makes each a
+  // text of the window's language) and the selected entry.
   template <class List>
-  void syncListPicker(int item, const List& list) {
-    std::vector<std::string> texts;
-    for (const auto& e : list.entries()) texts.push_back(e.text);
+  void syncListPicker(int item, const List& list,
+                      const std::function<Text(const std::string&)>& entryText) {
+    std::vector<std::string> entries;
+    for (const auto& e : list.entries()) entries.push_back(e.text);
     setComboIndex(box_, item);
-    setListEntries(list_, texts, list.selected());
+    setListEntries(entries, list.selected(), entryText);
   }
 
   QComboBox* comboBox(QWidget* parent, int x, int y, int w, const QStringList& items);
@@ -73,13 +77,17 @@ class SecondaryWindow : public QDialog {
   // show its whole text, and the last one takes the rest of the bar.
   std::vector<widgets::ShadowLabel*> statusBar(int y, int width, std::initializer_list<int> panels);
   static void setComboIndex(QComboBox* box, int index);
-  static void setListEntries(QListWidget* list, const std::vector<std::string>& texts, int selected);
+  // Fills the list anew only when its entries changed.
+  void setListEntries(const std::vector<std::string>& entries, int selected,
+                      const std::function<Text(const std::string&)>& entryText);
 
   MainWindow& main_;
   Control window_;
   int helpTopic_;
   QComboBox* box_ = nullptr;
   QListWidget* list_ = nullptr;
+  // The entries the list shows, as the game keeps them.
+  std::vector<std::string> listEntries_;
   // The list's highlighted row when the mouse was pressed on it.
   int rowAtPress_ = -1;
 };

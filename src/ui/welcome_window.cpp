@@ -13,7 +13,7 @@
 
 namespace kelpmark::ui {
 
-WelcomeWindow::WelcomeWindow(QWidget* parent) : QDialog(parent) {
+WelcomeWindow::WelcomeWindow(QWidget* parent, Language language) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Welcome!"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
@@ -25,10 +25,13 @@ WelcomeWindow::WelcomeWindow(QWidget* parent) : QDialog(parent) {
   bevel->setFrameShadow(QFrame::Sunken);
   bevel->setGeometry(9, 9, 304, 129);
 
-  auto* svg = new QSvgWidget(QStringLiteral(":/art/title.svg"), this);
+  auto* svg = new QSvgWidget(language == Language::Russian
+                                 ? QStringLiteral(":/art/title.svg")
+                                 : QStringLiteral(":/art/title_%1.svg").arg(languageCode(language)),
+                             this);
   svg->setGeometry(11, 11, 300, 125);
   svg->installEventFilter(this);
-  svg->setToolTip(QStringLiteral("Двойной щелчок закрывает окно"));
+  svg->setToolTip(tr("Двойной щелчок закрывает окно"));
   picture_ = svg;
 
   auto* link = new QLabel(QString::fromUtf8(kMakerWebAddress), this);

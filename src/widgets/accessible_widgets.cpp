@@ -2,6 +2,7 @@
 #include "widgets/accessible_widgets.h"
 
 #include <QAccessibleValueInterface>
+#include <QCoreApplication>
 #include <QAccessibleWidget>
 #include <QHash>
 
@@ -29,7 +30,8 @@ class DisplayInterface : public QAccessibleWidget {
     if (t == QAccessible::Value) return display_.value(w);
     if (t == QAccessible::Name) {
       if (!w.accessibleName().isEmpty()) return w.accessibleName();
-      return display_.fallbackName.isEmpty() ? display_.value(w) : display_.fallbackName;
+      if (display_.fallbackName == nullptr) return display_.value(w);
+      return QCoreApplication::translate(kAccessibleNameContext, display_.fallbackName);
     }
     return QAccessibleWidget::text(t);
   }
@@ -86,19 +88,21 @@ void installAccessibleWidgets() {
   static const bool installed = [] {
     QAccessible::installFactory(factory);
     displays().insert(QString::fromLatin1(ShadowLabel::staticMetaObject.className()),
-                      {QAccessible::StaticText, QString(),
+                      {QAccessible::StaticText, nullptr,
                        [](const QWidget& w) {
                          return static_cast<const ShadowLabel&>(w).displayText();
                        },
                        {}});
     displays().insert(QString::fromLatin1(DotMatrixTicker::staticMetaObject.className()),
-                      {QAccessible::StaticText, QStringLiteral("Бегущая строка"),
+                      {QAccessible::StaticText,
+                       QT_TRANSLATE_NOOP("kelpmark::widgets::AccessibleDisplay", "Бегущая строка"),
                        [](const QWidget& w) {
                          return static_cast<const DotMatrixTicker&>(w).text().simplified();
                        },
                        {}});
     displays().insert(QString::fromLatin1(XYPlot::staticMetaObject.className()),
-                      {QAccessible::Chart, QStringLiteral("График"),
+                      {QAccessible::Chart,
+                       QT_TRANSLATE_NOOP("kelpmark::widgets::AccessibleDisplay", "График"),
                        [](const QWidget& w) {
                          return static_cast<const XYPlot&>(w).latestValuesText();
                        },

@@ -17,13 +17,17 @@ namespace kelpmark::widgets {
 // Registers the interfaces with Qt once; every widget's constructor calls it.
 void installAccessibleWidgets();
 
+// The context the fallback names are marked in (QT_TRANSLATE_NOOP) and translated
+// from when a screen reader asks.
+inline constexpr const char* kAccessibleNameContext = "kelpmark::widgets::AccessibleDisplay";
+
 // Makes widgets of this class report the role, and the value that `value` reads
 // from the widget. Their name is the accessible name set on the widget, else
-// `fallbackName`, else the value itself. `checked` (when given) reports a
-// checkable state.
+// `fallbackName` (a text marked for translation), else the value itself.
+// `checked` (when given) reports a checkable state.
 struct AccessibleDisplay {
   QAccessible::Role role = QAccessible::StaticText;
-  QString fallbackName;
+  const char* fallbackName = nullptr;
   std::function<QString(const QWidget&)> value;
   std::function<bool(const QWidget&)> checked;
 };

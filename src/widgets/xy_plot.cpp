@@ -77,10 +77,10 @@ QString XYPlot::latestValuesText() const {
     const SeriesState& s = series_[i];
     if (s.points == nullptr || s.points->empty()) continue;
     QString name = s.name.isEmpty() ? s.legend : s.name;
-    if (name.isEmpty()) name = QStringLiteral("Линия %1").arg(i + 1);
+    if (name.isEmpty()) name = tr("Линия %1").arg(i + 1);
     parts << QStringLiteral("%1: %2").arg(name, formatTick(s.points->back().second, decimalPoint()));
   }
-  return parts.isEmpty() ? QStringLiteral("нет данных") : parts.join(QStringLiteral("; "));
+  return parts.isEmpty() ? tr("нет данных") : parts.join(QStringLiteral("; "));
 }
 
 void XYPlot::dataChanged() {

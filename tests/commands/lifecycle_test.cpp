@@ -92,7 +92,8 @@ std::string booksOf(const Program& p) {
 
 bool outcomeAsked(const kmtest::FakeView& v) {
   for (const auto& q : v.questions)
-    if (q.text == kValueHalvedText || q.text == kPrestigeLostText || q.text == kYearOverText)
+    if (q.text == kValueHalvedText.source || q.text == kPrestigeLostText.source ||
+        q.text == kYearOverText.source)
       return true;
   return false;
 }
@@ -498,7 +499,7 @@ TEST(LifecycleResume, RefusedFileIsCopiedAsideBeforeTheSecondNewGame) {
 
     TestProgram tp(80);
     resumeSavedGame(tp.program, path);
-    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage.source});
     TestProgram twin(80);
     expectSameAsTwoNewGames(tp, twin);
     EXPECT_FALSE(fs::is_symlink(bad));
@@ -526,7 +527,7 @@ TEST(LifecycleResume, FifoOrDirectoryInPlaceOfTheFileIsALoadErrorAndStaysAlone) 
     TestProgram tp(90);
     FormShow(tp.program, path);
     ASSERT_EQ(tp.view.questions.size(), 1u);
-    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage.source});
     TestProgram twin(90);
     expectSameAsTwoNewGames(tp, twin);
     EXPECT_FALSE(fs::exists(path + ".bad"));
@@ -581,7 +582,7 @@ TEST(LifecycleRecovery, YesContinuesTheInterruptedGameInsteadOfTheSave) {
   TestProgram tp(40);
   FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 1u) << "no resume question after it";
-  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
+  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion.source);
   EXPECT_EQ(tp.view.questions[0].kind, QuestionKind::Confirmation);
   EXPECT_FALSE(tp.view.questions[0].withCancel);
   ASSERT_TRUE(tp.program.game.hasCompany());
@@ -604,8 +605,8 @@ TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
   tp.view.answers = {Answer::No, Answer::Yes};
   FormShow(tp.program, run.save, run.recovery);
   ASSERT_EQ(tp.view.questions.size(), 2u);
-  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion);
-  EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
+  EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion.source);
+  EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion.source);
   EXPECT_FALSE(fs::exists(run.recovery));
   EXPECT_FALSE(fs::exists(booksPathFor(run.recovery)));
   ASSERT_TRUE(tp.program.game.hasCompany());
@@ -624,7 +625,7 @@ TEST(LifecycleRecovery, AFailedWriteIsToldOnceAndAgainOnlyAfterASuccess) {
   EXPECT_FALSE(writer.write(p, run.recovery));
   EXPECT_FALSE(writer.write(p, run.recovery));
   ASSERT_EQ(told.size(), 1u);
-  EXPECT_EQ(told[0].rfind(std::string(kRecoveryWriteFailed) + "на месте файла или его временной", 0), 0u);
+  EXPECT_EQ(told[0].rfind(std::string("Не удается записать файл восстановления: на месте файла или его временной"), 0), 0u);
   fs::remove(run.recovery + ".tmp");
   EXPECT_TRUE(writer.write(p, run.recovery));
   {
@@ -632,7 +633,7 @@ TEST(LifecycleRecovery, AFailedWriteIsToldOnceAndAgainOnlyAfterASuccess) {
     EXPECT_FALSE(writer.write(p, run.recovery));
   }
   ASSERT_EQ(told.size(), 2u);
-  EXPECT_EQ(told[1].rfind(std::string(kRecoveryWriteFailed) + "нет места на диске.", 0), 0u);
+  EXPECT_EQ(told[1].rfind(std::string("Не удается записать файл восстановления: нет места на диске."), 0), 0u);
   EXPECT_EQ(linesOf(p), before);
   EXPECT_EQ(readAll(run.recovery), SaveFileBytes(before)) << "the last good file stays";
 }
@@ -657,8 +658,8 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorThenTheStartGoesOnWithoutIt)
     tp.view.answers = {Answer::Yes, Answer::No};
     FormShow(tp.program, run.save, run.recovery);
     ASSERT_EQ(tp.view.questions.size(), 2u);
-    EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion);
-    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage});
+    EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion.source);
+    EXPECT_EQ(tp.view.messages, std::vector<std::string>{kLoadFailedMessage.source});
     EXPECT_FALSE(tp.program.game.hasCompany());
     EXPECT_EQ(tp.nextSeed(), 60u);
     EXPECT_EQ(tp.program.game.random.draws(), 0u);
@@ -680,7 +681,7 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorThenTheStartGoesOnWithoutIt)
   FormShow(next.program, run.save, run.recovery);
   EXPECT_FALSE(fs::exists(run.recovery + ".tmp"));
   ASSERT_EQ(next.view.questions.size(), 1u);
-  EXPECT_EQ(next.view.questions[0].text, kResumeQuestion);
+  EXPECT_EQ(next.view.questions[0].text, kResumeQuestion.source);
 }
 
 // The books come back with the saved game: written beside it at exit, read at the

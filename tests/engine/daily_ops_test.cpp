@@ -173,7 +173,7 @@ TEST(Strikes, AnEarlierStrikeCanPushTheNextDepartmentUnder) {
   auto& accountant = addWorker<kelpmark::TAccounter>(g.c().Accountants, 50, 60);
   auto& manager = addWorker<kelpmark::TManager>(g.c().Managers, 50, 60);
   g.c().StrikePenalty = 0.5;
-  EXPECT_EQ(kelpmark::CheckStrikes(g.game), "Внимание: грузчики, продавцы объявили забастовку!");
+  EXPECT_EQ(kelpmark::CheckStrikes(g.game).russian(), "Внимание: грузчики, продавцы объявили забастовку!");
   EXPECT_FALSE(g.c().LoadersWork);
   EXPECT_FALSE(g.c().SalesmenWork);
   EXPECT_TRUE(g.c().AccountantsWork);
@@ -187,7 +187,7 @@ TEST(Strikes, AnEarlierStrikeCanPushTheNextDepartmentUnder) {
   // The next morning everybody is back unless the mood is still low.
   loader.Mood = 30;
   salesman.Mood = 30;
-  EXPECT_EQ(kelpmark::CheckStrikes(g.game), "");
+  EXPECT_EQ(kelpmark::CheckStrikes(g.game).russian(), "");
   EXPECT_TRUE(g.c().LoadersWork && g.c().SalesmenWork);
   EXPECT_DOUBLE_EQ(g.c().StrikePenalty, 6.0);
 }
@@ -197,7 +197,7 @@ TEST(Strikes, AccountantsStrikeLowersManagersAndEmptyDepartmentsNeverStrike) {
   addWorker<kelpmark::TAccounter>(g.c().Accountants, 50, 20);
   addWorker<kelpmark::TAccounter>(g.c().Accountants, 50, 39);  // average 29
   auto& manager = addWorker<kelpmark::TManager>(g.c().Managers, 50, 30);
-  EXPECT_EQ(kelpmark::CheckStrikes(g.game),
+  EXPECT_EQ(kelpmark::CheckStrikes(g.game).russian(),
             "Внимание: бухгалтера, менеджеры объявили забастовку!");
   EXPECT_EQ(manager.Mood, 28);
   EXPECT_FALSE(g.c().AccountantsWork);

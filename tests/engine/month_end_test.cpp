@@ -27,7 +27,8 @@ void closeMonth(MonthEndGame& g, int newMonth, Currency income, Currency expense
   g.c().MonthIncome = income;
   g.c().MonthExpense = expense;
   g.c().Money = units(10000) + income + expense;
-  g.messages = kelpmark::CloseMonth(g.game);
+  g.messages.clear();
+  for (const kelpmark::Text& t : kelpmark::CloseMonth(g.game)) g.messages.push_back(t.russian());
 }
 
 }  // namespace

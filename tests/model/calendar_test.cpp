@@ -140,7 +140,7 @@ TEST(Calendar, DateAndTimePatterns) {
   const auto late = decodeDate(encodeDate(2001, 12, 31) + (23 * 3600 + 59 * 60 + 59) / 86400.0);
   EXPECT_EQ(kelpmark::formatDate(late, "dd.MM.yyyy"), "31.12.2001");
   EXPECT_EQ(kelpmark::formatTime(late, "H:mm:ss"), "23:59:59");
-  EXPECT_EQ(kelpmark::weekDayName(1), "Воскресенье");
-  EXPECT_EQ(kelpmark::weekDayName(2), "Понедельник");
-  EXPECT_EQ(kelpmark::weekDayName(7), "Суббота");
+  EXPECT_STREQ(kelpmark::weekDayName(1).source, "Воскресенье");
+  EXPECT_STREQ(kelpmark::weekDayName(2).source, "Понедельник");
+  EXPECT_STREQ(kelpmark::weekDayName(7).source, "Суббота");
 }

@@ -7,9 +7,11 @@
 #include <array>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "model/random.h"
 #include "model/random_sequence.h"
+#include "model/latin_names.h"
 #include "model/staff_names.h"
 
 using kelpmark::FirstName;
@@ -146,4 +148,37 @@ TEST(StaffNames, SexDrawAndDrawCountByProfessionCode) {
       EXPECT_GT(men, 0) << "code " << code;
     }
   }
+}
+
+// Every word a name can hold comes out in Latin letters as one capitalised word;
+// the readings an English player expects where the letters alone mislead.
+TEST(StaffNames, LatinLettersForEveryWord) {
+  auto wordOk = [](const std::string& w) {
+    if (w.empty() || w[0] < 'A' || w[0] > 'Z') return false;
+    for (size_t i = 1; i < w.size(); ++i)
+      if (w[i] < 'a' || w[i] > 'z') return false;
+    return true;
+  };
+  std::vector<std::string> words(kFirstNames.begin(), kFirstNames.end());
+  for (size_t i = 0; i < kSurnames.size(); ++i) {
+    words.push_back(kSurnames[i]);
+    words.push_back(std::string(kSurnames[i]) + "а");
+  }
+  for (const Patronymic& p : kPatronymics) {
+    words.push_back(p.man);
+    words.push_back(p.woman);
+  }
+  for (const std::string& w : words) EXPECT_TRUE(wordOk(kelpmark::latinName(w))) << w;
+  const std::pair<const char*, const char*> readings[] = {
+      {"Кузнецова Ирина Сергеевна", "Kuznetsova Irina Sergeevna"},
+      {"Семенов Федор Дмитриевич", "Semyonov Fyodor Dmitrievich"},
+      {"Воробьева Евгения Анатолиевна", "Vorobyeva Yevgenia Anatolievna"},
+      {"Полянский Юлиан Евгеньевич", "Polyansky Yulian Yevgenyevich"},
+      {"Ященко Электростанция Семеновна", "Yashchenko Elektrostantsia Semyonovna"},
+      {"Хохлова Гюльчатай Федоровна", "Khokhlova Gyulchatay Fyodorovna"},
+      {"Свекольникова ", "Svekolnikova "},
+      {"Склад N 3", "Sklad N 3"},
+      {"", ""},
+  };
+  for (const auto& [russian, latin] : readings) EXPECT_EQ(kelpmark::latinName(russian), latin);
 }

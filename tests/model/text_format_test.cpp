@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number texts: the general and fixed money formats, the save file's real form,
-// the reports window's fixed-point figures and label format strings.
+// the reports window's fixed-point figures, label format strings, and the texts
+// handed to the windows with their arguments.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <limits>
 
+#include "model/text.h"
 #include "model/text_format.h"
 
 using kelpmark::Currency;
@@ -107,4 +109,36 @@ TEST(LabelFormat, PercentSignsAndCaptionPlaceholders) {
   EXPECT_EQ(kelpmark::applyFormat("Местное время", "x"), "Местное время");
   EXPECT_EQ(kelpmark::applyFormat("", "x"), "");
   EXPECT_EQ(kelpmark::escapeLineBreaks("a\n\rb"), "a\\n\\rb");
+}
+
+// Arguments go in one pass: %1..%9 in order, %n the count; a lone %, a % before
+// another letter and the mark of a missing argument stay; an argument's own %2 is
+// not expanded again.
+TEST(PlayerText, ArgumentsGoInOnePass) {
+  using kelpmark::expandPattern;
+  EXPECT_EQ(expandPattern("Средний износ: %1%", {"7"}), "Средний износ: 7%");
+  EXPECT_EQ(expandPattern("%2 %1 %3 %%s", {"a", "%2"}), "%2 a %3 %%s");
+  EXPECT_EQ(expandPattern("%10", {"x"}), "x0");
+  EXPECT_EQ(expandPattern("У вас %n грузчиков", {}, 3), "У вас 3 грузчиков");
+  EXPECT_EQ(expandPattern("100% и %n", {}), "100% и %n");
+}
+
+// A language looks up each marked part by itself (arguments that are texts of
+// their own included) and writes names its way; plain parts stay as they are.
+TEST(PlayerText, EachMarkedPartIsLookedUpInTheLanguage) {
+  struct Upper : kelpmark::TextLanguage {
+    std::string translate(const char* context, const std::string& source,
+                          int64_t count) const override {
+      return std::string(context) + "[" + source + (count >= 0 ? "#" : "") + "]";
+    }
+    std::string name(const std::string& russian) const override { return "N(" + russian + ")"; }
+  } language;
+  const kelpmark::Text text = kelpmark::Text(KM_TR("C", "%1: %2 %3"))
+                                  .arg(kelpmark::Text::plain("%1, %2").arg(KM_TR("D", "a")).arg("b"))
+                                  .arg(kelpmark::Text::name("Иванов"))
+                                  .arg(kelpmark::Text::stored("K", "Склад"));
+  EXPECT_EQ(text.russian(), "a, b: Иванов Склад");
+  EXPECT_EQ(text.in(&language), "C[D[a], b: N(Иванов) K[Склад]]");
+  EXPECT_EQ(kelpmark::Text(KM_TR_N("C", "%n шт.")).count(2).in(&language), "C[2 шт.#]");
+  EXPECT_TRUE(kelpmark::Text().empty());
 }

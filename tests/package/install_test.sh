@@ -55,6 +55,13 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/kelpmark" --no
 "$prefix/bin/kelpmark" --help | grep -q -- "--record <file>" || { echo "--help lacks --record"; status=1; }
 gzip -dc "$prefix/share/man/man6/kelpmark.6.gz" | grep -q 'record' ||
   { echo "the man page lacks --record"; status=1; }
+# Both say how the language is chosen; a language the game lacks is refused.
+"$prefix/bin/kelpmark" --help | grep -q -- "--language <language>" || { echo "--help lacks --language"; status=1; }
+gzip -dc "$prefix/share/man/man6/kelpmark.6.gz" | grep -q 'LC_MESSAGES' ||
+  { echo "the man page does not say how the language is chosen"; status=1; }
+rc=0
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/kelpmark" --language xx 2>/dev/null || rc=$?
+[ $rc = 2 ] || { echo "an unknown language ended with status $rc, not 2"; status=1; }
 rc=0
 message=$(XDG_DATA_HOME="$2/data" QT_QPA_PLATFORM=offscreen \
   "$prefix/bin/kelpmark" --record "$2/no-such-folder/game.txt" 2>&1 >/dev/null) || rc=$?

@@ -19,11 +19,12 @@ struct AskedQuestion {
 
 class FakeView : public kelpmark::ViewPort {
  public:
-  void message(const std::string& text) override { messages.push_back(text); }
-  void error(const std::string& text) override { errors.push_back(text); }
-  kelpmark::Answer question(const std::string& text, kelpmark::QuestionKind kind,
+  // Texts are kept as the game's own language writes them.
+  void message(const kelpmark::Text& text) override { messages.push_back(text.russian()); }
+  void error(const kelpmark::Text& text) override { errors.push_back(text.russian()); }
+  kelpmark::Answer question(const kelpmark::Text& text, kelpmark::QuestionKind kind,
                             bool withCancel) override {
-    questions.push_back({text, kind, withCancel});
+    questions.push_back({text.russian(), kind, withCancel});
     if (answers.empty()) return kelpmark::Answer::Yes;
     const kelpmark::Answer a = answers.front();
     answers.pop_front();

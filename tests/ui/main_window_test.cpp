@@ -538,7 +538,7 @@ class MainWindowTest : public QObject {
     // The first tick's daily step finds the value halved; the date played is now.
     QCOMPARE(seen.shown[1].section(u'|', 0, 5), QStringLiteral("*1|Стоимость упала вдвое|01.01.2001|$10100|$10000|2%"));
     const QDateTime played =
-        QDateTime::fromString(seen.shown[1].section(u'|', 6), QStringLiteral("yyyy-MM-dd HH:mm"));
+        QDateTime::fromString(seen.shown[1].section(u'|', 6), QStringLiteral("dd.MM.yyyy H:mm"));
     QVERIFY(std::abs(played.secsTo(QDateTime::currentDateTime())) < 120);
     QVERIFY(game_->program().game.hasCompany() && !game_->program().ended);
 

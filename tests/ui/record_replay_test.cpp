@@ -51,7 +51,7 @@ class RecordReplayTest : public QObject {
     options.consecutiveSeeds = true;
     game_ = std::make_unique<GameUi>(options);
     recording_ = Recording::start(game_->program(), dir_.filePath(name),
-                                  [this](const std::string& text) { told_ << QString::fromStdString(text); });
+                                  [this](const Text& text) { told_ << QString::fromStdString(text.russian()); });
     QVERIFY(recording_ != nullptr);
     game_->show();
     QVERIFY(QTest::qWaitForWindowExposed(&main()));

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <QStyle>
@@ -181,7 +182,11 @@ class SecondaryWindowsTest : public QObject {
     dir_ = std::make_unique<QTemporaryDir>();
     GameUiOptions options;
     options.savePath = dir_->filePath("game.dat");
+    options.resultsPath = dir_->filePath("results");
     options.fixedSeed = 11;
+    // A test with data rows runs in the language each row names.
+    if (QTest::currentDataTag() != nullptr && QByteArray(QTest::currentDataTag()) == "en")
+      options.language = Language::English;
     game_ = std::make_unique<GameUi>(options);
     game_->show();
     QVERIFY(QTest::qWaitForWindowExposed(&game_->mainWindow()));
@@ -618,41 +623,119 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(game_->program().game.corp().Stores.count(), 1);
   }
 
-  // Long figures are readable whole at the default font: the clock before the
-  // chart's frame, the status bars, the cards.
+  void textsAreReadableWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("ru") << QStringLiteral("ru");
+    QTest::newRow("en") << QStringLiteral("en");
+  }
+
+  // Long figures are readable whole at the default font, in each language: the
+  // clock before the chart's frame, the status bars, the cards, the books and
+  // the results.
   void textsAreReadableWhole() {
+    QFETCH(QString, language);
+    const QString suffix = language == QStringLiteral("en") ? QStringLiteral("-en") : QString();
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
-    p.mainForm.label(MainLabel::TimeLbl).caption = "15.01.2001, Понедельник. 18:10:00";
+    TCorporation& c = p.game.corp();
+    // The language's longest day name with a two-digit month, day and hour.
+    const double day = encodeDate(2001, 11, suffix.isEmpty() ? 19 : 21) + (18 * 60 + 10) / 1440.0;
+    p.mainForm.showTime(day, decodeDate(day).weekDay);
     w.syncFromGame();
     QVERIFY(w.label(MainLabel::TimeLbl)->geometry().right() < w.chart()->geometry().left());
     QVERIFY2(uitest::clippedTexts(&w).isEmpty(), qPrintable(uitest::clippedTexts(&w).join(" | ")));
-    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock"));
+    QVERIFY(uitest::saveScreenshot(&w, "main-long-clock" + suffix));
 
+    // 310 salesmen with odd pay; the card of an accountant with the longest surname.
+    for (int i = 0; i < 307; ++i) {
+      auto salesman = std::make_shared<TSaler>(p.game.random);
+      salesman->Salary = Currency::fromCount(750226);
+      c.Salesmen.add("Свекольников Апполинарий Апполинарьевич", salesman);
+    }
+    c.Accountants.add("Свекольникова Электростанция Апполинариевна",
+                      std::make_shared<TAccounter>(p.game.random));
     w.perform(PlayerAction::click(MainButton::WokrersBtn));
     w.perform(PlayerAction::choose(Control::PersBox, 2));
-    p.persForm.Status = {"Всего: 310", "Расходы: $23265.75", "Средняя з/п $75.0226",
-                         "Опыт/настроение: 100/100"};
-    p.persForm.TopPanel = "Бухгалтер Свекольникова ";
     game_->persWindow().syncFromGame();
     QCoreApplication::processEvents();  // the status bar lays itself out anew
     QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
-    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status"));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-status" + suffix));
+    w.perform(PlayerAction::choose(Control::PersBox, 1));
+    w.perform(PlayerAction::select(Control::PersList, c.Accountants.count() - 1));
+    QVERIFY2(uitest::clippedTexts(&game_->persWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->persWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->persWindow(), "personnel-long-name" + suffix));
 
+    // A thousand worn-out warehouses; the card of one with a forklift.
+    for (int i = 0; i < 998; ++i) {
+      auto store = std::make_shared<TSmallStore>();
+      store->Condition = 0;
+      c.Stores.add(newEntryText(kStoreKind.entry, c.Stores), store);
+    }
+    static_cast<TStorageBuilding&>(c.Stores[0]).UpgradeStore();
     w.perform(PlayerAction::click(MainButton::BuildingsBtn));
     w.perform(PlayerAction::choose(Control::BuildBox, 0));
-    p.buildForm.Status = {"Всего: 1000", "Расходы: $123456.5", "Средний износ: 100%"};
-    p.buildForm.TopPanel = "Склад с погрузчиком";
-    game_->buildWindow().syncFromGame();
+    w.perform(PlayerAction::select(Control::BuildList, 0));
     QCoreApplication::processEvents();
     QVERIFY2(uitest::clippedTexts(&game_->buildWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->buildWindow()).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&game_->buildWindow(), "buildings-long-status" + suffix));
 
     w.perform(PlayerAction::click(MainButton::ActionsBtn));
     for (int kind = 0; kind < 8; ++kind) {
       QCOMPARE(w.perform(PlayerAction::choose(Control::ActionAdBox, kind)), ActionResult::Done);
       QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
     }
-    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign"));
+    QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign" + suffix));
+
+    // «Финансы» over eleven months of large, odd amounts in every category; then
+    // a figure outgrows its column while the window follows the game.
+    p.game.values.clock.GameDate = day;
+    std::vector<CategoryAmounts> booked(11);
+    Currency total;
+    for (size_t m = 0; m < booked.size(); ++m) {
+      for (size_t k = 0; k < kMoneyCategoryCount; ++k) {
+        const int64_t count = 1234567891 + static_cast<int64_t>(k * 1000 + m * 77);
+        booked[m][k] = Currency::fromCount(isIncome(static_cast<MoneyCategory>(k)) ? 9 * count : -count);
+        total += booked[m][k];
+      }
+    }
+    c.books.restore(monthIndexOf(encodeDate(2001, 1, 1)), c.Money - total, booked, 0, {});
+    for (QWidget* open : std::initializer_list<QWidget*>{&game_->persWindow(), &game_->buildWindow(), &game_->actionWindow()})
+      open->close();
+    w.activateWindow();
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F3));
+    FinanceWindow& finance = game_->financeWindow();
+    QVERIFY(uitest::waitActive(&finance));
+    QVERIFY2(uitest::clippedTexts(&finance).isEmpty(), qPrintable(uitest::clippedTexts(&finance).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&finance, "finance-long-figures" + suffix));
+    c.receive(Currency::fromCount(987654321987654), MoneyCategory::Sales);
+    game_->syncAll();
+    QVERIFY2(uitest::clippedTexts(&finance).isEmpty(), qPrintable(uitest::clippedTexts(&finance).join(" | ")));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+
+    // «Рекорды» with long figures: a won game and the ways to lose.
+    for (GameOutcome how : {GameOutcome::YearOver, GameOutcome::Won, GameOutcome::ValueHalved,
+                            GameOutcome::PrestigeLost}) {
+      GameResult r;
+      r.played = "2026-12-31 23:59";
+      r.outcome = how;
+      r.ended = encodeDate(2001, 12, 28) + 0.75;
+      r.value = Currency::fromCount(-98765432109876);
+      r.money = Currency::fromCount(98765432109876);
+      r.marketShare = 100;
+      QVERIFY(addResult(dir_->filePath("results").toStdString(), r));
+    }
+    bool listed = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->resultsWindow(); }, [&](QWidget* m) {
+      listed = game_->resultsWindow().table()->rowCount() == 4;
+      QVERIFY2(uitest::clippedTexts(m).isEmpty(), qPrintable(uitest::clippedTexts(m).join(" | ")));
+      QVERIFY(uitest::saveScreenshot(m, "results-long-figures" + suffix));
+      m->close();
+    });
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F4));
+    QTRY_VERIFY(!game_->resultsWindow().isVisible());
+    QVERIFY(listed);
   }
 
   // Every window fits the screen's free area, help shrunk to it where needed

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
@@ -18,6 +20,9 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QTableView>
+#include <QHeaderView>
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
@@ -31,6 +36,7 @@
 #include <functional>
 
 #include "ui/fitting_combo_box.h"
+#include "widgets/gradient_button.h"
 #include "widgets/shadow_label.h"
 
 namespace kelpmark::uitest {
@@ -232,8 +238,10 @@ inline bool clickLink(QTextBrowser* browser, const QString& href) {
 }
 
 // The texts of a window's labels that do not fit their label: one-line labels
-// narrower than their text, wrapped labels shorter than their lines; and the
-// entries of its drop-downs that their closed box would cut off.
+// narrower than their text, wrapped labels shorter than their lines; the captions
+// of its own buttons (placed by hand) wider than the button; and the entries of
+// its drop-downs that their closed box would cut off; the cells of its tables
+// narrower than their figures (which Qt would shorten with "…").
 inline QStringList clippedTexts(QWidget* window) {
   QStringList clipped;
   for (auto* l : window->findChildren<widgets::ShadowLabel*>()) {
@@ -247,6 +255,22 @@ inline QStringList clippedTexts(QWidget* window) {
   for (auto* l : window->findChildren<QLabel*>())
     if (l->isVisibleTo(window) && !l->text().isEmpty() && l->sizeHint().width() > l->width())
       clipped << QStringLiteral("%1 (%2 > %3)").arg(l->text()).arg(l->sizeHint().width()).arg(l->width());
+  for (auto* b : window->findChildren<widgets::GradientButton*>())
+    if (b->isVisibleTo(window) && b->minimumSizeHint().width() > b->width())
+      clipped << QStringLiteral("%1 (%2 > %3)").arg(b->text()).arg(b->minimumSizeHint().width()).arg(b->width());
+  for (auto* g : window->findChildren<QGroupBox*>()) {
+    if (!g->isVisibleTo(window) || g->title().isEmpty()) continue;
+    // Where the box's style (its style sheet included) puts the title.
+    QStyleOptionGroupBox option;
+    option.initFrom(g);
+    option.text = g->title();
+    option.textAlignment = g->alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect title = g->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, g);
+    const int need = QFontMetrics(g->font()).horizontalAdvance(g->title().trimmed());
+    if (title.right() >= g->width() || title.width() < need)
+      clipped << QStringLiteral("%1 (%2 at %3 in %4)").arg(g->title()).arg(need).arg(title.x()).arg(g->width());
+  }
   // Every entry of a drop-down, as its closed box would show it.
   for (auto* box : window->findChildren<QComboBox*>()) {
     if (!box->isVisibleTo(window)) continue;
@@ -263,7 +287,67 @@ inline QStringList clippedTexts(QWidget* window) {
         clipped << QStringLiteral("%1 (%2 > %3 at %4%)").arg(text).arg(need).arg(room).arg(font.stretch());
     }
   }
+  for (auto* table : window->findChildren<QTableView*>()) {
+    if (!table->isVisibleTo(window)) continue;
+    // The item delegate keeps this much room on each side of a cell's text.
+    const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    const QAbstractItemModel* model = table->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      for (int c = 0; c < model->columnCount(); ++c) {
+        const QModelIndex i = model->index(r, c);
+        const QString text = i.data().toString();
+        const QVariant font = i.data(Qt::FontRole);
+        const int need =
+            QFontMetrics(font.isValid() ? font.value<QFont>() : table->font()).horizontalAdvance(text) + margin;
+        if (!text.isEmpty() && need > table->columnWidth(c))
+          clipped << QStringLiteral("%1 (%2 > %3)").arg(text).arg(need).arg(table->columnWidth(c));
+      }
+    }
+  }
   return clipped;
+}
+
+// Every text a player can read in a window: its title, labels, buttons, group
+// titles, drop-down, list and table entries, menus, pages, tooltips, and what a screen
+// reader reads of each widget.
+inline QStringList readableTexts(QWidget* window) {
+  QStringList texts{window->windowTitle()};
+  QList<QWidget*> widgets = window->findChildren<QWidget*>();
+  widgets.prepend(window);
+  for (QWidget* w : widgets) {
+    texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
+    if (QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w))
+      texts << a->text(QAccessible::Name) << a->text(QAccessible::Value)
+            << a->text(QAccessible::Description);
+    if (auto* l = qobject_cast<widgets::ShadowLabel*>(w)) texts << l->displayText();
+    if (auto* l = qobject_cast<QLabel*>(w)) texts << l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) texts << b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) texts << g->title();
+    if (auto* c = qobject_cast<QComboBox*>(w))
+      for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+    if (auto* list = qobject_cast<QListWidget*>(w))
+      for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    if (auto* table = qobject_cast<QTableView*>(w)) {
+      const QAbstractItemModel* model = table->model();
+      for (int c = 0; c < model->columnCount(); ++c)
+        texts << model->headerData(c, Qt::Horizontal).toString();
+      for (int r = 0; r < model->rowCount(); ++r) {
+        texts << model->headerData(r, Qt::Vertical).toString();
+        for (int c = 0; c < model->columnCount(); ++c) texts << model->index(r, c).data().toString();
+      }
+    }
+    if (auto* browser = qobject_cast<QTextBrowser*>(w))
+      texts << browser->documentTitle() << browser->toPlainText();
+    if (auto* bar = qobject_cast<QMenuBar*>(w)) {
+      for (QAction* m : bar->actions()) {
+        texts << m->text();
+        if (m->menu() != nullptr)
+          for (QAction* item : m->menu()->actions()) texts << item->text() << item->toolTip();
+      }
+    }
+  }
+  texts.removeAll(QString());
+  return texts;
 }
 
 inline bool onX11() { return QGuiApplication::platformName() == QStringLiteral("xcb"); }
@@ -271,6 +355,10 @@ inline bool onX11() { return QGuiApplication::platformName() == QStringLiteral("
 // The title the window manager reads (_NET_WM_NAME), or a note why there is none.
 inline QString windowManagerTitle(QWidget* w) {
   QProcess xprop;
+  // xprop writes other letters than ASCII as escapes unless its locale is UTF-8.
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  xprop.setProcessEnvironment(env);
   xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(w->window()->winId()),
                                         QStringLiteral("_NET_WM_NAME")});
   if (!xprop.waitForFinished(5000)) return QStringLiteral("<xprop did not run>");

@@ -22,18 +22,18 @@ void LogView::queueAnswer(const std::string& a) {
   answers_.push_back(a == "yes" ? Answer::Yes : a == "no" ? Answer::No : Answer::Cancel);
 }
 
-void LogView::message(const std::string& text) { line("message: " + text); }
+void LogView::message(const Text& text) { line("message: " + text.russian()); }
 
-void LogView::error(const std::string& text) { line("error: " + text); }
+void LogView::error(const Text& text) { line("error: " + text.russian()); }
 
-Answer LogView::question(const std::string& text, QuestionKind, bool withCancel) {
+Answer LogView::question(const Text& text, QuestionKind, bool withCancel) {
   Answer a = Answer::Yes;
   if (!answers_.empty()) {
     a = answers_.front();
     answers_.pop_front();
   }
   const char* word = a == Answer::Yes ? "yes" : a == Answer::No ? "no" : "cancel";
-  line("question: " + text + " -> " + word);
+  line("question: " + text.russian() + " -> " + word);
   if (a == Answer::Cancel && !withCancel) return Answer::No;
   return a;
 }
@@ -88,7 +88,7 @@ void Runner::execute(const Command& c) {
       clockSeed_ = c.seed;
       removeStaleSaveTemporary(c.path);
       if (!savedGameExists(c.path)) return;
-      view_.line(std::string("question: ") + kResumeQuestion + " -> yes");
+      view_.line(std::string("question: ") + kResumeQuestion.source + " -> yes");
       p.run([&] { resumeSavedGame(p, c.path); });
       return;
     case Verb::Answer:

@@ -19,9 +19,9 @@ class LogView : public ViewPort {
   void attach(Program* program) { program_ = program; }
   void queueAnswer(const std::string& a);
 
-  void message(const std::string& text) override;
-  void error(const std::string& text) override;
-  Answer question(const std::string& text, QuestionKind kind, bool withCancel) override;
+  void message(const Text& text) override;
+  void error(const Text& text) override;
+  Answer question(const Text& text, QuestionKind kind, bool withCancel) override;
   void showModal(ModalWindow window) override;
   void openHelp(int topic) override;
   void openWeb() override;
