@@ -779,11 +779,11 @@ Will you start over?</translation>
     </message>
     <message>
         <source>Итог месяца</source>
-        <translation>Net result</translation>
+        <translation>Month&apos;s result</translation>
     </message>
     <message>
         <source>Деньги на конец месяца</source>
-        <translation>Cash at month end</translation>
+        <translation>Cash at month&apos;s end</translation>
     </message>
     <message>
         <source>Финансы</source>
@@ -1268,7 +1268,7 @@ The game goes on; what is missing will be added to the file as soon as it can be
     </message>
     <message>
         <source>Деньги</source>
-        <translation>Cash</translation>
+        <translation>Money</translation>
     </message>
     <message>
         <source>Доля рынка</source>
