@@ -17,7 +17,6 @@
 #include "commands/program.h"
 #include "ui/money_texts.h"
 #include "ui/window_look.h"
-#include "widgets/gradient_button.h"
 
 namespace kelpmark::ui {
 
@@ -187,13 +186,7 @@ FinanceWindow::FinanceWindow(Program& program, QWidget* parent)
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table_->horizontalHeader()->setFont(arialPx(12, true));
   table_->verticalHeader()->setFont(arialPx(12));
-  table_->setStyleSheet(QStringLiteral(
-      "QTableView { background: navy; color: #00FF00; gridline-color: #2E4E8E;"
-      " selection-background-color: #00FF00; selection-color: navy; border: 2px inset #404080; }"
-      "QHeaderView { background: rgb(0,117,58); }"
-      "QHeaderView::section { background: rgb(0,117,58); color: #00FF00; padding: 1px 6px;"
-      " border: 1px solid #005020; }"
-      "QTableCornerButton::section { background: rgb(0,117,58); border: 1px solid #005020; }"));
+  table_->setStyleSheet(navyTableStyle());
 
   chart_->setAccessibleName(tr("График доходов, расходов и денег по месяцам"));
   chart_->addSeries(QColor(0, 160, 0), XYPlot::Axis::Left, tr("Доходы"));
@@ -215,18 +208,7 @@ FinanceWindow::FinanceWindow(Program& program, QWidget* parent)
   chart_->setAxisTickCount(XYPlot::Axis::Bottom, 13);
   chart_->setMinimumHeight(150);
 
-  auto* ok = new widgets::GradientButton(QStringLiteral("Ok"), this);
-  ok->setFixedSize(97, widgets::GradientButton::kDesignHeight);
-  connect(ok, &widgets::GradientButton::clicked, this, &QDialog::close);
-  auto* help = new widgets::GradientButton(QStringLiteral("Help"), this);
-  help->setFixedSize(97, widgets::GradientButton::kDesignHeight);
-  connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addSpacing(20);
-  buttons->addWidget(help);
-  buttons->addStretch();
+  QHBoxLayout* buttons = okHelpRow(this, [this] { close(); }, [this] { emit helpRequested(kHelpTopic); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);

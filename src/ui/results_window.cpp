@@ -13,7 +13,6 @@
 #include "engine/game.h"
 #include "model/calendar.h"
 #include "ui/window_look.h"
-#include "widgets/gradient_button.h"
 
 namespace kelpmark::ui {
 
@@ -72,12 +71,7 @@ ResultsWindow::ResultsWindow(const Game& game, QWidget* parent)
   table_->horizontalHeader()->setFont(arialPx(12, true));
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setStyleSheet(QStringLiteral(
-      "QTableWidget { background: navy; color: #00FF00; gridline-color: #2E4E8E;"
-      " selection-background-color: #00FF00; selection-color: navy; border: 2px inset #404080; }"
-      "QHeaderView { background: rgb(0,117,58); }"
-      "QHeaderView::section { background: rgb(0,117,58); color: #00FF00; padding: 1px 6px;"
-      " border: 1px solid #005020; }"));
+  table_->setStyleSheet(navyTableStyle());
 
   empty_->setText(tr("Ни одна игра ещё не закончена. Здесь появится каждая игра, "
                      "выигранная или проигранная, с её итогом."));
@@ -86,18 +80,7 @@ ResultsWindow::ResultsWindow(const Game& game, QWidget* parent)
   empty_->setFont(arialPx(14, true));
   empty_->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; }"));
 
-  auto* ok = new widgets::GradientButton(QStringLiteral("Ok"), this);
-  ok->setFixedSize(97, widgets::GradientButton::kDesignHeight);
-  connect(ok, &widgets::GradientButton::clicked, this, &QDialog::accept);
-  auto* help = new widgets::GradientButton(QStringLiteral("Help"), this);
-  help->setFixedSize(97, widgets::GradientButton::kDesignHeight);
-  connect(help, &widgets::GradientButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addSpacing(20);
-  buttons->addWidget(help);
-  buttons->addStretch();
+  QHBoxLayout* buttons = okHelpRow(this, [this] { accept(); }, [this] { emit helpRequested(kHelpTopic); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
