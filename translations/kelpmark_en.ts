@@ -756,6 +756,57 @@ Will you start over?</translation>
     </message>
 </context>
 <context>
+    <name>kelpmark::ui::FinanceWindow</name>
+    <message>
+        <source>Итого</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Доходы</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>Всего доходов</source>
+        <translation>Total income</translation>
+    </message>
+    <message>
+        <source>Расходы</source>
+        <translation>Expenses</translation>
+    </message>
+    <message>
+        <source>Всего расходов</source>
+        <translation>Total expenses</translation>
+    </message>
+    <message>
+        <source>Итог месяца</source>
+        <translation>Month&apos;s result</translation>
+    </message>
+    <message>
+        <source>Деньги на конец месяца</source>
+        <translation>Cash at month&apos;s end</translation>
+    </message>
+    <message>
+        <source>Финансы</source>
+        <translation>Finances</translation>
+    </message>
+    <message>
+        <source>Доходы и расходы по месяцам</source>
+        <translation>Income and expenses by month</translation>
+    </message>
+    <message>
+        <source>График доходов, расходов и денег по месяцам</source>
+        <translation>Chart of income, expenses and cash by month</translation>
+    </message>
+    <message>
+        <source>Деньги</source>
+        <translation>Cash</translation>
+    </message>
+    <message>
+        <source>Месяц</source>
+        <translation>Month</translation>
+    </message>
+</context>
+<context>
     <name>kelpmark::ui::HelpWindow</name>
     <message>
         <source>Справка</source>
@@ -947,6 +998,129 @@ Will you start over?</translation>
         <source>Молниеносно</source>
         <translation>Lightning</translation>
     </message>
+    <message>
+        <source>&amp;Финансы</source>
+        <translation>&amp;Finances</translation>
+    </message>
+    <message>
+        <source>&amp;Рекорды</source>
+        <translation>&amp;High Scores</translation>
+    </message>
+</context>
+<context>
+    <name>kelpmark::ui::MoneyTexts</name>
+    <message>
+        <source>Продажи</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>Продажа зданий</source>
+        <translation>Building sales</translation>
+    </message>
+    <message>
+        <source>Налог с продаж</source>
+        <translation>Sales tax</translation>
+    </message>
+    <message>
+        <source>Закупка рыбы</source>
+        <translation>Fish purchases</translation>
+    </message>
+    <message>
+        <source>Терминал</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>Зарплата</source>
+        <translation>Wages</translation>
+    </message>
+    <message>
+        <source>Содержание зданий</source>
+        <translation>Building upkeep</translation>
+    </message>
+    <message>
+        <source>Проценты по долгу</source>
+        <translation>Overdraft interest</translation>
+    </message>
+    <message>
+        <source>Налог на прибыль</source>
+        <translation>Profit tax</translation>
+    </message>
+    <message>
+        <source>Наём</source>
+        <translation>Hiring</translation>
+    </message>
+    <message>
+        <source>Строительство</source>
+        <translation>Construction</translation>
+    </message>
+    <message>
+        <source>Ремонт</source>
+        <translation>Repairs</translation>
+    </message>
+    <message>
+        <source>Реклама</source>
+        <translation>Advertising</translation>
+    </message>
+    <message>
+        <source>Работа с персоналом</source>
+        <translation>Staff measures</translation>
+    </message>
+    <message>
+        <source>янв</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>фев</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>мар</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>апр</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>май</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>июн</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>июл</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>авг</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>сен</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>окт</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>ноя</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>дек</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>денег не тратили и не получали</source>
+        <translation>no money spent or received</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Сегодня:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;За месяц:&lt;/b&gt; %2</source>
+        <translation>&lt;b&gt;Today:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;This month:&lt;/b&gt; %2</translation>
+    </message>
 </context>
 <context>
     <name>kelpmark::ui::PersWindow</name>
@@ -1048,6 +1222,69 @@ The game goes on; what is missing will be added to the file as soon as it can be
     <message>
         <source>Месяц</source>
         <translation>Month</translation>
+    </message>
+    <message>
+        <source>Финансы</source>
+        <translation>Finances</translation>
+    </message>
+</context>
+<context>
+    <name>kelpmark::ui::ResultsWindow</name>
+    <message>
+        <source>Победа</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Стоимость упала вдвое</source>
+        <translation>Value halved</translation>
+    </message>
+    <message>
+        <source>Потеряна репутация</source>
+        <translation>Reputation lost</translation>
+    </message>
+    <message>
+        <source>Год закончился</source>
+        <translation>Year ran out</translation>
+    </message>
+    <message>
+        <source>Рекорды</source>
+        <translation>High Scores</translation>
+    </message>
+    <message>
+        <source>Место</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Конец игры</source>
+        <translation>Game ended</translation>
+    </message>
+    <message>
+        <source>Стоимость компании</source>
+        <translation>Company value</translation>
+    </message>
+    <message>
+        <source>Деньги</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Доля рынка</source>
+        <translation>Market share</translation>
+    </message>
+    <message>
+        <source>Сыграна</source>
+        <translation>Played</translation>
+    </message>
+    <message>
+        <source>Законченные игры, лучшие первыми</source>
+        <translation>Finished games, best first</translation>
+    </message>
+    <message>
+        <source>Ни одна игра ещё не закончена. Здесь появится каждая игра, выигранная или проигранная, с её итогом.</source>
+        <translation>No game has been finished yet. Every game you win or lose will be listed here with its outcome.</translation>
     </message>
 </context>
 <context>

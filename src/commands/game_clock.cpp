@@ -58,8 +58,8 @@ void GameClock::NewGame() {
   m.WholesalePrice = Currency::fromUnits(8);
   main.gameStarting(g.values);
   windows_.report.clearChart();
-  g.company = std::make_unique<TCorporation>();
   g.values.clock.GameDate = kNewGameDate;
+  g.adoptCompany(std::make_unique<TCorporation>());
   main.SetSpeed(2);
   main.openPurchasePanel();
   HourlyStep(true);
@@ -74,7 +74,7 @@ void GameClock::Timer1Timer() {
   clock.CurrentHour = before.hour;
   clock.PreviousMonth = clock.CurrentMonth;
   clock.CurrentMonth = before.month;
-  if (before.year > 2001) outcome(kYearOverText);
+  if (before.year > 2001) outcome(kYearOverText, GameOutcome::YearOver);
 
   clock.GameDate = snapToMillisecond(clock.GameDate + static_cast<double>(clock.HourStep) / 24 /
                                                           clock.SpeedDivider);
@@ -145,11 +145,27 @@ void GameClock::DailyStep() {
   windows_.pers.FireBtnEnabled = day != kFriday;
   windows_.main.RefreshDisplay();
   ++windows_.main.checkpoint;
-  if (valueHalved(g)) outcome(kValueHalvedText);
-  if (prestigeCollapsed(g)) outcome(kPrestigeLostText);
+  if (valueHalved(g)) outcome(kValueHalvedText, GameOutcome::ValueHalved);
+  if (prestigeCollapsed(g)) outcome(kPrestigeLostText, GameOutcome::PrestigeLost);
 }
 
-void GameClock::outcome(const Marked& text) {
+void GameClock::finished(GameOutcome how) {
+  const TCorporation& c = game_.corp();
+  // After No to a lost game the checks that follow may find the same company lost
+  // again: it has one result.
+  if (finished_ == game_.companiesAdopted) return;
+  finished_ = game_.companiesAdopted;
+  GameResult r;
+  r.outcome = how;
+  r.ended = game_.values.clock.GameDate;
+  r.value = c.CompanyValue();
+  r.money = c.Money;
+  r.marketShare = c.MarketShare;
+  view_.gameFinished(r);
+}
+
+void GameClock::outcome(const Marked& text, GameOutcome how) {
+  finished(how);
   if (view_.question(text, QuestionKind::Warning, false) == Answer::Yes)
     NewGame();
   else
@@ -157,6 +173,7 @@ void GameClock::outcome(const Marked& text) {
 }
 
 void GameClock::victory() {
+  finished(GameOutcome::Won);
   windows_.main.SetSpeed(0);
   view_.message(kVictoryText);
   windows_.report.showModal();

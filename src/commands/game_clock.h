@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "model/calendar.h"
+#include "model/results.h"
 
 namespace kelpmark {
 
@@ -61,8 +62,10 @@ class GameClock {
 
  private:
   // A loss question: Yes starts a new game, anything else ends the program.
-  void outcome(const Marked& text);
+  void outcome(const Marked& text, GameOutcome how);
   void victory();
+  // Tells the front end the game's result, once for each company.
+  void finished(GameOutcome how);
 
   Game& game_;
   ViewPort& view_;
@@ -71,6 +74,8 @@ class GameClock {
   std::function<void()> endProgram_;
   // Each date is decoded twice: after the advance that reaches it and before the next.
   DateDecoder decode_;
+  // The company whose result was told last (Game::companiesAdopted).
+  uint64_t finished_ = 0;
 };
 
 }  // namespace kelpmark

@@ -17,7 +17,7 @@ void FormShow(Program& program, const std::string& path, const std::string& reco
   if (!savedGameExists(path)) return;
   if (program.view.question(kResumeQuestion, QuestionKind::Confirmation, false) == Answer::No)
     return;
-  resumeSavedGame(program, path);
+  resumeSavedGame(program, path, true);
 }
 
 bool FormCloseQuery(Program& program, const std::string& path) {
@@ -27,7 +27,7 @@ bool FormCloseQuery(Program& program, const std::string& path) {
                             QuestionKind::Confirmation, true);
   if (a == Answer::Cancel) return false;
   if (a == Answer::No) return true;
-  if (!saveCurrentGame(program, path)) {
+  if (!saveGameWithBooks(program, path)) {
     program.view.message(KM_TR("Messages", "Ошибка сохранения!"));
     return false;
   }

@@ -56,6 +56,7 @@ class ObservedViewPort final : public ViewPort {
   void openHelp(int topic) override { inner_.openHelp(topic); }
   void openWeb() override { inner_.openWeb(); }
   void endProgram() override { inner_.endProgram(); }
+  void gameFinished(const GameResult& result) override { inner_.gameFinished(result); }
 
  private:
   ViewPort& inner_;

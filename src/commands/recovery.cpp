@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "commands/program.h"
+#include "commands/saved_books.h"
 #include "commands/saved_game.h"
 #include "model/save_disk.h"
 
@@ -22,10 +23,11 @@ const Marked kRecoveryWriteFailed =
 std::string recoveryPathFor(const std::string& savePath) { return savePath + ".recovery"; }
 
 bool writeRecoveryFile(Program& program, const std::string& path, int* error) {
-  return saveCurrentGame(program, path, error);
+  return saveGameWithBooks(program, path, error);
 }
 
 void removeRecoveryFile(const std::string& path) {
+  removeBooksBeside(path);
   std::error_code ec;
   // A directory of that name is no file of ours to delete, but it must not stay in
   // the way of every later start and every midnight's write.
@@ -43,11 +45,12 @@ bool offerRecovery(Program& program, const std::string& path) {
     removeRecoveryFile(path);
     return false;
   }
-  if (resumeIfWhole(program, path)) return true;
+  if (resumeIfWhole(program, path, true)) return true;
   // A damaged file is kept aside as "<path>.bad" (before the message, which the
   // program may not outlive); the start goes on as if there had been none, and the
   // saved game is never touched.
   moveAside(path);
+  removeBooksBeside(path);
   program.view.message(kLoadFailedMessage);
   return false;
 }

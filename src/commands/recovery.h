@@ -21,9 +21,10 @@ extern const Marked kRecoveryWriteFailed;
 std::string recoveryPathFor(const std::string& savePath);
 
 // Writes the running game to the recovery file the way a save is written (a
-// temporary file renamed over the old one). Draws no random number and changes
-// nothing in the game; false when there is no game or the file could not be written
-// (`error`, if given, then holds the reason as an errno value).
+// temporary file renamed over the old one), and its books beside it. Draws no
+// random number and changes nothing in the game; false when there is no game or a
+// file could not be written (`error`, if given, then holds the reason as an errno
+// value).
 bool writeRecoveryFile(Program& program, const std::string& path, int* error = nullptr);
 
 // Writes the recovery file at every game midnight for the front end, and tells the
@@ -37,8 +38,8 @@ class RecoveryWriter {
   bool failing_ = false;
 };
 
-// Removes the recovery file; a directory in its place is moved aside under its
-// ".bad" name instead.
+// Removes the recovery file and the books beside it; a directory in its place is
+// moved aside under its ".bad" name instead.
 void removeRecoveryFile(const std::string& path);
 
 // At start-up, before the resume question: when a recovery file is there, asks

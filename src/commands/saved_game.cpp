@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "commands/program.h"
+#include "commands/saved_books.h"
 #include "model/random.h"
 #include "model/save_disk.h"
 #include "model/save_file.h"
@@ -19,10 +20,17 @@ bool savedGameExists(const std::string& path) {
 
 namespace {
 
-bool resumeFrom(Program& program, const std::string& path,
+bool resumeFrom(Program& program, const std::string& path, bool withBooks,
                 const std::function<bool(TCorporation&, SavedWorld&, Random&)>& read) {
   bool loaded = true;
-  const uint32_t seed = resumeGame(program, read,
+  // The books are read before the game takes the company over: the step that a
+  // resumed game runs at once may already sell.
+  const auto readWithBooks = [&](TCorporation& company, SavedWorld& world, Random& random) {
+    if (!read(company, world, random)) return false;
+    if (withBooks) readBooksBeside(company, world.values.clock.GameDate, path);
+    return true;
+  };
+  const uint32_t seed = resumeGame(program, readWithBooks,
                                    // The refused file is kept aside, so that a later save
                                    // cannot destroy the only copy; a file that is no
                                    // regular file is left alone.
@@ -36,15 +44,15 @@ bool resumeFrom(Program& program, const std::string& path,
 
 }  // namespace
 
-bool resumeSavedGame(Program& program, const std::string& path) {
+bool resumeSavedGame(Program& program, const std::string& path, bool withBooks) {
   if (!savedGameExists(path)) return false;
-  return resumeFrom(program, path, [&path](TCorporation& company, SavedWorld& world,
+  return resumeFrom(program, path, withBooks, [&path](TCorporation& company, SavedWorld& world,
                                            Random& random) {
     return LoadGame(path, company, world, random);
   });
 }
 
-bool resumeIfWhole(Program& program, const std::string& path) {
+bool resumeIfWhole(Program& program, const std::string& path, bool withBooks) {
   std::string bytes;
   if (!readRegularFile(path, kMaxSaveFileBytes, bytes)) return false;
   {
@@ -55,7 +63,7 @@ bool resumeIfWhole(Program& program, const std::string& path) {
     Random random;
     if (!LoadGameFromBytes(bytes, company, world, random)) return false;
   }
-  return resumeFrom(program, path, [&bytes](TCorporation& company, SavedWorld& world,
+  return resumeFrom(program, path, withBooks, [&bytes](TCorporation& company, SavedWorld& world,
                                             Random& random) {
     return LoadGameFromBytes(bytes, company, world, random);
   });
@@ -76,8 +84,8 @@ uint32_t resumeGame(Program& program,
     world.values.clock.ChartTick = game.values.clock.ChartTick;
     world.values.clock.HourStep = game.values.clock.HourStep;
     world.values.clock.SpeedDivider = game.values.clock.SpeedDivider;
-    game.company = std::move(company);
     game.values = world.values;
+    game.adoptCompany(std::move(company));
     game.ticker.set(world.tickerLine);
   } else {
     if (refused) refused();
@@ -93,6 +101,10 @@ bool saveCurrentGame(Program& program, const std::string& path, int* error) {
   const Game& game = program.game;
   if (!game.hasCompany()) return false;
   return SaveGame(path, SaveLines(game.corp(), game.values, game.ticker.firstLine()), error);
+}
+
+bool saveGameWithBooks(Program& program, const std::string& path, int* error) {
+  return saveCurrentGame(program, path, error) && writeBooksBeside(program.game, path, error);
 }
 
 }  // namespace kelpmark

@@ -5,6 +5,7 @@
 
 #include "commands/program.h"
 #include "model/save_file.h"
+#include "model/text_format.h"
 
 namespace kelpmark {
 
@@ -107,6 +108,24 @@ std::vector<std::string> dumpLines(const Program& p) {
   value("ActionForm.AdDescLbl", action.AdDescLbl.russian());
   value("ActionForm.AdReady", action.AdReady.text());
   out("--- end");
+  return lines;
+}
+
+std::vector<std::string> booksLines(const Program& p) {
+  std::vector<std::string> lines{"--- books"};
+  const Game& g = p.game;
+  if (g.hasCompany()) {
+    const TCorporation& c = g.corp();
+    for (const BooksMonth& m : c.books.months(g.values.clock.GameDate, c.Money)) {
+      lines.push_back("month " + monthText(m.month) + " opening " + formatMoney(m.opening) +
+                      " closing " + formatMoney(m.closing));
+      for (size_t k = 0; k < kMoneyCategoryCount; ++k)
+        if (m.amounts[k] != Currency())
+          lines.push_back(std::string(moneyCategoryId(static_cast<MoneyCategory>(k))) + " " +
+                          formatMoney(m.amounts[k]));
+    }
+  }
+  lines.push_back("--- end");
   return lines;
 }
 

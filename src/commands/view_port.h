@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/results.h"
 #include "model/text.h"
 
 namespace kelpmark {
@@ -34,6 +35,9 @@ class ViewPort {
   virtual void openWeb() = 0;
   // Ends the program once the current event (a tick, a click) has finished.
   virtual void endProgram() = 0;
+  // A game has ended, won or lost: told once per game, as the game ends, before
+  // any message or question about it. (The runner keeps no results.)
+  virtual void gameFinished(const GameResult& /*result*/) {}
 };
 
 // A refused command: the front end shows the message in its error box; the state

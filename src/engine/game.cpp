@@ -28,4 +28,13 @@ std::string Game::moneyFixed(Currency amount) const {
   return formatMoneyFixed(amount, format.decimalSeparator);
 }
 
+void Game::adoptCompany(std::unique_ptr<TCorporation> c) {
+  company = std::move(c);
+  ++companiesAdopted;
+  Books& books = company->books;
+  if (!books.started()) books.start(values.clock.GameDate, company->Money);
+  books.followDate(&values.clock.GameDate);
+  books.setKeeping(keepBooks);
+}
+
 }  // namespace kelpmark

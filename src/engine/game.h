@@ -44,11 +44,20 @@ class Game {
   std::string money(Currency amount) const;
   std::string moneyFixed(Currency amount) const;
 
+  // Makes the company the game's: its books follow the game date, and books it
+  // has not brought along start now, at the game date with its money.
+  void adoptCompany(std::unique_ptr<TCorporation> c);
+
   FormatSettings format;
   EngineValues values;
   Random random;
   std::unique_ptr<TCorporation> company;
   Ticker ticker;
+  // Whether companies keep their books (off only to measure what they cost).
+  bool keepBooks = true;
+  // Counts the companies adopted, so that a company can be told from the one
+  // before it (which may have lived at the same address).
+  uint64_t companiesAdopted = 0;
 };
 
 }  // namespace kelpmark

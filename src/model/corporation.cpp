@@ -9,9 +9,10 @@ namespace kelpmark {
 
 TCorporation::TCorporation() : Office(std::make_shared<TOffice>()) {}
 
-void TCorporation::SetMoney(Currency amount, MoneyCategory /*category*/) {
+void TCorporation::SetMoney(Currency amount, MoneyCategory category) {
   if (Money > amount) MonthExpense += amount - Money;
   if (Money < amount) MonthIncome += amount - Money;
+  books.book(category, amount - Money);
   Money = amount;
 }
 

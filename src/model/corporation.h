@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/books.h"
 #include "model/buildings.h"
 #include "model/currency.h"
 #include "model/kinds.h"
@@ -16,25 +17,6 @@ namespace kelpmark {
 class Random;
 struct EngineValues;
 
-// What a change of Money is for, in the order the month's books list them: the
-// incomes, then the expenses.
-enum class MoneyCategory {
-  Sales,          // the hourly revenue
-  BuildingSales,  // the resale of a building
-  SalesTax,       // the sales tax less the accountants' saving, as one amount
-  Fish,           // purchases of fish
-  Terminal,       // the sponsorship of a terminal
-  Wages,
-  Upkeep,     // buildings' and the office's upkeep with the repair surcharges
-  Overdraft,  // the charge on a debt
-  ProfitTax,
-  Hiring,
-  Construction,  // new buildings, office and building upgrades
-  Repairs,
-  Campaigns,
-  StaffMeasures,  // premiums and every other measure for the staff that costs money
-};
-
 using StaffList = OrderedList<TWorkerBee>;
 using BuildingList = OrderedList<TBuilding>;
 
@@ -45,10 +27,8 @@ class TCorporation {
 
   // --- money and small aggregates -------------------------------------------
   // The only way the game changes Money, naming what the change is for: an
-  // increase is booked into MonthIncome, a decrease into MonthExpense. Books kept
-  // by category hook in here: an amount belongs to the month of the game date at
-  // the moment it is paid, except the profit tax charged at a month end, which
-  // belongs to the month that closes.
+  // increase is booked into MonthIncome, a decrease into MonthExpense, and the
+  // change into the books under its category.
   void SetMoney(Currency amount, MoneyCategory category);
   // SetMoney(Money - amount) and SetMoney(Money + amount).
   void pay(Currency amount, MoneyCategory category) { SetMoney(Money - amount, category); }
@@ -186,6 +166,9 @@ class TCorporation {
   // The ordered campaign kind (1..8 in the actions window's order), 0 for none.
   int32_t PendingCampaign = 0;
   bool TaxHolidayOver = false;
+
+  // Where the money went, month by month; no rule reads them.
+  Books books;
 
  private:
   StaffList& staffOf(WorkerClass c);

@@ -38,6 +38,28 @@ std::string formatMoney(Currency amount, char decimalSeparator) {
   return out;
 }
 
+std::optional<Currency> parseMoney(const std::string& text) {
+  const size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+  const size_t point = text.find('.');
+  const std::string whole =
+      text.substr(sign, point == std::string::npos ? std::string::npos : point - sign);
+  const std::string fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
+  const auto digits = [](const std::string& d) {
+    return !d.empty() && d.find_first_not_of("0123456789") == std::string::npos;
+  };
+  if (!digits(whole) || whole.size() > 14) return std::nullopt;
+  if (point != std::string::npos && (!digits(fraction) || fraction.size() > 4)) return std::nullopt;
+  int64_t count = 0;
+  for (char c : whole) count = count * 10 + (c - '0');
+  count *= Currency::kScale;
+  int64_t scale = Currency::kScale;
+  for (char c : fraction) {
+    scale /= 10;
+    count += (c - '0') * scale;
+  }
+  return Currency::fromCount(sign == 1 ? -count : count);
+}
+
 std::string formatMoneyFixed(Currency amount, char decimalSeparator) {
   const int64_t hundredths = divRoundHalfEven(amount.count(), 100);
   const uint64_t m = magnitude(hundredths);

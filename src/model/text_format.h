@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's number texts.
+#include <optional>
 #include <string>
 
 #include "model/currency.h"
@@ -10,6 +11,11 @@ namespace kelpmark {
 // General money format: decimal notation, no thousands separator, up to four
 // decimals with trailing zeros dropped ("843.1", "10000", "-12.3456").
 std::string formatMoney(Currency amount, char decimalSeparator = '.');
+
+// An amount in the general format with a decimal point back ("-1234.5"): an
+// optional minus, at most 14 digits, and at most four decimals after a point;
+// nothing for any other text.
+std::optional<Currency> parseMoney(const std::string& text);
 
 // Fixed money format: exactly two decimals, the exact amount rounded half-even
 // ("8.50" for 8.5050, "8.52" for 8.5150); never "-0.00".

@@ -40,8 +40,10 @@ bool askTakeOver(const QString& host) {
 
 // The files the game itself reads and writes: a recording must go elsewhere.
 QStringList gameFiles(const GameUiOptions& options) {
-  return {options.savePath, options.resumePath, options.recoveryPath,
-          options.savePath + QStringLiteral(".books"), SaveLock::lockPath(options.savePath)};
+  const QString books = QStringLiteral(".books");
+  return {options.savePath,          options.resumePath,          options.recoveryPath,
+          options.savePath + books,  options.resumePath + books,  options.recoveryPath + books,
+          options.resultsPath,       SaveLock::lockPath(options.savePath)};
 }
 
 }  // namespace
@@ -51,6 +53,7 @@ GameUiOptions savedGameOptions() {
   options.savePath = saveFilePath();
   options.resumePath = resumeFilePath(options.savePath, legacySaveFilePath());
   options.recoveryPath = QString::fromStdString(recoveryPathFor(options.savePath.toStdString()));
+  options.resultsPath = saveDirectory() + QStringLiteral("/results");
   return options;
 }
 

@@ -3,14 +3,18 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QTimer>
 
 #include "ui/action_window.h"
 #include "ui/build_window.h"
+#include "ui/finance_window.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/pers_window.h"
 #include "ui/qt_view_port.h"
+#include "ui/save_location.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
 #include "ui/translations.h"
 #include "ui/welcome_window.h"
 #include "ui/window_look.h"
@@ -59,6 +63,9 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   report_ = new ReportWindow(*program_, main_.get());
   action_ = new ActionWindow(*program_, *main_);
   help_ = new HelpWindow(main_.get(), options.language);
+  finance_ = new FinanceWindow(*program_, main_.get());
+  results_ = new ResultsWindow(program_->game, main_.get());
+  resultsPath_ = options.resultsPath;
 
   view_->setParentWindow(main_.get());
   view_->setModalHandlers(
@@ -80,6 +87,16 @@ GameUi::GameUi(GameUiOptions options, QObject* parent)
   connect(pers_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
   connect(build_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
   connect(action_, &SecondaryWindow::helpRequested, this, &GameUi::showHelp);
+  connect(finance_, &FinanceWindow::helpRequested, this, &GameUi::showHelp);
+  connect(results_, &ResultsWindow::helpRequested, this, &GameUi::showHelp);
+  connect(main_.get(), &MainWindow::resultsRequested, this, &GameUi::showResults);
+  view_->setFinishedHandler([this](const GameResult& r) { gameFinished(r); });
+  // A game that ends the program shows its result before the windows go.
+  connect(main_.get(), &MainWindow::programEnding, this, [this] {
+    if (finished_) showResults();
+  });
+  connect(main_.get(), &MainWindow::financeRequested, finance_, &FinanceWindow::showFollowing);
+  connect(report_, &ReportWindow::financeRequested, this, [this] { finance_->showOver(report_); });
   connect(main_.get(), &MainWindow::gameChanged, this, &GameUi::syncAll);
 }
 
@@ -94,8 +111,43 @@ void GameUi::syncAll() {
   pers_->syncFromGame();
   build_->syncFromGame();
   action_->syncFromGame();
+  if (finance_->isVisible()) finance_->syncFromGame();
 }
 
 void GameUi::showHelp(int topic) { help_->showTopic(topic); }
+
+void GameUi::gameFinished(GameResult result) {
+  // The date played is the real one, to the minute, in local time.
+  result.played = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
+  // Written at once: a game that has ended stays in the results whatever follows.
+  if (!resultsPath_.isEmpty()) addResult(nativePath(resultsPath_), result);
+  finished_ = result;
+  // «Рекорды» follows the answer to the outcome's question, once the event that
+  // ended the game is over; a game that ends the program shows it at the end.
+  connect(main_.get(), &MainWindow::gameChanged, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (finished_ && !view_->endRequested()) showResults();
+    });
+  }, Qt::SingleShotConnection);
+}
+
+void GameUi::showResults() {
+  std::vector<GameResult> results =
+      resultsPath_.isEmpty() ? std::vector<GameResult>() : readResults(nativePath(resultsPath_));
+  const std::optional<GameResult> fresh = std::exchange(finished_, std::nullopt);
+  // A result the disk did not take is still shown.
+  if (fresh) {
+    const auto kept = std::find_if(results.begin(), results.end(), [&](const GameResult& r) {
+      return r.played == fresh->played && r.ended == fresh->ended && r.value == fresh->value;
+    });
+    if (kept == results.end()) results.push_back(*fresh);
+  }
+  results_->setResults(results, fresh ? &*fresh : nullptr);
+  view_->runModal([this] {
+    fitToScreen(results_);
+    centreOnScreen(results_);
+    results_->exec();
+  });
+}
 
 }  // namespace kelpmark::ui

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "commands/program.h"
 #include "ui/language.h"
@@ -19,6 +20,8 @@ class WelcomeWindow;
 class ReportWindow;
 class ActionWindow;
 class HelpWindow;
+class FinanceWindow;
+class ResultsWindow;
 class Translations;
 
 struct GameUiOptions {
@@ -27,6 +30,8 @@ struct GameUiOptions {
   QString resumePath;
   // The recovery file kept while a game runs (empty: none is kept).
   QString recoveryPath;
+  // The results of finished games (empty: none are kept).
+  QString resultsPath;
   // A fixed seed for every new game (tests); 0 takes the system clock.
   uint32_t fixedSeed = 0;
   // Every new game after the first takes the seed before it plus 1, as the scenario
@@ -52,6 +57,11 @@ class GameUi : public QObject {
   ReportWindow& reportWindow() { return *report_; }
   ActionWindow& actionWindow() { return *action_; }
   HelpWindow& helpWindow() { return *help_; }
+  FinanceWindow& financeWindow() { return *finance_; }
+  ResultsWindow& resultsWindow() { return *results_; }
+  // Shows «Рекорды» until it is closed, with the game just finished (if any)
+  // highlighted.
+  void showResults();
 
   // Shows the main window; the rest is shown on demand.
   void show();
@@ -62,6 +72,8 @@ class GameUi : public QObject {
 
  private:
   void showHelp(int topic);
+  // Keeps a finished game's result and shows it once the event is over.
+  void gameFinished(GameResult result);
 
   // The game's and Qt's texts in the game's language for as long as its windows exist.
   std::unique_ptr<Translations> translations_;
@@ -74,6 +86,11 @@ class GameUi : public QObject {
   ReportWindow* report_ = nullptr;
   ActionWindow* action_ = nullptr;
   HelpWindow* help_ = nullptr;
+  FinanceWindow* finance_ = nullptr;
+  ResultsWindow* results_ = nullptr;
+  QString resultsPath_;
+  // The result of the game that has just ended, until «Рекорды» has shown it.
+  std::optional<GameResult> finished_;
 };
 
 }  // namespace kelpmark::ui

@@ -225,6 +225,12 @@ void MainWindow::buildMenus() {
   newGame_ = game->addAction(tr("&Новая"));
   newGame_->setShortcut(Qt::Key_F2);
   connect(newGame_, &QAction::triggered, this, [this] { perform(PlayerAction::newGame()); });
+  finance_ = game->addAction(tr("&Финансы"));
+  finance_->setShortcut(Qt::Key_F3);
+  connect(finance_, &QAction::triggered, this, &MainWindow::financeRequested);
+  results_ = game->addAction(tr("&Рекорды"));
+  results_->setShortcut(Qt::Key_F4);
+  connect(results_, &QAction::triggered, this, &MainWindow::resultsRequested);
   game->addSeparator();
   connect(game->addAction(tr("&Выход")), &QAction::triggered, this, &QWidget::close);
 

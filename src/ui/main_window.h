@@ -64,13 +64,20 @@ class MainWindow : public QMainWindow {
   widgets::XYPlot* chart() const { return chart_; }
   LampWidget* lamp(int k) const { return lamps_[static_cast<size_t>(k - 1)]; }
   QAction* newGameAction() const { return newGame_; }
+  QAction* financeAction() const { return finance_; }
+  QAction* resultsAction() const { return results_; }
   // Time spent in the last tick's handler and repaint, in microseconds.
   qint64 lastTickMicros() const { return lastTickMicros_; }
 
  signals:
   void helpRequested(int topic);
+  // The menu's «Финансы» and «Рекорды».
+  void financeRequested();
+  void resultsRequested();
   // After every event of the game: the other windows show its result too.
   void gameChanged();
+  // The program is about to end (the windows still stand).
+  void programEnding();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -87,6 +94,8 @@ class MainWindow : public QMainWindow {
   widgets::ShadowLabel* makeLabel(MainLabel l, QWidget* parent, int x, int y, int w, int h);
   void syncTimer();
   void syncChart();
+  // The money label's tooltip: the day's and the month's largest flows.
+  void syncMoneyToolTip();
   void programEnded();
 
   Program& program_;
@@ -102,6 +111,9 @@ class MainWindow : public QMainWindow {
   bool closing_ = false;
   unsigned chartVersion_ = ~0u;
   unsigned tickerVersion_ = ~0u;
+  const void* toolTipCompany_ = nullptr;
+  uint64_t toolTipBooks_ = 0;
+  int64_t toolTipDay_ = 0;
   qint64 lastTickMicros_ = 0;
 
   std::array<widgets::GradientButton*, kMainButtonCount> buttons_{};
@@ -115,6 +127,8 @@ class MainWindow : public QMainWindow {
   widgets::DotMatrixTicker* ticker_ = nullptr;
   widgets::XYPlot* chart_ = nullptr;
   QAction* newGame_ = nullptr;
+  QAction* finance_ = nullptr;
+  QAction* results_ = nullptr;
 };
 
 }  // namespace kelpmark::ui

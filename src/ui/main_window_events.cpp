@@ -10,8 +10,10 @@
 #include "commands/lifecycle.h"
 #include "commands/program.h"
 #include "commands/recovery.h"
+#include "model/calendar.h"
 #include "ui/lamp_widget.h"
 #include "ui/main_window.h"
+#include "ui/money_texts.h"
 #include "ui/quantity_spin_box.h"
 #include "ui/qt_view_port.h"
 #include "ui/save_location.h"
@@ -93,12 +95,15 @@ void MainWindow::syncFromGame() {
   quantity_->setState(f.PSpn.value, f.PSpn.minValue, f.PSpn.maxValue);
   for (int k = 1; k <= 4; ++k) lamps_[static_cast<size_t>(k - 1)]->setLit(f.lampOn[static_cast<size_t>(k - 1)]);
   newGame_->setEnabled(f.NewGameMEnabled);
+  // The books exist from the first game on.
+  finance_->setEnabled(program_.game.hasCompany());
   const Ticker& t = program_.game.ticker;
   if (t.version() != tickerVersion_) {
     tickerVersion_ = t.version();
     ticker_->setText(QString::fromStdString(t.firstLine()));
   }
   syncChart();
+  syncMoneyToolTip();
   if (f.forbiddenCursor != cursorOverridden_) {
     if (f.forbiddenCursor)
       QApplication::setOverrideCursor(Qt::ForbiddenCursor);
@@ -118,6 +123,18 @@ void MainWindow::syncChart() {
   chart_->setSeriesData(2, &c.line3.points);
   chart_->setAxisRange(widgets::XYPlot::Axis::Bottom, c.bottomMin, c.bottomMax);
   chart_->dataChanged();
+}
+
+void MainWindow::syncMoneyToolTip() {
+  const Game& g = program_.game;
+  const TCorporation* c = g.hasCompany() ? &g.corp() : nullptr;
+  const int64_t day = c != nullptr ? decodeDate(g.values.clock.GameDate).day : 0;
+  const uint64_t books = c != nullptr ? c->books.version() : 0;
+  if (c == toolTipCompany_ && books == toolTipBooks_ && day == toolTipDay_) return;
+  toolTipCompany_ = c;
+  toolTipBooks_ = books;
+  toolTipDay_ = day;
+  label(MainLabel::MoneyLbl)->setToolTip(moneyFlowsToolTip(g));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -166,6 +183,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::programEnded() {
   timer_.stop();
+  emit programEnding();
   if (cursorOverridden_) {
     QApplication::restoreOverrideCursor();
     cursorOverridden_ = false;

@@ -150,6 +150,15 @@ void QtViewPort::openWeb() {
   QDesktopServices::openUrl(QUrl(QString::fromUtf8(kMakerWebAddress)));
 }
 
+void QtViewPort::gameFinished(const GameResult& result) {
+  if (finished_) finished_(result);
+}
+
+void QtViewPort::runModal(const std::function<void()>& show) {
+  ModalScope scope(*this);
+  show();
+}
+
 void QtViewPort::endProgram() {
   if (endRequested_) return;
   endRequested_ = true;

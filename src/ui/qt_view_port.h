@@ -42,6 +42,8 @@ class QtViewPort : public QObject, public ViewPort {
     showWelcome_ = std::move(welcome);
   }
   void setHelpHandler(std::function<void(int)> help) { help_ = std::move(help); }
+  // Told each finished game's result.
+  void setFinishedHandler(std::function<void(const GameResult&)> f) { finished_ = std::move(f); }
   // Runs before any box or modal window opens: what the game has already shown
   // must be on the screen under it.
   void setBeforeModal(std::function<void()> f) { beforeModal_ = std::move(f); }
@@ -68,6 +70,11 @@ class QtViewPort : public QObject, public ViewPort {
   void openHelp(int topic) override;
   void openWeb() override;
   void endProgram() override;
+  void gameFinished(const GameResult& result) override;
+
+  // Runs a modal window of the front end's own (shown by `show`): the game stands
+  // still while it is open, as under the game's own modal windows.
+  void runModal(const std::function<void()>& show);
 
   // True while a message, question or modal window of the game is open.
   bool modalOpen() const { return modalDepth_ > 0; }
@@ -91,6 +98,7 @@ class QtViewPort : public QObject, public ViewPort {
   std::function<void()> showReports_;
   std::function<void()> showWelcome_;
   std::function<void(int)> help_;
+  std::function<void(const GameResult&)> finished_;
   std::function<void()> beforeModal_;
   int modalDepth_ = 0;
   bool endRequested_ = false;

@@ -56,6 +56,13 @@ ReportWindow::ReportWindow(Program& program, QWidget* parent)
     ok->setFocus();
     emit helpRequested(40);
   });
+  // Where the money went, month by month, over this window; back here after it.
+  auto* finance = new widgets::GradientButton(tr("Финансы"), this);
+  finance->setGeometry(384, 230, 97, 22);
+  connect(finance, &widgets::GradientButton::clicked, this, [this, ok] {
+    ok->setFocus();
+    emit financeRequested();
+  });
 }
 
 void ReportWindow::syncFromGame() {

@@ -27,6 +27,7 @@ class ReportWindow : public QDialog {
 
  signals:
   void helpRequested(int topic);
+  void financeRequested();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -3,11 +3,14 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+
+#include "widgets/gradient_button.h"
 
 namespace kelpmark::ui {
 
@@ -81,6 +84,32 @@ void fitToScreen(QWidget* w, const QScreen* screen) {
   const QSize room = screen->availableGeometry().size().shrunkBy(frame);
   const QSize size = w->size().boundedTo(room).expandedTo(w->minimumSizeHint());
   if (size != w->size()) w->resize(size);
+}
+
+QString navyTableStyle() {
+  return QStringLiteral(
+      "QTableView { background: navy; color: #00FF00; gridline-color: #2E4E8E;"
+      " selection-background-color: #00FF00; selection-color: navy; border: 2px inset #404080; }"
+      "QHeaderView { background: rgb(0,117,58); }"
+      "QHeaderView::section { background: rgb(0,117,58); color: #00FF00; padding: 1px 6px;"
+      " border: 1px solid #005020; }"
+      "QTableCornerButton::section { background: rgb(0,117,58); border: 1px solid #005020; }");
+}
+
+QHBoxLayout* okHelpRow(QWidget* window, const std::function<void()>& ok, const std::function<void()>& help) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  bool first = true;
+  for (const auto& [caption, pressed] : {std::pair{"Ok", ok}, std::pair{"Help", help}}) {
+    auto* button = new widgets::GradientButton(QString::fromLatin1(caption), window);
+    button->setFixedSize(97, widgets::GradientButton::kDesignHeight);
+    QObject::connect(button, &widgets::GradientButton::clicked, window, pressed);
+    if (!first) row->addSpacing(20);
+    row->addWidget(button);
+    first = false;
+  }
+  row->addStretch();
+  return row;
 }
 
 }  // namespace kelpmark::ui

@@ -3,7 +3,10 @@
 // The shared look of the game's windows.
 #include <QColor>
 #include <QFont>
+#include <QString>
+#include <functional>
 
+class QHBoxLayout;
 class QScreen;
 class QWidget;
 
@@ -21,6 +24,12 @@ QFont statusFont();
 
 void setMainBackground(QWidget* w);
 void setDialogBackground(QWidget* w);
+
+// The game's tables: lime figures on navy under green headers.
+QString navyTableStyle();
+// "Ok" and "Help" side by side in the middle of a row, as the windows have them
+// at the bottom; each calls its function when pressed.
+QHBoxLayout* okHelpRow(QWidget* window, const std::function<void()>& ok, const std::function<void()>& help);
 
 // Puts a top-level window, its frame included, in the middle of its screen; one
 // larger than the screen keeps its title bar on it.

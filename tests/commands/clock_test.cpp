@@ -266,6 +266,7 @@ TEST(GameClock, TheYearEndsWithAQuestion) {
     c.ticks(1);
     EXPECT_TRUE(c.view.questions.empty());
     c.view.answers = {answer};
+    const Currency money = c.corp().Money;
     c.ticks(1);
     ASSERT_EQ(c.view.questions.size(), 1u);
     EXPECT_EQ(c.view.questions[0].text,
@@ -273,6 +274,11 @@ TEST(GameClock, TheYearEndsWithAQuestion) {
               "Вам надо было действовать активнее!\nПопытаетесь еще раз?");
     EXPECT_EQ(c.view.questions[0].kind, kelpmark::QuestionKind::Warning);
     EXPECT_EQ(c.game().values.bargain.MonthsElapsed, 2);
+    // The game's result, as it stood when the year was found over.
+    ASSERT_EQ(c.view.results.size(), 1u);
+    EXPECT_EQ(c.view.results[0].outcome, kelpmark::GameOutcome::YearOver);
+    EXPECT_EQ(c.view.results[0].ended, 37257.0);
+    EXPECT_EQ(c.view.results[0].money, money);
     if (answer == kelpmark::Answer::No) {
       EXPECT_EQ(c.view.endRequests, 1);
       EXPECT_EQ(&c.corp(), old);
@@ -285,5 +291,36 @@ TEST(GameClock, TheYearEndsWithAQuestion) {
       EXPECT_EQ(c.corp().LastMonthValue, units(10100));
       EXPECT_EQ(c.corp().ResultPoints, -1);
     }
+  }
+}
+
+// A game that loses its value and its reputation on the same night has one
+// result, whatever the answer; the next game's loss is a result of its own.
+TEST(GameClock, EachFinishedGameHasOneResult) {
+  for (const kelpmark::Answer answer : {kelpmark::Answer::No, kelpmark::Answer::Yes}) {
+    Clock c;
+    c.newGame();
+    c.speed(5);
+    const auto loseTonight = [&c] {
+      c.corp().LastMonthValue = units(30000);
+      c.corp().ResultPoints = -40;
+      const int day = c.clock().CurrentWeekDay;
+      while (c.clock().CurrentWeekDay == day) c.ticks(1);
+    };
+    c.view.answers = {answer, answer};
+    loseTonight();
+    ASSERT_EQ(c.view.results.size(), 1u);
+    EXPECT_EQ(c.view.results[0].outcome, kelpmark::GameOutcome::ValueHalved);
+    if (answer == kelpmark::Answer::No) {
+      EXPECT_EQ(c.view.questions.size(), 2u) << "both checks asked";
+      EXPECT_EQ(c.view.results[0].value, c.corp().CompanyValue());
+      EXPECT_EQ(c.view.results[0].marketShare, c.corp().MarketShare);
+      continue;
+    }
+    EXPECT_EQ(c.view.questions.size(), 1u) << "the new company keeps its reputation";
+    c.view.answers = {kelpmark::Answer::Yes};
+    loseTonight();
+    ASSERT_EQ(c.view.results.size(), 2u);
+    EXPECT_EQ(c.view.results[1].outcome, kelpmark::GameOutcome::ValueHalved);
   }
 }

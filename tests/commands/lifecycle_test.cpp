@@ -17,8 +17,10 @@
 #include "commands/lifecycle.h"
 #include "commands/program.h"
 #include "commands/recovery.h"
+#include "commands/saved_books.h"
 #include "commands/saved_game.h"
 #include "engine/month_end.h"
+#include "model/books_file.h"
 #include "model/codepage.h"
 #include "model/save_file.h"
 #include "support/save_files.h"
@@ -80,6 +82,12 @@ void tickToHour(Program& p, int hour) {
 void giveMoney(Program& p, int64_t units) {
   TCorporation& c = p.game.corp();
   c.receive(Currency::fromUnits(units), kelpmark::MoneyCategory::Sales);
+}
+
+// The game's books as their file holds them.
+std::string booksOf(const Program& p) {
+  const TCorporation& c = p.game.corp();
+  return booksFileText(c.books, p.game.values.clock.GameDate, c.Money);
 }
 
 bool outcomeAsked(const kmtest::FakeView& v) {
@@ -584,6 +592,7 @@ TEST(LifecycleRecovery, YesContinuesTheInterruptedGameInsteadOfTheSave) {
   for (size_t line : {hourStepLine(expected), speedDividerLine(expected), chartTickLine(expected)})
     resumed[line] = expected[line];
   EXPECT_EQ(resumed, expected);
+  EXPECT_EQ(booksOf(tp.program), booksOf(run.crashed.program)) << "the books to the last midnight";
   EXPECT_EQ(tp.program.mainForm.SpeedLevel, 2);
   EXPECT_TRUE(fs::exists(run.recovery)) << "kept until the next write or the ordinary end";
   EXPECT_EQ(readAll(run.save), run.saveBytes);
@@ -599,6 +608,7 @@ TEST(LifecycleRecovery, NoRemovesItAndAsksTheResumeQuestion) {
   EXPECT_EQ(tp.view.questions[0].text, kRecoveryQuestion.source);
   EXPECT_EQ(tp.view.questions[1].text, kResumeQuestion.source);
   EXPECT_FALSE(fs::exists(run.recovery));
+  EXPECT_FALSE(fs::exists(booksPathFor(run.recovery)));
   ASSERT_TRUE(tp.program.game.hasCompany());
   EXPECT_EQ(tp.program.game.values.clock.GameDate, 36892.25) << "the saved game, not the crashed one";
 }
@@ -672,6 +682,51 @@ TEST(LifecycleRecovery, DamagedFileGivesTheLoadErrorThenTheStartGoesOnWithoutIt)
   EXPECT_FALSE(fs::exists(run.recovery + ".tmp"));
   ASSERT_EQ(next.view.questions.size(), 1u);
   EXPECT_EQ(next.view.questions[0].text, kResumeQuestion.source);
+}
+
+// The books come back with the saved game: written beside it at exit, read at the
+// resume when they name its date and money. A damaged file is kept aside as
+// ".bad", another save's books are left as they are, and either way the books
+// start at the resume.
+TEST(LifecycleBooks, BackWithTheirSaveDamagedKeptAsideForeignLeftAlone) {
+  ScratchDir dir;
+  const std::string save = (dir / "game.dat").string();
+  const std::string books = booksPathFor(save);
+  TestProgram played(5);
+  playSomeDays(played.program);
+  ASSERT_TRUE(FormCloseQuery(played.program, save));
+  const std::string text = readAll(books);
+  ASSERT_EQ(text, booksOf(played.program));
+  ASSERT_NE(text.find("\nsales "), std::string::npos);
+
+  const auto resume = [&save](TestProgram& tp) {
+    FormShow(tp.program, save);
+    EXPECT_TRUE(tp.view.messages.empty());
+    const TCorporation& c = tp.program.game.corp();
+    return c.books.months(tp.program.game.values.clock.GameDate, c.Money);
+  };
+  TestProgram whole(6);
+  resume(whole);
+  EXPECT_EQ(booksOf(whole.program), text);
+
+  std::string damaged = text;
+  char& digit = damaged[damaged.find("\nsales ") + 7];
+  digit = digit == '9' ? '8' : '9';
+  writeAll(books, damaged);
+  TestProgram afresh(7);
+  const auto months = resume(afresh);
+  ASSERT_EQ(months.size(), 1u);
+  EXPECT_EQ(months[0].opening, afresh.program.game.corp().Money);
+  EXPECT_EQ(readAll(books + ".bad"), damaged);
+
+  TestProgram other(8);
+  newGame(other.program);
+  writeAll(books, booksOf(other.program));
+  fs::remove(books + ".bad");
+  TestProgram foreign(9);
+  EXPECT_EQ(resume(foreign).size(), 1u);
+  EXPECT_EQ(readAll(books), booksOf(other.program));
+  EXPECT_FALSE(fs::exists(books + ".bad"));
 }
 
 // ---------------------------------------------------------------------------

@@ -33,6 +33,34 @@ TEST(Company, SetMoneyBooksIncreasesAsIncomeAndDecreasesAsExpense) {
   EXPECT_EQ(c.MonthExpense, units(-30) - units(10070) - Currency::fromCount(5));
   EXPECT_EQ(c.MonthIncome, units(100));
 
+  // The books hold each change under its category, in the month of the followed
+  // date; the profit tax goes to the month before, never before the first month.
+  double date = 36949.5;  // 27.02.2001 12:00
+  TCorporation b;
+  b.books.start(date, b.Money);
+  b.books.followDate(&date);
+  b.pay(units(450), MoneyCategory::ProfitTax);
+  b.receive(units(100), MoneyCategory::Sales);
+  date = 36950.0;  // 28.02, a new day
+  b.pay(units(30), MoneyCategory::Wages);
+  date = 36951.25;  // 01.03
+  b.pay(units(200), MoneyCategory::ProfitTax);
+  b.pay(units(20), MoneyCategory::Upkeep);
+  const auto months = b.books.months(date, b.Money);
+  ASSERT_EQ(months.size(), 2u);
+  EXPECT_EQ(kelpmark::monthText(months[0].month), "02.2001");
+  const auto at = [](MoneyCategory k) { return static_cast<size_t>(k); };
+  EXPECT_EQ(months[0].amounts[at(MoneyCategory::ProfitTax)], units(-650));
+  EXPECT_EQ(months[0].amounts[at(MoneyCategory::Sales)], units(100));
+  EXPECT_EQ(months[0].amounts[at(MoneyCategory::Wages)], units(-30));
+  EXPECT_EQ(months[1].opening, units(10000 - 650 + 100 - 30));
+  EXPECT_EQ(months[1].amounts[at(MoneyCategory::Upkeep)], units(-20));
+  EXPECT_EQ(months[1].closing, b.Money);
+  const auto today = b.books.today(date);
+  EXPECT_EQ(today[at(MoneyCategory::ProfitTax)], units(-200));
+  EXPECT_EQ(today[at(MoneyCategory::Wages)], Currency());
+  EXPECT_EQ(b.books.today(date + 1)[at(MoneyCategory::Upkeep)], Currency());
+
   c.RegisterPause(36900.5);
   c.RegisterPause(36901.5);
   EXPECT_EQ(c.PauseDate, 36901.5);

@@ -12,9 +12,11 @@
 #include <type_traits>
 #include <vector>
 
+#include "model/books_file.h"
 #include "model/codepage.h"
 #include "model/corporation.h"
 #include "model/random.h"
+#include "model/results.h"
 #include "model/save_file.h"
 #include "support/save_files.h"
 #include "support/scratch_dir.h"
@@ -933,6 +935,110 @@ TEST(SaveLocale, DecimalCommaLocaleWritesAndReadsTheSameFile) {
   ASSERT_TRUE(l->ok);
   EXPECT_EQ(l->company.Money.count(), -123456);
   EXPECT_EQ(l->company.Shops[0].Value.count(), 145000);
+}
+
+// ---------------------------------------------------------------------------
+// The books file beside the save
+
+TEST(SaveBooksFile, ComesBackWholeForItsSaveOnly) {
+  double date = 36949.5;  // 27.02.2001 12:00
+  Books books;
+  books.start(date, Currency::fromUnits(10000));
+  books.followDate(&date);
+  books.book(MoneyCategory::Wages, Currency::fromCount(-4200000));
+  books.book(MoneyCategory::Sales, Currency::fromCount(12345));
+  date = 36951.5;  // 01.03
+  books.book(MoneyCategory::ProfitTax, Currency::fromCount(-7));
+  books.book(MoneyCategory::Fish, Currency::fromCount(-1));
+  const Currency money = Currency::fromCount(100000000 - 4200000 + 12345 - 7 - 1);
+  const std::string text = booksFileText(books, date, money);
+  EXPECT_EQ(text,
+            "kelpmark books 1\n"
+            "save 3.69515000000000E+0004 9.58123370000000E+0003\n"
+            "month 02.2001 opening 10000 closing 9581.2338\n"
+            "sales 1.2345\nwages -420\nprofit_tax -0.0007\n"
+            "month 03.2001 opening 9581.2338 closing 9581.2337\n"
+            "fish -0.0001\n"
+            "today 36951\n"
+            "fish -0.0001\nprofit_tax -0.0007\n"
+            "end\n");
+  Books back;
+  ASSERT_EQ(readBooksFile(text, date, money, back), BooksFileFit::Belongs);
+  EXPECT_EQ(booksFileText(back, date, money), text);
+  EXPECT_EQ(back.today(date)[static_cast<size_t>(MoneyCategory::Fish)], Currency::fromCount(-1));
+
+  // Another save's books are left alone; a damaged file is told from them.
+  EXPECT_EQ(readBooksFile(text, date + 1.0 / 24, money, back), BooksFileFit::Foreign);
+  EXPECT_EQ(readBooksFile(text, date, money + Currency::fromCount(1), back), BooksFileFit::Foreign);
+  const auto edited = [&text](const std::string& from, const std::string& to) {
+    std::string t = text;
+    t.replace(t.find(from), from.size(), to);
+    return t;
+  };
+  const std::string damaged[] = {
+      "",
+      edited("books 1", "books 2"),
+      edited("wages -420", "wages -421"),                        // the sum is off
+      edited("sales 1.2345\nwages -420", "wages -420\nsales 1.2345"),  // out of order
+      edited("wages -420", "sales 0\nwages -420"),                // twice
+      edited("wages -420", "salary -420"),
+      edited("sales 1.2345", "sales 1.23450"),                   // five decimals
+      edited("sales 1.2345", "sales 1e4"),
+      edited("opening 10000", "opening 99999999999999999999"),
+      edited("month 03.2001", "month 04.2001"),                  // a month left out
+      edited("month 03.2001 opening 9581.2338", "month 03.2001 opening 9581.2339"),
+      edited("today 36951", "today x"),
+      edited("end\n", ""),
+      text + "end\n",
+  };
+  for (const std::string& t : damaged)
+    EXPECT_EQ(readBooksFile(t, date, money, back), BooksFileFit::Damaged) << t;
+  EXPECT_EQ(booksFileText(back, date, money), text) << "a refused file changes nothing";
+}
+
+// ---------------------------------------------------------------------------
+// The results of finished games
+
+// Ranked best first: wins by the earliest date, then losses by company value; the
+// file takes them back exactly; a damaged one is kept as ".bad" and a new one
+// begun with the next result.
+TEST(SaveResults, RankedWrittenBackAndADamagedFileKeptAside) {
+  const auto result = [](const char* played, GameOutcome o, double ended, int64_t value) {
+    return GameResult{played, o, ended, Currency::fromCount(value), Currency::fromCount(-value / 3), 7};
+  };
+  const std::vector<GameResult> games = {
+      result("2024-03-01 10:00", GameOutcome::ValueHalved, 36950.25, 90000000),
+      result("2024-03-02 11:30", GameOutcome::Won, 37100.5, 10),
+      result("2024-03-03 09:05", GameOutcome::YearOver, 37257, 120000005),
+      result("2024-03-04 23:59", GameOutcome::Won, 37000 + 13.0 / 24, -5),
+      result("2024-03-05 00:00", GameOutcome::PrestigeLost, 36900, 120000005),
+  };
+  const std::string text = resultsText(games);
+  EXPECT_EQ(text.substr(0, text.find('\n', 19) + 1),
+            "kelpmark results 1\n2024-03-01 10:00\tvalue_halved\t28.02.2001 06:00\t9000\t-3000\t7\n");
+  const std::optional<std::vector<GameResult>> back = parseResults(text);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(resultsText(*back), text);
+  std::vector<std::string> order;
+  for (const GameResult& r : rankResults(*back)) order.push_back(r.played.substr(8, 2));
+  EXPECT_EQ(order, (std::vector<std::string>{"04", "02", "03", "05", "01"}));
+
+  for (const char* bad : {"", "kelpmark results 2\n", "kelpmark results 1\nx\n",
+                          "kelpmark results 1\n2024-03-01 10:00\twon\t31.02.2001 06:00\t1\t1\t7\n",
+                          "kelpmark results 1\n2024-03-01 10:00\twon\t28.02.2001 06:00\t1\t1\t101\n",
+                          "kelpmark results 1\n2024-03-01 10:00\tlost\t28.02.2001 06:00\t1\t1\t7\n",
+                          "kelpmark results 1\n2024-03-01 10:00\twon\t28.02.2001 06:00\t1e3\t1\t7\n"})
+    EXPECT_FALSE(parseResults(bad)) << bad;
+
+  ScratchDir dir;
+  const std::string path = (dir / "results").string();
+  ASSERT_TRUE(addResult(path, games[0]));
+  ASSERT_TRUE(addResult(path, games[1]));
+  EXPECT_EQ(readResults(path).size(), 2u);
+  savetest::writeAll(path, "kelpmark results 1\ngarbage\n");
+  ASSERT_TRUE(addResult(path, games[2]));
+  EXPECT_EQ(readAll(path + ".bad"), "kelpmark results 1\ngarbage\n");
+  EXPECT_EQ(readAll(path), resultsText({games[2]}));
 }
 
 }  // namespace

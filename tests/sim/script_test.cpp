@@ -57,6 +57,7 @@ TEST(ScriptParsing, RejectsUnknownCommandsAndBadArgumentsNamingTheLine) {
   EXPECT_EQ(rejectedLine("answer\n"), 1);
   EXPECT_EQ(rejectedLine("save\n"), 1);
   EXPECT_EQ(rejectedLine("dump now\n"), 1);
+  EXPECT_EQ(rejectedLine("books now\n"), 1);
   // resume only as the first command
   EXPECT_EQ(rejectedLine("resume game.dat 1\n"), 0);
   EXPECT_EQ(rejectedLine("# first\nresume game.dat 1\n"), 0);

@@ -37,6 +37,7 @@ class FakeView : public kelpmark::ViewPort {
   void openHelp(int topic) override { helpTopics.push_back(topic); }
   void openWeb() override { ++webOpened; }
   void endProgram() override { ++endRequests; }
+  void gameFinished(const kelpmark::GameResult& result) override { results.push_back(result); }
 
   void clear() {
     messages.clear();
@@ -54,6 +55,7 @@ class FakeView : public kelpmark::ViewPort {
   std::vector<int> helpTopics;
   int webOpened = 0;
   int endRequests = 0;
+  std::vector<kelpmark::GameResult> results;
   std::function<void(kelpmark::ModalWindow)> onModal;
 };
 

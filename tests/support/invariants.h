@@ -27,6 +27,11 @@ inline void expectInvariants(const kelpmark::Program& p) {
   ASSERT_LE(c.Office->Level, c.Office->MaxLevel);
   ASSERT_GE(c.MarketShare, 1);
   ASSERT_LE(c.MarketShare, 100);
+  // The books explain the cash: their first opening and every amount since add up to it.
+  Currency booked = c.books.firstOpening();
+  for (const CategoryAmounts& month : c.books.bookedMonths())
+    for (Currency a : month) booked += a;
+  ASSERT_EQ(booked, c.Money);
 }
 
 }  // namespace kmtest

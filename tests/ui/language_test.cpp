@@ -5,6 +5,7 @@
 // in English no Cyrillic letter anywhere a player can reach.
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -13,11 +14,13 @@
 #include "ui/action_window.h"
 #include "ui/build_window.h"
 #include "ui/command_line.h"
+#include "ui/finance_window.h"
 #include "ui/game_ui.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/pers_window.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
 #include "ui/welcome_window.h"
 #include "ui_test_support.h"
 #include "widgets/gradient_button.h"
@@ -96,6 +99,7 @@ class LanguageTest : public QObject {
     dir_ = std::make_unique<QTemporaryDir>();
     GameUiOptions options;
     options.savePath = dir_->filePath("game.dat");
+    options.resultsPath = dir_->filePath("results");
     options.fixedSeed = 5;
     options.language = userLanguage();
     game_ = std::make_unique<GameUi>(options);
@@ -251,11 +255,63 @@ class LanguageTest : public QObject {
     auto* browser = help.findChild<QTextBrowser*>();
     const QStringList menu = uitest::contextMenuTexts(browser->viewport(), QPoint(40, 80));
     QVERIFY2(menu.contains(says("Выделить всё", "Select All")), qPrintable(menu.join(u'|')));
-    for (int topic : {0, 10, 20, 30, 40, 50, 100}) {
+    for (int topic : {0, 10, 20, 30, 40, 50, 60, 70, 100}) {
       help.showTopic(topic);
       look(&help, QStringLiteral("help-%1").arg(topic));
     }
     QVERIFY(browser->toPlainText().contains(says("Добро пожаловать", "Welcome")));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+
+    // «Финансы»: the morning's purchases by category, the month in the language.
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F3));
+    FinanceWindow& finance = game_->financeWindow();
+    QVERIFY(uitest::waitActive(&finance));
+    QCOMPARE(title(&finance), says("Финансы", "Finances"));
+    const QAbstractItemModel* books = finance.table()->model();
+    QCOMPARE(books->headerData(0, Qt::Horizontal).toString(), says("янв 2001", "Jan 2001"));
+    QStringList rows;
+    for (int r = 0; r < books->rowCount(); ++r) rows << books->headerData(r, Qt::Vertical).toString().trimmed();
+    QVERIFY2(rows.contains(says("Строительство", "Construction")) && rows.contains(says("Наём", "Hiring")),
+             qPrintable(rows.join(u'|')));
+    look(&finance, QStringLiteral("finance"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY2(w.label(MainLabel::MoneyLbl)->toolTip().startsWith(says("<b>Сегодня:</b> Строительство −$",
+                                                                     "<b>Today:</b> Construction −$")),
+             qPrintable(w.label(MainLabel::MoneyLbl)->toolTip()));
+
+    // «Рекорды» before any game has ended, then with the game lost overnight
+    // (Yes to the outcome's question) highlighted.
+    ResultsWindow& results = game_->resultsWindow();
+    QStringList listed;
+    const auto readResults = [&](const QString& name) {
+      uitest::whenModalOpens([&](QWidget* m) { return m == &results; }, [&, name](QWidget*) {
+        QCOMPARE(title(&results), says("Рекорды", "High Scores"));
+        QTableWidget* table = results.table();
+        for (int r = 0; table->isVisible() && r < table->rowCount(); ++r) {
+          QStringList cells;
+          for (int c = 0; c < table->columnCount(); ++c) cells << table->item(r, c)->text();
+          listed << (r == results.highlightedRow() ? QStringLiteral("*") : QString()) + cells.join(u'|');
+        }
+        look(&results, name);
+        results.close();
+      });
+    };
+    readResults(QStringLiteral("results-empty"));
+    QVERIFY(uitest::pressKey(Qt::Key_F4));
+    QTRY_VERIFY(!results.isVisible());
+    QVERIFY(listed.isEmpty());
+    QVERIFY(!seen_.filter(says("Ни одна игра ещё не закончена", "No game has been finished yet")).isEmpty());
+    readResults(QStringLiteral("results"));
+    p.game.corp().LastMonthValue = Currency::fromUnits(1000000);
+    w.perform(PlayerAction::speed(5));
+    const TCorporation* lost = &p.game.corp();
+    for (int i = 0; i < 24 && &p.game.corp() == lost; ++i) w.timerTick();
+    QTRY_COMPARE(listed.size(), 1);
+    QVERIFY2(listed[0].startsWith(says("*1|Стоимость упала вдвое|02.01.2001|$", "*1|Value halved|1/2/2001|$")),
+             qPrintable(listed[0]));
+    QTRY_VERIFY(!results.isVisible());
 
     QStringList cyrillic = seen_.filter(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
     if (english()) QVERIFY2(cyrillic.isEmpty(), qPrintable(cyrillic.join(u'\n')));

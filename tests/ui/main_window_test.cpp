@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "ui/qt_view_port.h"
 #include "ui/quantity_spin_box.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
 #include "ui/russian_qt_strings.h"
 #include "ui/welcome_window.h"
 #include "ui_test_support.h"
@@ -50,6 +52,64 @@ class MainWindowTest : public QObject {
   void startGame() {
     QTest::keyClick(&game_->mainWindow(), Qt::Key_F2);
     QVERIFY(game_->program().game.hasCompany());
+  }
+  // A new run of the program on the same data directory.
+  void restart(uint32_t seed) {
+    if (game_) game_->program().ended = true;
+    game_.reset();
+    GameUiOptions options;
+    options.savePath = dir_->filePath("game.dat");
+    options.resultsPath = dir_->filePath("results");
+    options.fixedSeed = seed;
+    game_ = std::make_unique<GameUi>(options);
+    game_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&game_->mainWindow()));
+    game_->mainWindow().activateWindow();
+    QVERIFY(uitest::waitActive(&game_->mainWindow()));
+  }
+  // The texts of «Рекорды» each time it opens (its rows, "|"-joined cells, the
+  // highlighted one marked "*"), closing it with Escape; every other modal window
+  // is closed, every box answered Yes.
+  struct ResultsSeen {
+    QStringList shown;
+    QTimer poll;
+  };
+  static void watchModals(ResultsSeen& seen) {
+    seen.poll.setInterval(10);
+    QObject::connect(&seen.poll, &QTimer::timeout, [&seen] {
+      QWidget* m = QApplication::activeModalWidget();
+      if (m == nullptr || !m->isVisible()) return;
+      if (auto* box = qobject_cast<QMessageBox*>(m)) {
+        QAbstractButton* b = box->button(QMessageBox::Yes);
+        QTest::mouseClick(b != nullptr ? b : box->buttons().value(0), Qt::LeftButton);
+        return;
+      }
+      auto* results = qobject_cast<ResultsWindow*>(m);
+      if (results == nullptr) {
+        m->close();
+        return;
+      }
+      QStringList rows;
+      QTableWidget* table = results->table();
+      for (int r = 0; table->isVisible() && r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) cells << table->item(r, c)->text();
+        rows << (r == results->highlightedRow() ? QStringLiteral("*") : QString()) + cells.join(u'|');
+      }
+      if (rows.isEmpty()) rows << results->findChild<QLabel*>()->text();
+      seen.shown << rows.join(QStringLiteral("\n"));
+      uitest::saveScreenshot(results, QStringLiteral("results-%1").arg(seen.shown.size()));
+      QTest::keyClick(table->isVisible() ? static_cast<QWidget*>(table) : results, Qt::Key_Escape);
+    });
+    seen.poll.start();
+  }
+  // Plays on at the top speed until the next midnight has run its daily step.
+  void tickOverMidnight() {
+    TCorporation& c = game_->program().game.corp();
+    const int day = game_->program().game.values.clock.CurrentWeekDay;
+    while (game_->program().game.values.clock.CurrentWeekDay == day && &c == &game_->program().game.corp() &&
+           !game_->program().ended)
+      game_->mainWindow().perform(PlayerAction::tick());
   }
 
  private slots:
@@ -455,6 +515,51 @@ class MainWindowTest : public QObject {
     });
     QTRY_COMPARE_WITH_TIMEOUT(answerer.texts.size(), 1, 10000);
     QCOMPARE(shown, state);
+  }
+
+  // Every finished game is in «Рекорды» at once and after a restart: a lost one
+  // highlighted once the outcome's question is answered, a won one before the
+  // program ends; wins first. Before any game the window says so.
+  void finishedGamesAreInTheResults() {
+    ResultsSeen seen;
+    watchModals(seen);
+    restart(31);
+    QTest::keyClick(&game_->mainWindow(), Qt::Key_F4);
+    QCOMPARE(seen.shown, QStringList{QStringLiteral("Ни одна игра ещё не закончена. Здесь появится каждая "
+                                                    "игра, выигранная или проигранная, с её итогом.")});
+    QVERIFY(uitest::waitActive(&game_->mainWindow()));
+
+    // Lost: the value halves overnight; Yes starts the next game.
+    startGame();
+    game_->mainWindow().perform(PlayerAction::speed(5));
+    game_->program().game.corp().LastMonthValue = Currency::fromUnits(30000);
+    tickOverMidnight();
+    QTRY_COMPARE(seen.shown.size(), 2);
+    // The first tick's daily step finds the value halved; the date played is now.
+    QCOMPARE(seen.shown[1].section(u'|', 0, 5), QStringLiteral("*1|Стоимость упала вдвое|01.01.2001|$10100|$10000|2%"));
+    const QDateTime played =
+        QDateTime::fromString(seen.shown[1].section(u'|', 6), QStringLiteral("dd.MM.yyyy H:mm"));
+    QVERIFY(std::abs(played.secsTo(QDateTime::currentDateTime())) < 120);
+    QVERIFY(game_->program().game.hasCompany() && !game_->program().ended);
+
+    // Won: the whole market at the next sales hour; the program ends after it.
+    Program& p = game_->program();
+    for (int i = 0; i < 60 * 24 && !(p.game.values.clock.CurrentHour == 9 && p.game.values.clock.CurrentWeekDay == 2); ++i)
+      game_->mainWindow().perform(PlayerAction::tick());
+    game_->mainWindow().perform(PlayerAction::speed(5));
+    p.game.corp().MarketShare = 100;
+    p.game.corp().MarketUse = 1000;
+    p.game.corp().SaleTicks = 1000;
+    for (int i = 0; i < 2 && !p.ended; ++i) game_->mainWindow().perform(PlayerAction::tick());
+    QVERIFY(p.ended);
+    QTRY_COMPARE(seen.shown.size(), 3);
+    QVERIFY2(seen.shown[2].startsWith(QStringLiteral("*1|Победа|01.01.2001|")), qPrintable(seen.shown[2]));
+    QVERIFY(seen.shown[2].contains(QStringLiteral("\n2|Стоимость упала вдвое|")));
+
+    restart(32);
+    QVERIFY(uitest::chooseMenuItem(&game_->mainWindow(), QStringLiteral("Игра"), QStringLiteral("Рекорды")));
+    QTRY_COMPARE(seen.shown.size(), 4);
+    QCOMPARE(seen.shown[3], QString(seen.shown[2]).remove(0, 1));
   }
 
   void fewDaysOfTrading() {

@@ -235,12 +235,13 @@ class SavePlaceTest : public QObject {
     QVERIFY(::link(QFile::encodeName(save).constData(), QFile::encodeName(hard).constData()) == 0);
     const QString other = QFileInfo(save).absolutePath() + QStringLiteral("/../kelpmark/game.dat");
     for (const QString& path : {link, save, hard, other, save + QStringLiteral(".recovery"),
-                                save + QStringLiteral(".books"), save + QStringLiteral(".lock")})
+                                save + QStringLiteral(".books"), save + QStringLiteral(".recovery.books"),
+                                save + QStringLiteral(".lock")})
       QCOMPARE(runGame(path), 2);
     QCOMPARE(readAll(save), bytes);
     QCOMPARE(readAll(victim), QByteArray("keep"));
     QCOMPARE(QDir(QFileInfo(save).absolutePath()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             QStringList{QStringLiteral("game.dat")});
+             (QStringList{QStringLiteral("game.dat"), QStringLiteral("game.dat.books")}));
   }
 };
 

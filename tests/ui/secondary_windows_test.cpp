@@ -5,7 +5,12 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTableWidget>
 #include <QTextBrowser>
+#include <QToolTip>
 #include <QStyle>
 #include <QTextTable>
 #include <QWindow>
@@ -15,11 +20,13 @@
 #include "commands/program.h"
 #include "ui/action_window.h"
 #include "ui/build_window.h"
+#include "ui/finance_window.h"
 #include "ui/game_ui.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/pers_window.h"
 #include "ui/report_window.h"
+#include "ui/results_window.h"
 #include "ui/welcome_window.h"
 #include "ui/lamp_widget.h"
 #include "ui_test_support.h"
@@ -111,15 +118,47 @@ class SecondaryWindowsTest : public QObject {
     Program& p = game_->program();
     MainWindow& w = game_->mainWindow();
     w.perform(PlayerAction::newGame());
-    p.game.corp().Money = Currency::fromUnits(60000);
     w.perform(PlayerAction::speed(5));
     w.perform(PlayerAction::tick(4));  // to 10:00
+    p.game.corp().receive(Currency::fromUnits(50000), MoneyCategory::Sales);
     for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::ShopBtn,
                          MainButton::OfficeBtn, MainButton::StuffBtn, MainButton::StuffBtn,
                          MainButton::SalerBtn, MainButton::SalerBtn, MainButton::SalerBtn,
                          MainButton::AccounterBtn})
       QCOMPARE(w.perform(PlayerAction::click(b)), ActionResult::Done);
     w.perform(PlayerAction::speed(0));
+  }
+
+  // Plays on at the top speed for `days` game days, buying fish when the stock
+  // runs low, and stops at 10:00.
+  void playDays(int days) {
+    MainWindow& w = game_->mainWindow();
+    Program& p = game_->program();
+    uitest::BoxAnswerer answerer;  // the month ends' messages
+    w.perform(PlayerAction::speed(5));
+    for (int d = 0; d < days; ++d) {
+      // A content staff never strikes, so the company keeps its reputation.
+      const TCorporation& c = p.game.corp();
+      for (const StaffList* list : {&c.Accountants, &c.Loaders, &c.Managers, &c.Salesmen})
+        for (const auto& e : *list) e.object->SetMood(80);
+      w.perform(PlayerAction::tick(24));
+      if (p.game.corp().FishStock < 500) {
+        w.perform(PlayerAction::click(MainButton::MaxBtn));
+        w.perform(PlayerAction::click(MainButton::FishBtn));
+      }
+    }
+    w.perform(PlayerAction::speed(0));
+  }
+
+  // The finance table's cell as an amount ("−" for the minus).
+  static double cellAmount(QTableView* table, int row, int column) {
+    QString text = table->model()->index(row, column).data().toString();
+    return text.replace(QChar(0x2212), QLatin1Char('-')).toDouble();
+  }
+  static int rowNamed(QTableView* table, const QString& name) {
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+      if (table->model()->headerData(r, Qt::Vertical).toString().trimmed() == name) return r;
+    return -1;
   }
 
   // Grabs and closes the next modal dialog that is not a message box.
@@ -143,6 +182,7 @@ class SecondaryWindowsTest : public QObject {
     dir_ = std::make_unique<QTemporaryDir>();
     GameUiOptions options;
     options.savePath = dir_->filePath("game.dat");
+    options.resultsPath = dir_->filePath("results");
     options.fixedSeed = 11;
     // A test with data rows runs in the language each row names.
     if (QTest::currentDataTag() != nullptr && QByteArray(QTest::currentDataTag()) == "en")
@@ -364,6 +404,75 @@ class SecondaryWindowsTest : public QObject {
     QCOMPARE(building, QStringLiteral("Содержание построек: $145 в сутки"));
   }
 
+  // «Финансы» opens with F3 and follows the game: each month's result takes its
+  // money to the next month's, and the last month ends with the money on screen.
+  // Escape closes it; from the reports it opens over them and gives them back.
+  void financeWindowAddsUpToTheMoneyOnScreen() {
+    MainWindow& w = game_->mainWindow();
+    FinanceWindow& finance = game_->financeWindow();
+    QTableView* table = finance.table();
+    w.activateWindow();
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F3));
+    QVERIFY(uitest::waitActive(&finance));
+    QCOMPARE(table->model()->columnCount(), 2);  // January and the total
+    QVERIFY(uitest::saveScreenshot(&finance, "finance-first-morning"));
+    playDays(340);
+    QCOMPARE(game_->program().game.values.clock.CurrentMonth, 12);
+    QVERIFY(finance.isVisible());
+    const int months = table->model()->columnCount() - 1;
+    QCOMPARE(months, 12);
+    QCOMPARE(table->model()->headerData(months - 1, Qt::Horizontal).toString(), QStringLiteral("дек 2001"));
+    const int result = rowNamed(table, QStringLiteral("Итог месяца"));
+    const int closing = rowNamed(table, QStringLiteral("Деньги на конец месяца"));
+    QVERIFY(result > 0 && closing > result);
+    for (const char* category : {"Продажи", "Закупка рыбы", "Зарплата", "Содержание зданий", "Строительство",
+                                 "Налог на прибыль"})
+      QVERIFY2(rowNamed(table, QString::fromUtf8(category)) > 0, category);
+    double money = 10000;
+    for (int m = 0; m < months; ++m) {
+      money += cellAmount(table, result, m);
+      QCOMPARE(qRound64(cellAmount(table, closing, m) * 10000), qRound64(money * 10000));
+    }
+    const QString shown = w.label(MainLabel::MoneyLbl)->displayText().section(u'$', 1);
+    QCOMPARE(table->model()->index(closing, months - 1).data().toString(), shown);
+    QCOMPARE(table->model()->index(closing, months).data().toString(), shown);
+    QTRY_VERIFY(table->horizontalScrollBar()->value() == table->horizontalScrollBar()->maximum());
+    QVERIFY(uitest::saveScreenshot(&finance, "finance-year"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(!finance.isVisible());
+
+    bool over = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->reportWindow(); }, [&](QWidget* reports) {
+      uitest::whenModalOpens([&](QWidget* m) { return m == &finance; }, [&](QWidget*) {
+        over = uitest::waitActive(&finance);
+        QVERIFY(uitest::saveScreenScreenshot(&finance, "finance-over-reports"));
+        QVERIFY(uitest::pressKey(Qt::Key_Escape));
+      });
+      QTest::mouseClick(uitest::buttonWithText(reports, QStringLiteral("Финансы")), Qt::LeftButton);
+      QVERIFY(uitest::waitActive(reports));
+      QVERIFY(uitest::pressKey(Qt::Key_Return));
+    });
+    QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
+    QVERIFY(over);
+    QVERIFY(!finance.isVisible());
+
+    // The money label tells where the day's and the month's money went.
+    const QString tip = w.label(MainLabel::MoneyLbl)->toolTip();
+    QVERIFY2(tip.startsWith(QStringLiteral("<b>Сегодня:</b> ")) &&
+                 tip.contains(QStringLiteral("<br><b>За месяц:</b> Продажи +$")),
+             qPrintable(tip));
+    if (uitest::onX11()) {
+      w.activateWindow();
+      QVERIFY(uitest::waitActive(&w));
+      QTest::mouseMove(w.label(MainLabel::MoneyLbl), QPoint(10, 4));
+      QTest::mouseMove(w.label(MainLabel::MoneyLbl), QPoint(20, 8));
+      QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 5000);
+      QCOMPARE(QToolTip::text(), tip);
+      QVERIFY(uitest::saveScreenScreenshot(&w, "money-tooltip"));
+    }
+  }
+
   // A screen reader reaches every status widget of every window, each with a
   // name and its current value.
   void accessibilityTreeNamesEveryStatusWidget() {
@@ -383,9 +492,11 @@ class SecondaryWindowsTest : public QObject {
                         list->visualItemRect(list->item(0)).center());
     }
     game_->reportWindow().syncFromGame();
+    game_->financeWindow().syncFromGame();
     const QList<QWidget*> windows = {&w, &game_->persWindow(), &game_->buildWindow(),
                                      &game_->actionWindow(), &game_->reportWindow(),
-                                     &game_->welcomeWindow()};
+                                     &game_->welcomeWindow(), &game_->financeWindow(),
+                                     &game_->resultsWindow()};
     qsizetype reachedDisplays = 0;
     for (QWidget* window : windows) {
       QStringList faults;
@@ -437,7 +548,7 @@ class SecondaryWindowsTest : public QObject {
       QCoreApplication::processEvents();
       const QStringList open = faintTexts(*browser);
       QVERIFY2(open.isEmpty(), qPrintable(open.join('\n')));
-      for (int topic : {0, 10, 20, 30, 40, 50, 100}) {
+      for (int topic : {0, 10, 20, 30, 40, 50, 60, 70, 100}) {
         help.showTopic(topic);
         const QStringList faint = faintTexts(*browser);
         QVERIFY2(faint.isEmpty(), qPrintable(QString::number(topic) + ": " + faint.join('\n')));
@@ -519,7 +630,8 @@ class SecondaryWindowsTest : public QObject {
   }
 
   // Long figures are readable whole at the default font, in each language: the
-  // clock before the chart's frame, the status bars, the cards.
+  // clock before the chart's frame, the status bars, the cards, the books and
+  // the results.
   void textsAreReadableWhole() {
     QFETCH(QString, language);
     const QString suffix = language == QStringLiteral("en") ? QStringLiteral("-en") : QString();
@@ -573,6 +685,57 @@ class SecondaryWindowsTest : public QObject {
       QVERIFY2(uitest::clippedTexts(&game_->actionWindow()).isEmpty(), qPrintable(uitest::clippedTexts(&game_->actionWindow()).join(" | ")));
     }
     QVERIFY(uitest::saveScreenshot(&game_->actionWindow(), "actions-longest-campaign" + suffix));
+
+    // «Финансы» over eleven months of large, odd amounts in every category; then
+    // a figure outgrows its column while the window follows the game.
+    p.game.values.clock.GameDate = day;
+    std::vector<CategoryAmounts> booked(11);
+    Currency total;
+    for (size_t m = 0; m < booked.size(); ++m) {
+      for (size_t k = 0; k < kMoneyCategoryCount; ++k) {
+        const int64_t count = 1234567891 + static_cast<int64_t>(k * 1000 + m * 77);
+        booked[m][k] = Currency::fromCount(isIncome(static_cast<MoneyCategory>(k)) ? 9 * count : -count);
+        total += booked[m][k];
+      }
+    }
+    c.books.restore(monthIndexOf(encodeDate(2001, 1, 1)), c.Money - total, booked, 0, {});
+    for (QWidget* open : std::initializer_list<QWidget*>{&game_->persWindow(), &game_->buildWindow(), &game_->actionWindow()})
+      open->close();
+    w.activateWindow();
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F3));
+    FinanceWindow& finance = game_->financeWindow();
+    QVERIFY(uitest::waitActive(&finance));
+    QVERIFY2(uitest::clippedTexts(&finance).isEmpty(), qPrintable(uitest::clippedTexts(&finance).join(" | ")));
+    QVERIFY(uitest::saveScreenshot(&finance, "finance-long-figures" + suffix));
+    c.receive(Currency::fromCount(987654321987654), MoneyCategory::Sales);
+    game_->syncAll();
+    QVERIFY2(uitest::clippedTexts(&finance).isEmpty(), qPrintable(uitest::clippedTexts(&finance).join(" | ")));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+
+    // «Рекорды» with long figures: a won game and the ways to lose.
+    for (GameOutcome how : {GameOutcome::YearOver, GameOutcome::Won, GameOutcome::ValueHalved,
+                            GameOutcome::PrestigeLost}) {
+      GameResult r;
+      r.played = "2026-12-31 23:59";
+      r.outcome = how;
+      r.ended = encodeDate(2001, 12, 28) + 0.75;
+      r.value = Currency::fromCount(-98765432109876);
+      r.money = Currency::fromCount(98765432109876);
+      r.marketShare = 100;
+      QVERIFY(addResult(dir_->filePath("results").toStdString(), r));
+    }
+    bool listed = false;
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->resultsWindow(); }, [&](QWidget* m) {
+      listed = game_->resultsWindow().table()->rowCount() == 4;
+      QVERIFY2(uitest::clippedTexts(m).isEmpty(), qPrintable(uitest::clippedTexts(m).join(" | ")));
+      QVERIFY(uitest::saveScreenshot(m, "results-long-figures" + suffix));
+      m->close();
+    });
+    QVERIFY(uitest::waitActive(&w));
+    QVERIFY(uitest::pressKey(Qt::Key_F4));
+    QTRY_VERIFY(!game_->resultsWindow().isVisible());
+    QVERIFY(listed);
   }
 
   // Every window fits the screen's free area, help shrunk to it where needed
@@ -599,6 +762,21 @@ class SecondaryWindowsTest : public QObject {
       QVERIFY(uitest::pressKey(Qt::Key_Escape));
       QVERIFY(uitest::waitActive(&w));
     }
+    QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("Игра"), QStringLiteral("Финансы")));
+    QVERIFY(uitest::waitActive(&game_->financeWindow()));
+    check(&game_->financeWindow());
+    QVERIFY(uitest::saveScreenScreenshot(&game_->financeWindow(), "finance-fits-the-screen"));
+    QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    QVERIFY(uitest::waitActive(&w));
+    uitest::whenModalOpens([&](QWidget* m) { return m == &game_->resultsWindow(); }, [&](QWidget* m) {
+      check(m);
+      QVERIFY(uitest::waitActive(m));
+      QVERIFY2(uitest::clippedTexts(m).isEmpty(), qPrintable(uitest::clippedTexts(m).join(" | ")));
+      QVERIFY(uitest::pressKey(Qt::Key_Escape));
+    });
+    QVERIFY(uitest::chooseMenuItem(&w, QStringLiteral("Игра"), QStringLiteral("Рекорды")));
+    QTRY_VERIFY(!game_->resultsWindow().isVisible());
+    QVERIFY(uitest::waitActive(&w));
     QVERIFY(uitest::pressKey(Qt::Key_F1));
     QVERIFY(uitest::waitActive(&help));
     check(&help);
@@ -629,7 +807,7 @@ class SecondaryWindowsTest : public QObject {
     game_->mainWindow().perform(PlayerAction::plain(ActionVerb::About));
     QVERIFY(seen);
     QCOMPARE(game_->welcomeWindow().size(), QSize(323, 160));
-    for (int topic : {10, 20, 30, 40, 50, 100}) {
+    for (int topic : {10, 20, 30, 40, 50, 60, 70, 100}) {
       game_->helpWindow().showTopic(topic);
       QCOMPARE(game_->helpWindow().currentPage(), QStringLiteral("topic_%1.html").arg(topic));
       auto* browser = game_->helpWindow().findChild<QTextBrowser*>();

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTableView>
+#include <QHeaderView>
 #include <QString>
 #include <QStringList>
 #include <QTextBlock>
@@ -238,7 +240,8 @@ inline bool clickLink(QTextBrowser* browser, const QString& href) {
 // The texts of a window's labels that do not fit their label: one-line labels
 // narrower than their text, wrapped labels shorter than their lines; the captions
 // of its own buttons (placed by hand) wider than the button; and the entries of
-// its drop-downs that their closed box would cut off.
+// its drop-downs that their closed box would cut off; the cells of its tables
+// narrower than their figures (which Qt would shorten with "…").
 inline QStringList clippedTexts(QWidget* window) {
   QStringList clipped;
   for (auto* l : window->findChildren<widgets::ShadowLabel*>()) {
@@ -284,11 +287,28 @@ inline QStringList clippedTexts(QWidget* window) {
         clipped << QStringLiteral("%1 (%2 > %3 at %4%)").arg(text).arg(need).arg(room).arg(font.stretch());
     }
   }
+  for (auto* table : window->findChildren<QTableView*>()) {
+    if (!table->isVisibleTo(window)) continue;
+    // The item delegate keeps this much room on each side of a cell's text.
+    const int margin = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+    const QAbstractItemModel* model = table->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      for (int c = 0; c < model->columnCount(); ++c) {
+        const QModelIndex i = model->index(r, c);
+        const QString text = i.data().toString();
+        const QVariant font = i.data(Qt::FontRole);
+        const int need =
+            QFontMetrics(font.isValid() ? font.value<QFont>() : table->font()).horizontalAdvance(text) + margin;
+        if (!text.isEmpty() && need > table->columnWidth(c))
+          clipped << QStringLiteral("%1 (%2 > %3)").arg(text).arg(need).arg(table->columnWidth(c));
+      }
+    }
+  }
   return clipped;
 }
 
 // Every text a player can read in a window: its title, labels, buttons, group
-// titles, drop-down and list entries, menus, pages, tooltips, and what a screen
+// titles, drop-down, list and table entries, menus, pages, tooltips, and what a screen
 // reader reads of each widget.
 inline QStringList readableTexts(QWidget* window) {
   QStringList texts{window->windowTitle()};
@@ -307,6 +327,15 @@ inline QStringList readableTexts(QWidget* window) {
       for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
     if (auto* list = qobject_cast<QListWidget*>(w))
       for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+    if (auto* table = qobject_cast<QTableView*>(w)) {
+      const QAbstractItemModel* model = table->model();
+      for (int c = 0; c < model->columnCount(); ++c)
+        texts << model->headerData(c, Qt::Horizontal).toString();
+      for (int r = 0; r < model->rowCount(); ++r) {
+        texts << model->headerData(r, Qt::Vertical).toString();
+        for (int c = 0; c < model->columnCount(); ++c) texts << model->index(r, c).data().toString();
+      }
+    }
     if (auto* browser = qobject_cast<QTextBrowser*>(w))
       texts << browser->documentTitle() << browser->toPlainText();
     if (auto* bar = qobject_cast<QMenuBar*>(w)) {

@@ -101,6 +101,9 @@ void Runner::execute(const Command& c) {
     case Verb::Dump:
       for (const std::string& line : dumpLines(p)) view_.line(line);
       return;
+    case Verb::Books:
+      for (const std::string& line : booksLines(p)) view_.line(line);
+      return;
   }
 }
 

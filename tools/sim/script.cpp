@@ -202,6 +202,9 @@ std::vector<Command> parseScript(std::istream& in) {
     } else if (verb == "dump") {
       c.verb = Verb::Dump;
       needArgs(0, 0);
+    } else if (verb == "books") {
+      c.verb = Verb::Books;
+      needArgs(0, 0);
     } else if (verb == "answer") {
       c.verb = Verb::Answer;
       needArgs(1, std::numeric_limits<size_t>::max());

@@ -11,7 +11,7 @@
 namespace kelpmark::sim {
 
 // A player's action, or one of the runner's own commands.
-enum class Verb { Action, Resume, Answer, Save, Dump };
+enum class Verb { Action, Resume, Answer, Save, Dump, Books };
 
 struct Command {
   int64_t line = 0;
