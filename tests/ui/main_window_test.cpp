@@ -142,7 +142,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
     QVERIFY(uitest::saveScreenshot(&w, "main-startup"));
     // Before the first game the buttons do nothing.
-    w.button(MainButton::StorageBtn)->click();
+    QTest::mouseClick(w.button(MainButton::StorageBtn), Qt::LeftButton);
     QVERIFY(!game_->program().game.hasCompany());
   }
 
@@ -230,7 +230,7 @@ class MainWindowTest : public QObject {
       uitest::saveScreenshot(box, "main-message-box");
       uitest::saveScreenshot(&w, "main-behind-message-box");
     });
-    QTimer::singleShot(0, [&] { w.button(MainButton::SalerBtn)->click(); });
+    QTimer::singleShot(0, [&] { QTest::mouseClick(w.button(MainButton::SalerBtn), Qt::LeftButton); });
     QTRY_COMPARE_WITH_TIMEOUT(answerer.texts.size(), 1, 3000);
     QCOMPARE(answerer.texts.first(), QStringLiteral("Новому продавцу будет негде работать!"));
     QVERIFY(timerStoodStill);
@@ -568,7 +568,7 @@ class MainWindowTest : public QObject {
     uitest::BoxAnswerer answerer;
     for (MainButton b : {MainButton::StorageBtn, MainButton::LotBtn, MainButton::StuffBtn,
                          MainButton::StuffBtn, MainButton::SalerBtn})
-      w.button(b)->click();
+      QTest::mouseClick(w.button(b), Qt::LeftButton);
     const TMainForm& f = form();
     w.perform(PlayerAction::speed(5));
     for (int hour = 0; hour < 24 * 4; ++hour) {

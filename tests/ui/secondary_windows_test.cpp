@@ -396,7 +396,7 @@ class SecondaryWindowsTest : public QObject {
     w.perform(PlayerAction::speed(3));
     bool seen = false;
     grabModalOnce("reports-window", &seen);
-    w.button(MainButton::StatsBtn)->click();
+    QTest::mouseClick(w.button(MainButton::StatsBtn), Qt::LeftButton);
     QVERIFY(seen);
     QCOMPARE(game_->program().mainForm.SpeedLevel, 3);
     const QString building =
