@@ -285,6 +285,14 @@ The game goes on, but if the program crashes, everything since the last successf
         <source>Ошибка загрузки. Игра запущена заново.</source>
         <translation>Loading failed. A new game has been started.</translation>
     </message>
+    <message>
+        <source>Не удается записать таблицу рекордов: %1.
+%2
+Эта игра останется в «Рекордах» только до выхода из программы.</source>
+        <translation>Could not save the high scores: %1.
+%2
+This game stays in High Scores only until you quit.</translation>
+    </message>
 </context>
 <context>
     <name>MonthEnd</name>

@@ -137,10 +137,10 @@ std::vector<GameResult> readResults(const std::string& path) {
   return {};
 }
 
-bool addResult(const std::string& path, const GameResult& result) {
+bool addResult(const std::string& path, const GameResult& result, int* error) {
   std::vector<GameResult> results = readResults(path);
   results.push_back(result);
-  return replaceFile(path, resultsText(results));
+  return replaceFile(path, resultsText(results), false, error);
 }
 
 }  // namespace kelpmark

@@ -51,8 +51,9 @@ std::vector<GameResult> rankResults(std::vector<GameResult> results);
 // kept aside under its ".bad" name and reads as none.
 std::vector<GameResult> readResults(const std::string& path);
 // Adds a finished game to the file at `path` (a damaged file is kept aside first
-// and a new one started); false when it could not be written.
-bool addResult(const std::string& path, const GameResult& result);
+// and a new one started); false when it could not be written, with the errno value
+// in `error` (if given).
+bool addResult(const std::string& path, const GameResult& result, int* error = nullptr);
 
 // The largest results file a reader takes.
 constexpr size_t kMaxResultsFileBytes = 1u << 20;

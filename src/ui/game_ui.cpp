@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include "commands/recovery.h"
 #include "ui/action_window.h"
 #include "ui/build_window.h"
 #include "ui/finance_window.h"
@@ -26,6 +27,13 @@ static void initKelpmarkResources() {
 }
 
 namespace kelpmark::ui {
+
+namespace {
+const Marked kResultsWriteFailed =
+    KM_TR("Messages",
+          "Не удается записать таблицу рекордов: %1.\n%2\nЭта игра останется в «Рекордах» "
+          "только до выхода из программы.");
+}  // namespace
 
 std::string GameUi::welcomeText() {
   const std::string gap(20, ' ');
@@ -120,7 +128,11 @@ void GameUi::gameFinished(GameResult result) {
   // The date played is the real one, to the minute, in local time.
   result.played = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString();
   // Written at once: a game that has ended stays in the results whatever follows.
-  if (!resultsPath_.isEmpty()) addResult(nativePath(resultsPath_), result);
+  // When the disk does not take it, the player learns that it is kept only until
+  // the program ends.
+  int error = 0;
+  if (!resultsPath_.isEmpty() && !addResult(nativePath(resultsPath_), result, &error))
+    view_->message(Text(kResultsWriteFailed).arg(diskErrorText(error)).arg(nativePath(resultsPath_)));
   finished_ = result;
   // «Рекорды» follows the answer to the outcome's question, once the event that
   // ended the game is over; a game that ends the program shows it at the end.

@@ -3,6 +3,8 @@
 // several: KELPMARK_EXPECT_LANGUAGE names the one it must pick): every window's
 // title and a few of its texts read back, its boxes, its help and Qt's own texts;
 // in English no Cyrillic letter anywhere a player can reach.
+#include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -304,6 +306,9 @@ class LanguageTest : public QObject {
     QVERIFY(listed.isEmpty());
     QVERIFY(!seen_.filter(says("Ни одна игра ещё не закончена", "No game has been finished yet")).isEmpty());
     readResults(QStringLiteral("results"));
+    // A folder where the results file's temporary copy goes: the disk does not
+    // take the result, the player is told so, and «Рекорды» still shows it.
+    QVERIFY(QDir(dir_->path()).mkpath(QStringLiteral("results.tmp/kept")));
     p.game.corp().LastMonthValue = Currency::fromUnits(1000000);
     w.perform(PlayerAction::speed(5));
     const TCorporation* lost = &p.game.corp();
@@ -312,6 +317,10 @@ class LanguageTest : public QObject {
     QVERIFY2(listed[0].startsWith(says("*1|Стоимость упала вдвое|02.01.2001|$", "*1|Value halved|1/2/2001|$")),
              qPrintable(listed[0]));
     QTRY_VERIFY(!results.isVisible());
+    QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("results"))));
+    QVERIFY2(!answerer.texts.filter(says("Не удается записать таблицу рекордов: на месте файла",
+                                         "Could not save the high scores: a folder")).isEmpty(),
+             qPrintable(answerer.texts.join(u'\n')));
 
     QStringList cyrillic = seen_.filter(QRegularExpression(QStringLiteral("[\\x{0400}-\\x{04FF}]")));
     if (english()) QVERIFY2(cyrillic.isEmpty(), qPrintable(cyrillic.join(u'\n')));
