@@ -416,6 +416,10 @@ class SecondaryWindowsTest : public QObject {
     QVERIFY(uitest::pressKey(Qt::Key_F3));
     QVERIFY(uitest::waitActive(&finance));
     QCOMPARE(table->model()->columnCount(), 2);  // January and the total
+    // The keyboard starts on the month's result, not on a heading.
+    QCOMPARE(table->currentIndex(), table->model()->index(rowNamed(table, QStringLiteral("Итог месяца")), 0));
+    QVERIFY(uitest::pressKey(Qt::Key_Down));
+    QCOMPARE(table->currentIndex().row(), rowNamed(table, QStringLiteral("Деньги на конец месяца")));
     QVERIFY(uitest::saveScreenshot(&finance, "finance-first-morning"));
     playDays(340);
     QCOMPARE(game_->program().game.values.clock.CurrentMonth, 12);
