@@ -345,14 +345,15 @@ void FinanceWindow::showEvent(QShowEvent* event) {
   // The current month and the total are what the player opens the window for; the
   // keyboard starts on the current month's result rather than on a heading.
   const std::vector<FinanceRow>& rows = model_->table().rows;
-  const QModelIndex current = table_->currentIndex();
-  const bool onHeading = current.isValid() && static_cast<size_t>(current.row()) < rows.size() &&
-                         (rows[static_cast<size_t>(current.row())].kind == FinanceRowKind::Incomes ||
-                          rows[static_cast<size_t>(current.row())].kind == FinanceRowKind::Expenses);
-  if ((!current.isValid() || onHeading) && model_->columnCount() >= 2) {
-    for (size_t r = 0; r < rows.size(); ++r)
-      if (rows[r].kind == FinanceRowKind::Result)
-        table_->setCurrentIndex(model_->index(static_cast<int>(r), model_->columnCount() - 2));
+  const auto kindOf = [&rows](int row) {
+    return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)].kind
+                                                                : FinanceRowKind::Incomes;
+  };
+  const FinanceRowKind current = kindOf(table_->currentIndex().row());
+  if ((current == FinanceRowKind::Incomes || current == FinanceRowKind::Expenses) &&
+      model_->columnCount() >= 2) {
+    for (int r = 0; r < model_->rowCount(); ++r)
+      if (kindOf(r) == FinanceRowKind::Result) table_->setCurrentIndex(model_->index(r, model_->columnCount() - 2));
   }
   scrollToNewest();
 }
